@@ -1,0 +1,153 @@
+#include "consultation.h"
+
+#include "casting.h"
+
+using namespace Qt::StringLiterals;
+
+static bool allDigitsIn(const QString &text, QChar low, QChar high)
+{
+    for (QChar c : text) {
+        if (c < low || c > high)
+            return false;
+    }
+    return true;
+}
+
+static std::optional<QString> diceError(const QString &dice)
+{
+    // The second and the last digit choose; a single digit leaves the upper trigram unread.
+    if (dice.size() < 2 || !allDigitsIn(dice, u'1', u'8'))
+        return CastMessages::DiceInvalid;
+    if (dice.back() > u'6')
+        return CastMessages::DiceNoSuchLine;
+    return std::nullopt;
+}
+
+std::optional<QString> castInputError(const QString &ownThrowInput, const QString &diceInput)
+{
+    if (!diceInput.isEmpty())
+        return diceError(diceInput);
+    const qsizetype len = ownThrowInput.size();
+    if (len == 0 || (len >= 1 && len <= 5))
+        return std::nullopt;
+    if (len == 6 && allDigitsIn(ownThrowInput, u'6', u'9'))
+        return std::nullopt;
+    return CastMessages::OwnThrowInvalid;
+}
+
+void Consultation::stampCastDate() { m_state.castDate = castDateNow(m_clock); }
+
+void Consultation::runConsultation(bool forceYarrow)
+{
+    ConsultationState &s = m_state;
+    if (s.lineDigits.isEmpty()) {
+        const int method = forceYarrow ? 0 : s.methodIndex;
+        switch (method) {
+        case 1:
+            m_view.setMethodCaption(MethodCaptions::Coins);
+            castCoins(s, m_random);
+            break;
+        case 2:
+            m_view.setMethodCaption(MethodCaptions::RiceGrains);
+            castRiceGrains(s, m_random);
+            break;
+        case 3:
+            m_view.setMethodCaption(MethodCaptions::Trigrams);
+            castTrigrams(s, m_random);
+            break;
+        case 4:
+            m_view.setMethodCaption(MethodCaptions::SixLines);
+            castSixLines(s, m_random);
+            break;
+        case 5:
+            // The pick draws from the generator as it stands, before the method reseeds it.
+            switch (m_random.uniform(5)) {
+            case 0:
+                m_view.setMethodCaption(MethodCaptions::PickedYarrow);
+                castYarrow(s, m_random);
+                break;
+            case 1:
+                m_view.setMethodCaption(MethodCaptions::PickedCoins);
+                castCoins(s, m_random);
+                break;
+            case 2:
+                m_view.setMethodCaption(MethodCaptions::PickedRiceGrains);
+                castRiceGrains(s, m_random);
+                break;
+            case 3:
+                m_view.setMethodCaption(MethodCaptions::Trigrams);
+                castTrigrams(s, m_random);
+                break;
+            default:
+                m_view.setMethodCaption(MethodCaptions::SixLines);
+                castSixLines(s, m_random);
+                break;
+            }
+            break;
+        default:
+            m_view.setMethodCaption(MethodCaptions::Yarrow);
+            castYarrow(s, m_random);
+            break;
+        }
+    }
+    if (s.isOwnThrow) {
+        m_view.setMethodCaption(MethodCaptions::OwnThrow);
+        s.derivePatterns();
+    }
+    if (s.isFromJournal) {
+        m_view.setMethodCaption(MethodCaptions::FromJournal);
+        s.derivePatterns();
+    }
+    m_view.showConsultation();
+}
+
+void Consultation::readOwnThrow()
+{
+    ConsultationState &s = m_state;
+    const QString &digits = s.ownThrowInput;
+    // Refused before anything changes, so the screen and the state keep agreeing.
+    if (const auto problem = castInputError(digits, QString())) {
+        m_prompts.error(*problem);
+        return;
+    }
+    if (!s.isFromJournal)
+        stampCastDate();
+    bool forceYarrow = false;
+    if (digits.size() == 6) {
+        s.lineDigits = digits;
+        for (std::size_t i = 0; i < 6; ++i)
+            s.lines[i] = digits.at(qsizetype(i)).digitValue();
+        s.isOwnThrow = true;
+    } else if (!digits.isEmpty()) {
+        m_prompts.message(CastMessages::Incomplete);
+        s.lineDigits.clear();
+        forceYarrow = true;
+    } else {
+        s.lineDigits.clear();
+    }
+    runConsultation(forceYarrow);
+}
+
+void Consultation::readDice()
+{
+    ConsultationState &s = m_state;
+    const QString &dice = s.diceInput;
+    if (const auto problem = castInputError(QString(), dice)) {
+        m_prompts.error(*problem);
+        return;
+    }
+    s.lineDigits.clear();
+    if (!s.isFromJournal)
+        stampCastDate();
+    const int lower = dice.at(0).digitValue();
+    const int upper = dice.at(1).digitValue();
+    const int line = dice.back().digitValue();
+    const QString letters = DiceTrigrams[std::size_t(lower - 1)] + DiceTrigrams[std::size_t(upper - 1)];
+    for (std::size_t k = 0; k < 6; ++k)
+        s.lines[k] = letters.at(qsizetype(k)) == u'A' ? 7 : 8;
+    LineValue &moving = s.lines[std::size_t(line - 1)];
+    moving = moving == 7 ? 9 : 6;
+    s.writeLineDigits();
+    s.isOwnThrow = true;
+    runConsultation();
+}
