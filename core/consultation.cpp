@@ -132,7 +132,7 @@ void Consultation::readDice()
 {
     ConsultationState &s = m_state;
     const QString &dice = s.diceInput;
-    if (const auto problem = castInputError(QString(), dice)) {
+    if (const auto problem = diceError(dice)) {
         m_prompts.error(*problem);
         return;
     }
