@@ -77,9 +77,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wolken pakken zich samen, maar de regen valt nog niet; vertrouwen maakt het wachten vruchtbaar.", // 5
     u"De hemel trekt omhoog, het water stroomt omlaag; waar wegen zo uiteengaan, ontstaat twist.", // 6
     u"In de aarde ligt water verborgen; zo bundelt discipline losse krachten tot één geheel.", // 7
-    u"Water vloeit over de aarde samen tot één geheel; zo zoeken mensen elkaar rond een sterk midden.", // 8
+    u"Water op de aarde zoekt het laagste punt en stroomt samen; zo vinden mensen elkaar rond een sterk midden.", // 8
     u"Wind drijft wolken langs de hemel zonder regen; iets zachts houdt het sterke even in.", // 9
-    u"Wie voorzichtig langs een groter gevaar beweegt, blijft door goede manieren ongedeerd.", // 10
+    u"Wie behoedzaam in de buurt van een sterkere beweegt, blijft door goede manieren ongedeerd.", // 10
     u"Hemel en aarde ontmoeten elkaar; alles bloeit wanneer boven en onder zich verbinden.", // 11
     u"Hemel en aarde wijken uiteen en niets stroomt meer; het goede trekt zich terug.", // 12
     u"Vuur reikt naar de hemel; mensen vinden elkaar in een doel dat groter is dan ieder apart.", // 13
@@ -87,7 +87,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De berg houdt zich onder de aarde verborgen; wie zich niet verheft, brengt evenwicht.", // 15
     u"Donder rolt over de aarde en wekt het leven; echte geestdrift neemt anderen vanzelf mee.", // 16
     u"Donder rust diep in het meer; wie wil dat anderen volgen, leert eerst zelf te volgen.", // 17
-    u"Wat stilstond is gaan bederven; door zorgvuldig te herstellen krijgt het nieuw leven.", // 18
+    u"Wat stilstond, is gaan bederven; door zorgvuldig te herstellen krijgt het nieuw leven.", // 18
     u"Het licht groeit en komt dichterbij; een goede tijd breekt aan, al duurt ook die niet eeuwig.", // 19
     u"Wind waait over de aarde en raakt alles aan; wie stil beschouwt, ziet en wordt gezien.", // 20
     u"Een harde brok zit tussen de kaken; wie vastberaden doorbijt, maakt de weg weer vrij.", // 21
@@ -105,11 +105,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het onedele wint terrein en je ruimte krimpt; door tijdig afstand te nemen bewaar je je kracht.", // 33
     u"Er stroomt veel kracht door je heen, als donder aan de hemel; richt haar op wat juist is.", // 34
     u"Zoals de zon boven de aarde opkomt, groeit je invloed als je helder blijft en ruimte geeft.", // 35
-    u"Het licht is in de aarde gezonken; blijf in deze duistere tijd vanbinnen helder en val niet op.", // 36
+    u"Het licht is in de aarde gezonken; in zo'n duistere tijd is het wijs om niet op te vallen.", // 36
     u"Een gezin gedijt als ieder zijn plaats kent; de warmte binnenshuis straalt vanzelf naar buiten.", // 37
     u"Vuur stijgt en water zakt; jullie wegen lopen uiteen, maar in kleine dingen lukt samenwerking.", // 38
-    u"Steile rotsen en diep water versperren de weg; ga bij jezelf te rade en zoek hulp.", // 39
-    u"Het onweer barst los en de lucht klaart op; wat vastzat komt vrij en je kunt weer ademen.", // 40
+    u"Steile rotsen en diep water versperren de weg; wie niet verder kan, keert naar binnen.", // 39
+    u"Het onweer barst los en de lucht klaart op; wat vastzat, komt vrij en je kunt weer ademen.", // 40
     u"Wat hier afneemt, komt elders ten goede; met eenvoud en oprechtheid wordt verlies een winst.", // 41
     u"Wat van boven wordt gegeven, doet alles groeien; dit is een gunstige tijd om te ondernemen.", // 42
     u"Het onrecht moet wijken; doorbreek het niet met geweld, maar met openheid en een vaste wil.", // 43
@@ -124,12 +124,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als een berg die in zichzelf rust, kom je tot stilstand; in die stilte wordt alles helder.", // 52
     u"Een boom op de berg groeit traag maar stevig; echte ontwikkeling volgt haar eigen volgorde.", // 53
     u"Je komt in een afhankelijke positie terecht; met tact en terughoudendheid blijft het goed.", // 54
-    u"Alles bloeit, als de zon op haar hoogste punt; geniet ervan zonder te treuren om het einde.", // 55
+    u"Alles staat in volle bloei, als de zon op haar hoogste punt; treur niet nu al om het einde.", // 55
     u"Je bent een vreemdeling onderweg; met bescheidenheid en goede manieren vind je gastvrijheid.", // 56
     u"Zacht en aanhoudend als de wind dring je overal door; zo bereik je meer dan met kracht.", // 57
     u"Echte vreugde komt van binnen en is aanstekelijk; gedeeld wordt ze alleen maar groter.", // 58
     u"De wind strijkt over het water; wat verstard en gescheiden was, lost op en stroomt weer.", // 59
-    u"Een meer houdt maar zoveel water; gezonde grenzen geven houvast, te strenge knellen.", // 60
+    u"Een meer kan maar zoveel water bevatten; gezonde grenzen geven houvast, te strenge knellen.", // 60
     u"Wind beroert het meer tot in de diepte; oprechtheid raakt zelfs wie moeilijk te bereiken is.", // 61
     u"Nu slaagt het kleine beter dan het grote; blijf dicht bij de grond en doe het gewone goed.", // 62
     u"Alles staat op zijn plaats, maar orde is broos; juist nu vraagt het kleine je aandacht.", // 63
@@ -149,7 +149,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Gebruik de goede tijd wijs.", // 11
     u"Blijf trouw, ook in stilte.", // 12
     u"Bouw op een gedeeld doel.", // 13
-    u"Wees royaal en bescheiden.", // 14
+    u"Wees gul zonder te pronken.", // 14
     u"Maak jezelf niet groter.", // 15
     u"Wek anderen met je vuur.", // 16
     u"Volg wat werkelijk goed is.", // 17
@@ -186,7 +186,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Put uit je diepste bron.", // 48
     u"Verander op het juiste moment.", // 49
     u"Geef alles zijn juiste plek.", // 50
-    u"Blijf kalm na de schrik.", // 51
+    u"Schrik, adem en herpak je.", // 51
     u"Kom tot rust in jezelf.", // 52
     u"Neem de tijd, stap voor stap.", // 53
     u"Ken je plaats en wees tactvol.", // 54
@@ -205,21 +205,21 @@ const std::array<QStringView, 576> OracleTexts = {
     // 1 HET SCHEPPENDE
     u"Diep onder de oppervlakte rijpt je kracht; treed nog niet naar buiten.",
     u"Voor het eerst wordt je talent zichtbaar; zoek iemand die je verder helpt.",
-    u"Van vroeg tot laat ben je aan het werk; blijf ook 's avonds waakzaam.",
-    u"Opstijgen of nog blijven: beide mag, zolang je trouw blijft aan jezelf.",
+    u"Onvermoeibaar werk je door; juist als het goed loopt, sluipen fouten binnen.",
+    u"Opstijgen of nog even wachten: beide kan, als je maar doet wat bij je past.",
     u"Ten volle ontplooid sta je in het licht; verbind je nu met wie je aanvult.",
     u"Wie steeds hoger wil, raakt de grond kwijt; ken je grens en daal op tijd af.",
     // 2 HET ONTVANGENDE
-    u"Onder je voeten kraakt de eerste rijp; lees wat kleine tekenen zeggen.",
+    u"Een klein scheurtje in de dijk vertelt al veel; neem vroege tekenen serieus.",
     u"Blijf oprecht en ruimhartig; wat vanzelf gaat, hoef je niet te forceren.",
     u"Houd je gaven op de achtergrond en dien een groter doel; erkenning volgt.",
-    u"Zwijg en blijf onopvallend; wie nu niet opvalt, blijft buiten schot.",
+    u"Houd je woorden voor je en trek geen aandacht; zo blijf je buiten schot.",
     u"In je ingetogenheid schuilt je echte waarde; dien met zorg vanuit het midden.",
     u"Grijp je de leiding waar je hoort te volgen, dan ontstaat strijd; ken je rol.",
     // 3 AANVANGSPROBLEMEN
     u"Bij de eerste tegenslag sta je beter even stil; zoek eerst bondgenoten.",
     u"Hulp komt, maar niet elke uitgestoken hand is de juiste; wacht op de ware.",
-    u"Zonder gids verdwaal je in onbekend land; keer liever om dan blind te gaan.",
+    u"Blind verder gaan in onbekend terrein loopt slecht af; keer om en zoek raad.",
     u"Zoek nu de verbinding die je eerder meed; samen kom je verder dan alleen.",
     u"Jouw invloed reikt nog niet ver; werk in kleine, zekere stappen.",
     u"Blijf niet hangen in verdriet om wat mislukte; kies een nieuwe weg.",
@@ -227,16 +227,16 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een beetje tucht helpt je op weg; te veel ervan knelt en remt je groei.",
     u"Ga mild om met wie nog onwetend is; dat geduld maakt je tot een goede gids.",
     u"Werp je niet in de armen van wie glanst; verlies jezelf niet aan schijn.",
-    u"Vastklampen aan eigen dwaze ideeën maakt eenzaam; sta open voor een les.",
+    u"Koppig vasthouden aan dwaze ideeën maakt eenzaam; sta open voor een les.",
     u"Kinderlijke openheid is nu je grootste kracht; vraag en laat je leiden.",
     u"Grijp in waar dwaasheid schade doet, niet uit woede maar om te beschermen.",
     // 5 HET WACHTEN
     u"Het gevaar is nog ver weg; houd vast aan je gewone ritme en wees geduldig.",
-    u"Er wordt wat over je gepraat, maar wie kalm blijft, ziet het goed aflopen.",
-    u"Te vroeg vertrokken zit je vast in de modder; let op wat je zo aantrekt.",
+    u"Scheve blikken horen bij het wachten; laat ze rustig langs je heen gaan.",
+    u"Ongeduld brengt je te dicht bij het gevaar en roept het op; stap terug.",
     u"Midden in de benauwdheid helpt geen paniek; blijf stil en zoek de uitweg.",
     u"Een rustpunt onderweg: geniet van wat er is, maar houd je doel voor ogen.",
-    u"Onverwachte gasten dienen zich aan; ontvang ze met respect, zij helpen je.",
+    u"Wanneer je vastloopt, komt hulp uit onverwachte hoek; wijs die niet af.",
     // 6 HET CONFLICT
     u"Laat een beginnend geschil niet uitgroeien; een kort woord voorkomt veel.",
     u"Tegen een sterkere partij win je niet; trek je terug en bescherm de jouwen.",
@@ -246,7 +246,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat je door twist wint, wordt je steeds weer afgenomen; zo'n zege duurt niet.",
     // 7 VERZAMELDE KRACHT
     u"Begin pas als alles goed geregeld is; zonder orde loopt elke poging stuk.",
-    u"Midden tussen de jouwen sta je sterk; het vertrouwen van boven draagt je.",
+    u"Midden tussen je mensen sta je sterk; het vertrouwen van boven draagt je.",
     u"Geven te veel mensen bevelen, dan volgt verlies; regel wie er leidt.",
     u"Terugtrekken is nu geen nederlaag maar wijsheid; zo spaar je je krachten.",
     u"Stel een ervaren leider aan en laat onbekwame handen niet meebeslissen.",
@@ -271,12 +271,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Overschat jezelf niet; wie halfblind toch doorloopt, wekt het gevaar op.",
     u"Vlak naast je ligt iets dat kan bijten; uiterste behoedzaamheid redt je.",
     u"Vastberaden doorgaan kan, mits je je bewust blijft van het risico.",
-    u"Kijk terug op de weg die je ging; daaraan lees je af hoe het zal uitpakken.",
+    u"Aan het einde van de tocht zie je wat je stappen waard waren; leer daarvan.",
     // 11 DE VREDE
     u"Een goed begin trekt anderen mee; zet de eerste stap samen met je gelijken.",
-    u"Verdraag wat ruw is en vergeet wie ver weg is niet; ruimhartig kom je ver.",
-    u"Geniet van het goede, maar weet dat elk tij keert; blijf trouw aan wat telt.",
-    u"Zonder op te scheppen zoek je je naasten op; die eenvoud verbindt jullie.",
+    u"Wees ruim van hart en sluit niemand buiten; juist dan draagt het goede ver.",
+    u"Geniet van het goede, maar weet dat elk tij keert; houd vast aan wat telt.",
+    u"Je hoeft niet rijk te lijken om welkom te zijn; ga eenvoudig naar je buren.",
     u"Wie hoog staat en zich bescheiden verbindt met wie lager staat, brengt zegen.",
     u"Wat opgebouwd was, brokkelt af; vecht er niet tegen, maar orden je kring.",
     // 12 DE WANKLANK
@@ -290,7 +290,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ga de deur uit en ontmoet anderen openlijk; zo begint echte verbondenheid.",
     u"Wie alleen de eigen kring opzoekt, maakt de band smal; kijk verder.",
     u"Achterdocht houdt je op je hoede en op afstand; zo groeit er niets.",
-    u"Op het punt aan te vallen keer je om; dat inzicht behoedt je voor schade.",
+    u"Net voordat je aanvalt, keer je om; dat inzicht behoedt je voor schade.",
     u"Eerst verdriet om wat jullie scheidt, dan vreugde als jullie elkaar vinden.",
     u"Aan de rand van de groep vind je rust, al is het nog geen volle eenheid.",
     // 14 OVERVLOED
@@ -298,7 +298,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je rijkdom kan in beweging komen; met goede helpers breng je haar ver.",
     u"Stel je rijkdom ten dienste van het geheel; wie alles zelf houdt, verliest.",
     u"Vergelijk je niet met je buren; wie niet pronkt, blijft vrij van fouten.",
-    u"Wees toegankelijk en toch waardig; jouw oprechtheid wekt vertrouwen.",
+    u"Met warmte en eerlijkheid trek je mensen aan; houd daarbij wel je rug recht.",
     u"Alles valt je toe, omdat je het hogere eert; dit is een gezegende tijd.",
     // 15 DE BESCHEIDENHEID
     u"Wie bescheiden is zonder het te tonen, kan zelfs grote stappen zetten.",
@@ -309,14 +309,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Begin bij jezelf: orden je eigen huis voordat je anderen iets verwijt.",
     // 16 DE GEESTDRIFT
     u"Wie opschept over wat komen gaat, stoot anderen af; houd het nog voor je.",
-    u"Als een rots blijf je bij jezelf; je ziet tijdig wanneer je moet stoppen.",
+    u"Het enthousiasme sleept je niet mee; je voelt precies wanneer het genoeg is.",
     u"Op de gunst van hogeren wachten maakt je besluiteloos; kies zelf.",
-    u"Van jou gaat de geestdrift uit; twijfel niet, dan sluiten vrienden zich aan.",
+    u"Jij bent de bron van dit vuur; vertrouw erop, dan sluiten anderen zich aan.",
     u"Iets blijft knagen en remt je, maar het houdt je juist scherp en levend.",
     u"Je laat je meeslepen door een roes; wie nu nog bijstuurt, voorkomt schade.",
     // 17 DE NAVOLGING
-    u"Je oude maatstaf verschuift; ga naar buiten en luister ook naar anderen.",
-    u"Hecht je je aan wat klein en makkelijk is, dan verlies je het waardevolle.",
+    u"Wat voor jou vaststond, komt in beweging; zoek het gesprek met anderen op.",
+    u"Gemak trekt, maar wie daarvoor kiest, raakt kwijt wat er echt toe doet.",
     u"Kies je voor wat wezenlijk is, dan laat je iets kleiners los; dat is goed.",
     u"Men volgt je om eigenbelang; blijf helder en oprecht, dan vergis je je niet.",
     u"Vertrouw op het goede en volg het van harte; dat brengt je geluk.",
@@ -329,16 +329,16 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je herstelt wat misging en krijgt daarvoor erkenning; zoek goede hulp.",
     u"Je trekt je terug uit de wereld van macht om aan iets hogers te werken.",
     // 19 DE TOENADERING
-    u"Samen met anderen beweeg je naar iets goeds; blijf trouw aan wat juist is.",
+    u"Samen met anderen beweeg je naar iets goeds; laat het juiste je leiden.",
     u"Alles werkt mee nu je samen optrekt; wees niet bang voor wat later komt.",
     u"Gemakzucht doet je de kans verspelen; wie het inziet, kan nog bijsturen.",
     u"Open en zonder voorbehoud nader je de ander; dat is volkomen passend.",
     u"Wijs leiderschap kiest de juiste mensen en laat hen hun werk doen.",
     u"Ruimhartig keer je terug om anderen te helpen; die edelmoedigheid loont.",
     // 20 DE BESCHOUWING
-    u"Als een kind kijk je naar het geheel; wie verantwoordelijk is, ziet verder.",
+    u"Als een kind zie je alleen de buitenkant; wie leiding geeft, kijkt dieper.",
     u"Door een kier zie je maar een deel; verruim je blik voordat je oordeelt.",
-    u"Bekijk je eigen leven eerlijk; dan weet je of je moet doorgaan of terug.",
+    u"Weeg af wat je keuzes tot nu toe brachten, en kies dan je volgende stap.",
     u"Je ziet hoe het grotere geheel werkt; breng je kennis in waar ze gewenst is.",
     u"Beschouw de gevolgen van je eigen daden; daarin ligt je zuiverste maat.",
     u"Van een afstand bekijk je je leven; zonder eigenbelang zie je het helderst.",
@@ -350,10 +350,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het oordeel ligt in jouw handen; weeg zuiver en vergeet het gevaar niet.",
     u"Wie niet wil horen, loopt vast in eigen schuld; luister nu het nog kan.",
     // 22 DE BEKOORLIJKHEID
-    u"Liever lopen dan meerijden met pracht die niet bij je past; blijf eenvoudig.",
+    u"Kom niet met vertoon binnen; op eigen kracht beginnen siert je meer.",
     u"Versiering volgt de vorm; besteed vooral aandacht aan wat eronder ligt.",
     u"Alles glanst en gaat je goed af; let op dat je niet wegzakt in gemak.",
-    u"Je twijfelt tussen pracht en eenvoud; kies het eenvoudige, dat loont.",
+    u"Iemand komt zonder franje op je af; laat opsmuk varen en ontvang hem open.",
     u"Je geschenk lijkt karig, maar het is oprecht gemeend; uiteindelijk telt dat.",
     u"Puur en onversierd is nu het mooiste; eenvoud zegt meer dan opsmuk.",
     // 23 DE VERSPLINTERING
@@ -367,12 +367,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je bent nog niet ver afgedwaald; keer nu terug, dan is er niets verloren.",
     u"Keer rustig terug en volg het goede voorbeeld van wie je voorgingen.",
     u"Steeds opnieuw afdwalen en terugkeren is zwaar, maar het keren telt.",
-    u"Te midden van anderen kies je alleen je eigen weg terug; dat vraagt moed.",
+    u"Waar de groep een andere kant op gaat, volg jij gerust je innerlijke kompas.",
     u"Keer met open hart terug en onderzoek jezelf; je hebt niets te vrezen.",
     u"Wie het moment om te keren mist, raakt ver van huis; wacht niet langer.",
     // 25 DE ONSCHULD
     u"Volg je eerste, zuivere impuls; wat uit het hart komt, brengt je verder.",
-    u"Werk zonder meteen aan de oogst te denken; dan lukt wat je onderneemt.",
+    u"Doe het werk om het werk zelf, niet om de opbrengst; dan gaat het je goed af.",
     u"Onverdiend verlies treft je, omdat een ander iets meenam; draag het kalm.",
     u"Blijf bij wat echt van jou is; dan kan niemand je iets verwijten.",
     u"Een kwaal die je niet zelf veroorzaakte, gaat vanzelf over; forceer niets.",
@@ -390,7 +390,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je grijpt naar wat niet voedt en raakt er leeg van; keer je ervan af.",
     u"Zoek gretig hulp om anderen te kunnen voeden; dat is geen schande.",
     u"Je weet dat je steun nodig hebt; blijf geduldig en begin niets groots.",
-    u"Anderen putten uit wat jij geeft; ken de zwaarte daarvan en ga moedig.",
+    u"Anderen putten uit wat jij geeft; ken de zwaarte daarvan en ga moedig verder.",
     // 28 OVERDAAD IN HET GROTE
     u"Leg een zachte, stevige ondergrond voordat je iets zwaars neerzet.",
     u"Verbinding met het jonge en frisse geeft oude kracht nieuw leven.",
@@ -401,14 +401,14 @@ const std::array<QStringView, 576> OracleTexts = {
     // 29 HET ONPEILBARE
     u"Je raakt gewend aan het gevaar en glijdt er steeds dieper in; word wakker.",
     u"Midden in het gevaar los je niet alles op; zet kleine, haalbare stappen.",
-    u"Voor en achter je gaapt een diepte; sta stil en wacht tot er een uitweg komt.",
+    u"Waar je ook stapt, het is glad en diep; beweeg niet tot je vaste grond voelt.",
     u"Eenvoud en oprechtheid openen een deur; een sober gebaar zegt nu het meest.",
     u"Het water stijgt, maar stroomt nog niet over; ga net zo ver als nodig is.",
-    u"Je zit vast in een doornig net van eigen makelij; het duurt voor je vrijkomt.",
+    u"In je eigen fouten verstrikt kom je niet snel los; geef het tijd.",
     // 30 HET ZICH-HECHTENDE
-    u"In de ochtenddrukte kruisen je stappen elkaar; begin ernstig en bedachtzaam.",
+    u"Bij het begin vraagt alles tegelijk aandacht; breng eerst rust in je hoofd.",
     u"Een warm, zacht licht schijnt vanuit het midden; wie maat houdt, bloeit.",
-    u"Het licht gaat onder zoals elke dag; geniet van wat er is en klaag niet.",
+    u"De zon gaat onder zoals elke dag; geniet van wat er is en klaag niet.",
     u"Wat plots opvlamt, brandt snel op; bouw op iets dat langer meegaat.",
     u"Diep verdriet opent je ogen; wie oprecht rouwt, vindt nieuwe klaarheid.",
     u"Pak de kern van het kwaad aan, maar spaar wie slechts blindelings meeliep.",
@@ -427,11 +427,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trouw aan gewoonte past bij wie volgt, maar wie leidt moet durven vernieuwen.",
     u"Voortdurende onrust wordt een gewoonte die alles ondermijnt; kom tot rust.",
     // 33 DE AFZIJDIGHEID
-    u"Achteraan zit het gevaar je op de hielen; onderneem nu niets en houd je stil.",
+    u"Als laatste vertrekken maakt kwetsbaar; houd je nu kalm en waag niets nieuws.",
     u"Houd vast aan wat je dierbaar is; geen druk van buiten maakt die band los.",
     u"Afhankelijke mensen houden je tegen; zorg voor hen, maar blijf niet hangen.",
     u"Je kiest zelf het moment om te gaan; voor jou is dat een opluchting.",
-    u"Vertrek vriendelijk en beslist; een helder afscheid laat geen bitterheid na.",
+    u"Neem op het juiste moment afscheid, hartelijk maar zonder te aarzelen.",
     u"Niets bindt je nog en je twijfelt niet; met een licht hart ga je verder.",
     // 34 MACHT VAN HET GROTE
     u"Onbeproefde kracht maakt overmoedig; storm je nu al vooruit, dan struikel je.",
@@ -439,69 +439,69 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met je hoofd door de muur willen lost niets op; ware kracht kan ook wachten.",
     u"Volhard rustig, dan wijkt de weerstand en opent zich een weg die dicht leek.",
     u"Koppigheid kun je nu zonder spijt laten varen; je zult haar niet eens missen.",
-    u"Terug kan niet en vooruit evenmin; erken de moeite, dan komt er ruimte.",
+    u"Elke duw zet je vaster klem; pas als je de impasse erkent, komt er ruimte.",
     // 35 DE VOORUITGANG
     u"Je eerste stappen wekken nog geen vertrouwen; blijf vriendelijk en geduldig.",
     u"Zorgen vergezellen je vooruitgang, maar een warm hart waakt over je.",
-    u"De mensen om je heen vertrouwen je en volgen; zo verdwijnt je spijt.",
+    u"Nu anderen achter je staan, valt je eigen twijfel weg; ga samen verder.",
     u"Trek je heimelijk meer naar je toe dan je toekomt, dan val je door de mand.",
-    u"Laat winst en verlies je koud; wie oprecht vooruitgaat, vindt open deuren.",
+    u"Reken niet elke stap na; wie eerlijk doorgaat, vindt deuren die openstaan.",
     u"Wees nu alleen streng voor je eigen fouten, niet voor die van anderen.",
     // 36 DE VERDUISTERING
     u"Vroeg zie je dat het misgaat; vertrek, ook al begrijpt niemand je keuze.",
     u"Gewond, maar niet verlamd, help je anderen met de kracht die je nog hebt.",
     u"In het donker stuit je op de bron van het kwaad; zet niet alles ineens recht.",
-    u"Je kijkt het duister in het hart en ziet wat er speelt; nu kun je nog gaan.",
+    u"Nu doorzie je wat er achter de schermen speelt; vertrek op tijd.",
     u"Weggaan bij het kwaad kan niet; verberg je inzicht en blijf jezelf trouw.",
     u"Wie het licht verduisterde, valt zelf diep; het duister verteert zichzelf.",
     // 37 HET GEZIN (DE CLAN)
     u"Leg vanaf het begin heldere afspraken vast; dat bespaart later veel spijt.",
     u"In stilte zorg je voor wat iedereen nodig heeft; dat houdt het huis bijeen.",
-    u"Strengheid schuurt, maar zonder tucht ontspoort het huis; houd de teugels.",
+    u"Tucht schuurt, maar zonder tucht ontspoort het huis; houd de teugels kort.",
     u"Met zorg beheer je wat het huis bezit; daar vaart iedereen wel bij.",
     u"Leid het huis met liefde in plaats van angst; dan hoef je niets te vrezen.",
     u"Blijf waarachtig en trouw; dat geeft je vanzelf gezag en een goed einde.",
     // 38 DE TEGENSTELLING
-    u"Wat wegloopt, keert vanzelf terug; blijf kalm bij wie je slecht gezind is.",
-    u"Een toevallige ontmoeting op een zijpad brengt je bij wie je zocht.",
+    u"Laat gaan wat zich afwendt; wie dwarsligt, behandel je correct en kalm.",
+    u"Langs een onverwachte omweg kom je toch bij degene die je nodig hebt.",
     u"Alles lijkt tegen te zitten en je wordt gehinderd; toch loopt het goed af.",
     u"Juist in je eenzaamheid vind je een gelijkgestemde; schenk elkaar vertrouwen.",
     u"Een verwant reikt je de hand; de stap lijkt groot, maar zet hem gerust.",
     u"Je wantrouwen ziet vijanden in vrienden; leg je wapens neer en kijk opnieuw.",
     // 39 DE HINDERNIS
     u"Ga je nu verder, dan stuit je op een muur; wacht, en je oogst waardering.",
-    u"Hindernis na hindernis komt op je pad, niet door je schuld maar uit plicht.",
+    u"Obstakel na obstakel komt op je weg, omdat je een taak voor anderen draagt.",
     u"Vooruit wacht alleen gevaar; keer terug naar wie blij is je weer te zien.",
-    u"Alleen kom je er niet door; zoek eerst bondgenoten voordat je verdergaat.",
-    u"Midden in de grootste moeilijkheid schieten vrienden je te hulp.",
+    u"Ga niet op eigen houtje verder; wacht tot de juiste mensen naast je staan.",
+    u"Juist nu de last het zwaarst is, staan anderen op om met je mee te dragen.",
     u"Loop niet weg uit de moeite; keer om en help mee, dan groeit er iets groots.",
     // 40 DE BEVRIJDING
     u"De spanning is voorbij; rust eerst uit en laat verwijten achterwege.",
     u"Ontmasker wie je listig ondermijnt, maar blijf zelf recht en eerlijk.",
-    u"Pronk je met wat je niet verdiend hebt, dan lok je dieven naar je toe.",
+    u"Vertoon dat je positie niet rechtvaardigt, maakt je een makkelijk doelwit.",
     u"Neem afstand van wie je klein houdt; dan vinden echte vrienden je vanzelf.",
     u"Alleen jij kunt je bevrijden van wat je tegenhoudt; doe het vastberaden.",
     u"Met één rustige, gerichte daad ruim je het laatste obstakel uit de weg.",
     // 41 DE VERMINDERING
-    u"Help een ander als je eigen werk af is, maar weeg goed af hoeveel je geeft.",
+    u"Geef gerust van je tijd en kracht aan een ander, maar put jezelf niet uit.",
     u"Blijf bij jezelf; je helpt niemand door jezelf weg te cijferen.",
-    u"Te veel mensen maken het troebel; een echte band ontstaat tussen twee.",
-    u"Leg je zwakheden af, dan komen anderen snel en blij naar je toe.",
+    u"Met te velen verwatert de band; zoek het eerlijke gesprek met één ander.",
+    u"Laat een slechte gewoonte los; dan maak je ruimte voor wie je goed doet.",
     u"Onverwacht valt je een rijke gift toe; niets kan haar nog tegenhouden.",
     u"Je groeit zonder iemand iets af te nemen; zo word je tot steun van velen.",
     // 42 DE VERMEERDERING
     u"Gesteund door anderen kun je iets groots beginnen; houd je bedoeling zuiver.",
     u"Het goede stroomt naar je toe zonder dat je erom vraagt; blijf standvastig.",
-    u"Zelfs tegenslag levert je winst op, zolang je eerlijk en oprecht handelt.",
+    u"Zelfs tegenslag levert je winst op, zolang je eerlijk blijft handelen.",
     u"Men luistert naar je als bemiddelaar; zet dat vertrouwen in voor allen.",
-    u"Een echt goed hart hoeft niets te vragen; je goedheid wordt vanzelf gezien.",
+    u"Geef zonder te letten op wie het merkt; echte goedheid spreekt voor zich.",
     u"Denk je alleen aan jezelf, dan sta je straks alleen; wees juist nu gul.",
     // 43 DE VASTBERADENHEID
     u"Storm je te vroeg vooruit, dan overschat je je kracht; doe wat je aankunt.",
     u"Blijf alert en goed voorbereid; dan kan geen onraad je nog verrassen.",
     u"Eenzaam trek je verder en men begrijpt je wellicht verkeerd; volg je geweten.",
     u"Rusteloos loop je heen en weer; neem goede raad aan en kom tot bedaren.",
-    u"Onkruid dat steeds terugkomt, vraagt een vaste hand; blijf daarbij gematigd.",
+    u"Wat steeds terugkomt, verdwijnt alleen door volharding; houd daarbij de maat.",
     u"Net voor de zege kan het kwaad nog terugslaan; blijf tot het einde waakzaam.",
     // 44 HET TEGEMOETKOMEN
     u"Rem het ongewenste af zolang het nog klein is; later is het niet te stuiten.",
@@ -512,14 +512,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trots houd je je afzijdig; dat lijkt hard, maar je vergissing is gering.",
     // 45 HET VERZAMELEN
     u"Je wilt erbij horen maar aarzelt; laat je twijfel los en stap naar voren.",
-    u"Laat je naar je plek leiden; een kleine, oprechte bijdrage is genoeg.",
+    u"Laat je meenemen door wie je roept; je hoeft niets groots mee te brengen.",
     u"Je voelt je buitengesloten; zoek aansluiting bij wie al in de kring staat.",
     u"Breng mensen samen voor het goede; doe het onbaatzuchtig, dan slaagt het.",
     u"Nog niet iedereen vertrouwt je; blijf zuiver en geduldig, dan groeit dat.",
     u"Je treurt omdat niemand je lijkt te zien; die eerlijke klacht opent deuren.",
     // 46 HET OMHOOGDRINGEN
     u"Met steun van boven begin je te stijgen; vertrouw op wie je verder helpt.",
-    u"Oprechtheid weegt zwaarder dan vertoon; ook je kleine gave wordt aanvaard.",
+    u"Je middelen zijn klein, maar je inzet is echt; dat wordt hogerop gezien.",
     u"Niets houdt je tegen en alle deuren staan open; ga zonder aarzelen door.",
     u"Je krijgt een eervolle plek om te dienen; je trouw brengt zegen.",
     u"Ga in je eigen tempo verder, geduldig en standvastig; zo bereik je de top.",
@@ -527,20 +527,20 @@ const std::array<QStringView, 576> OracleTexts = {
     // 47 DE BENAUWENIS
     u"Somber gepieker houdt je gevangen; zoek het licht op, niet de schaduw.",
     u"Je hebt genoeg, maar mist vervulling; wacht rustig op de juiste uitnodiging.",
-    u"Je leunt op wat je verwondt en vindt thuis geen rust; stop met die strijd.",
-    u"Hulp komt traag, gehinderd door geldzorgen; schaam je niet, ze komt er toch.",
+    u"Duwen tegen muren die niet wijken put je uit; stop ermee en zoek rust.",
+    u"De hulp die je zoekt, komt traag op gang; schaam je niet, ze komt er wel.",
     u"Van boven en onder word je beknot; met geduld en toewijding keert het tij.",
     u"Oude angsten houden je verstrikt; zodra je resoluut beweegt, kom je vrij.",
     // 48 DE BRON
-    u"Een modderige bron lokt niemand; zuiver eerst wat in jezelf troebel is.",
+    u"Verwaarloos je jezelf, dan heb je weinig te geven; zorg eerst voor je bron.",
     u"Er is water genoeg, maar het lekt weg; geef je gaven een beter vat.",
-    u"Het water is helder, maar niemand drinkt; je gaven worden straks gezien.",
+    u"Veel heb je te geven, maar nog put niemand eruit; wacht, je tijd komt.",
     u"Herstel eerst de wanden van de bron; dat werk gaat nu voor het putten.",
-    u"Het water is koel en zuiver; deel het met wie er dorst naar heeft.",
+    u"Wat je te bieden hebt, is fris en goed; laat het nu echt bij anderen komen.",
     u"Laat de bron open voor iedereen; wie trouw blijft geven, oogst groot geluk.",
     // 49 DE OMWENTELING
     u"Het is nog te vroeg voor verandering; houd je stevig vast aan wat is.",
-    u"Nu de dag gekomen is, mag je doorpakken; bereid de verandering goed voor.",
+    u"Nu het juiste uur geslagen heeft, mag je doorpakken; bereid alles goed voor.",
     u"Ga niet overhaast en niet te traag; overleg goed tot er brede instemming is.",
     u"Je spijt verdwijnt; gedragen door vertrouwen verander je de gang van zaken.",
     u"Zo helder is je vernieuwing dat niemand nog een verklaring nodig heeft.",
@@ -582,24 +582,24 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een vorm zonder inhoud leidt nergens heen; er is niets echts om te delen.",
     // 55 DE VOLHEID
     u"Je vindt een gelijkwaardige partner; werk samen zolang de tijd goed is.",
-    u"Wolken verduisteren je licht en je wordt gewantrouwd; blijf oprecht.",
+    u"Wolken dekken je licht af en men wantrouwt je; houd vast aan de waarheid.",
     u"Het duister is zo dicht dat je niets kunt doen; wacht zonder schuldgevoel.",
     u"Het donker neemt af wanneer je iemand ontmoet die met je meedenkt.",
     u"Bekwame mensen komen op je af; luister naar hen, dat brengt zegen en eer.",
     u"Je sluit je in je overvloed op en raakt alleen; open je deuren weer.",
     // 56 DE ZWERVER
-    u"Zeur niet over kleinigheden; kleingeestigheid brengt je onderweg in nood.",
+    u"Kleinzielig gedoe over details maakt je onderweg kwetsbaar; zie het grote.",
     u"Onderweg vind je onderdak en een trouwe helper die je bijstaat.",
     u"Hooghartigheid kost je het onderdak en de trouw van wie je hielp.",
     u"Je vindt een tijdelijk thuis, maar voelt je er niet op je gemak.",
     u"Met een gebaar van goede wil win je vrienden en een eervolle plek.",
-    u"Overmoedig lachen slaat snel om in huilen; blijf nederig onderweg.",
+    u"Spot en overmoed kosten je onderweg snel je rustplaats; blijf nederig.",
     // 57 HET ZACHTMOEDIGE
     u"Twijfel houdt je in zijn greep; neem een besluit en houd je eraan.",
     u"Verborgen invloeden werken tegen je; breng ze geduldig aan het licht.",
     u"Blijf je eindeloos wikken en wegen, dan verlies je gezag en vertrouwen.",
     u"Met bescheiden ijver behaal je nu een rijke oogst die velen ten goede komt.",
-    u"Wat slecht begon, komt nu goed; overweeg voor en na elke verandering.",
+    u"Een stroef begin kan goed aflopen; verander met zorg en kijk daarna terug.",
     u"Te veel toegeven kost je je kracht; zacht zijn is niet jezelf verliezen.",
     // 58 HET BLIJMOEDIGE
     u"Stille vreugde die niets meer verlangt, brengt je nu het meeste geluk.",
@@ -631,7 +631,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Grote woorden zonder grond klinken hol; beloof niet meer dan je waarmaakt.",
     // 62 BEPERKTE INVLOED
     u"Wil je te vroeg hoog vliegen, dan stort je neer; blijf nog even laag.",
-    u"Je komt niet bij de hoogste, maar wel bij een waardige plek; aanvaard dat.",
+    u"De top bereik je niet, wel een plek die bij je past; aanvaard dat met rust.",
     u"Onderschat het gevaar niet; een kleine voorzorg bespaart je veel leed.",
     u"Dring niet aan, maar wacht waakzaam af; nu is terughoudendheid sterk.",
     u"Alleen lukt het niet; zoek een bekwaam mens die nog in de schaduw staat.",
@@ -639,7 +639,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 63 NA DE VOLTOOIING
     u"Rem tijdig af na het succes; wie doorstormt, raakt snel uit evenwicht.",
     u"Je mist even de erkenning die je toekomt; wacht geduldig, ze komt terug.",
-    u"Zelfs een gewonnen strijd put uit; geef daarna geen macht aan kleingeestigen.",
+    u"Zelfs een gewonnen strijd put je uit; neem nu rust voordat je verder bouwt.",
     u"Ook in goede dagen ontstaan lekken; blijf alert en houd iets achter de hand.",
     u"Een eenvoudig, oprecht gebaar weegt zwaarder dan een groots vertoon.",
     u"Ga niet door als het werk klaar is; wie te ver gaat, raakt kopje-onder.",
