@@ -61,6 +61,7 @@ private Q_SLOTS:
     void viewPressesKeepMethodAndDate_data();
     void viewPressesKeepMethodAndDate();
     void viewPressesBeforeFirstConsultationDoNothing();
+    void intermediatePressWithoutMovingLineKeepsCaption();
     void tickChangeInIntermediateViewLeavesIt();
     void tickChangeInNuclearViewRecolours();
 
@@ -614,6 +615,23 @@ void TestConsultationView::viewPressesBeforeFirstConsultationDoNothing()
     QCOMPARE(f.btTussenHex->text(), u"R"_s);
     QCOMPARE(f.lbl_Methode->text(), u"Gebruikte Methode"_s);
     QCOMPARE(rig.screenWithoutControls(), before);
+}
+
+void TestConsultationView::intermediatePressWithoutMovingLineKeepsCaption()
+{
+    Rig rig;
+    TForm1 &f = rig.form;
+    rig.cast(u"977776"_s);
+    QTest::mouseClick(f.btKernHex, Qt::LeftButton); // saves the own-throw caption
+    QTest::mouseClick(f.btKernHex, Qt::LeftButton);
+    rig.cast(u"788878"_s);
+    f.setMethodCaption(MethodCaptions::FromJournal);
+    // The button is hidden now; a press that reaches the handler anyway opens nothing, and the
+    // caption saved for the earlier consultation must not replace this one's.
+    f.btTussenHexClick();
+    QVERIFY(!rig.state.secondaryViewActive);
+    QCOMPARE(f.btTussenHex->text(), u"R"_s);
+    QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
 }
 
 void TestConsultationView::tickChangeInIntermediateViewLeavesIt()
