@@ -12,7 +12,6 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class Shell;
 class TGradientPanel;
 class TSMBevel;
 class TShape;
