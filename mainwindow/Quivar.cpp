@@ -1,10 +1,43 @@
 #include "Quivar.h"
 
+#include <QCheckBox>
+#include <QPushButton>
+#include <QToolButton>
+
 using namespace Qt::StringLiterals;
 
-TForm1::TForm1(QWidget *parent) : QWidget(parent)
+TForm1::TForm1(ConsultationState &state, Shell &shell, QWidget *parent)
+    : QWidget(parent), m_state(state), m_shell(shell)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"WENDARIX vs 13.2"_s);
+    // A fixed single border: system menu, minimise and close, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     setFixedSize(689, 447);
+    QFont face(u"Microsoft Sans Serif"_s);
+    face.setPixelSize(13);
+    setFont(face);
+    createControls();
+    connectControls();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectControls()
+{
+    connect(knpVraag, &QPushButton::clicked, this, &TForm1::knpVraagClick);
+    connect(knpBewaar, &QPushButton::clicked, this, &TForm1::knpBewaarClick);
+    connect(knpOpen, &QPushButton::clicked, this, &TForm1::knpOpenClick);
+    connect(knpHelp, &QPushButton::clicked, this, &TForm1::knpHelpClick);
+    connect(knpInfo, &QPushButton::clicked, this, &TForm1::knpInfoClick);
+    connect(knpStop, &QPushButton::clicked, this, &TForm1::knpStopClick);
+    connect(BackHistory, &QToolButton::clicked, this, &TForm1::BackHistoryClick);
+    connect(GoHistory, &QToolButton::clicked, this, &TForm1::GoHistoryClick);
+    connect(btKernHex, &QToolButton::clicked, this, &TForm1::btKernHexClick);
+    connect(btTussenHex, &QPushButton::clicked, this, &TForm1::btTussenHexClick);
+    // clicked, not toggled: unticking the other box in code must not run its handler.
+    connect(cbRegen, &QCheckBox::clicked, this, &TForm1::cbRegenClick);
+    connect(cbKleur, &QCheckBox::clicked, this, &TForm1::cbKleurClick);
 }

@@ -1,11 +1,170 @@
 #pragma once
 
+#include "consultation.h"
+
+#include <QColor>
 #include <QWidget>
 
-// The main window: shows one consultation at a time.
-class TForm1 : public QWidget
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class TGradientPanel;
+class TSMBevel;
+class TShape;
+class TTaoImage;
+
+// The main window: shows one consultation at a time, its intermediate and nuclear views in the
+// chosen colour scheme, and carries the program's own buttons and keys.
+//
+// The controls are public members with the names the rest of the program (journal, dialog)
+// addresses them by; each carries the same objectName(). Arrays of six are indexed by row - 1,
+// row 1 being the top row, which shows line 6.
+class TForm1 : public QWidget, public ConsultationView
 {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    TForm1(ConsultationState &state, Shell &shell, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The procedure this window shows; set once by the program, before the first key press.
+    void setConsultation(Consultation *consultation) { m_consultation = consultation; }
+
+    // ConsultationView
+    void setMethodCaption(const QString &caption) override;
+    void showConsultation() override;
+
+    // Colour schemes.
+    void applyDoravelColours();
+    void applyRainbowColours();
+    void applyGreyColours();
+    void cbRegenClick();
+    void cbKleurClick();
+
+    // View switching.
+    void btTussenHexClick();
+    void btKernHexClick();
+    void leaveDerivedView();
+    void showIntermediateView();
+    void showNuclearView();
+    void applyIntermediateGrey();
+    // The normal view's captions before a new consultation: "S", "R", no derived view.
+    void resetViewButtons();
+
+    // Commands.
+    void FormKeyDown(int key);
+    void knpVraagClick();
+    void knpHelpClick();
+    void knpInfoClick();
+    void knpStopClick();
+    void knpBewaarClick();
+    void knpOpenClick();
+    void BackHistoryClick();
+    void GoHistoryClick();
+    void openHelpFile();
+    void recast();
+
+    // What the program wires to the other windows. An empty hook does nothing.
+    std::function<void()> onQuestion;       // show the question dialog
+    std::function<void()> onAbout;          // show the About window
+    std::function<void()> onSave;           // append the consultation to the journal
+    std::function<void()> onOpenJournal;    // show the journal window
+    std::function<void()> onHistoryBack;    // "<<" and Page Up
+    std::function<void()> onHistoryForward; // ">>" and Page Down
+
+    // The fixed colours of the window.
+    static const QColor clNavy, clPurple, clMaroon, clMoneyGreen, clSkyBlue, clCream, clSilver,
+        clYellow, clFuchsia, clWhite, clMedGray;
+    static const QColor GreyScheme;
+
+    // Background and top strip
+    TGradientPanel *GPnl_Achter;
+    QLabel *lbl_Datum, *lbl_Datumx, *lbl_Methode, *lbRegelnr;
+    QToolButton *BackHistory, *GoHistory;
+    QLabel *lbl_Vraagtitel, *lbl_Vraag;
+    TSMBevel *Bevel9;
+
+    // Primary header
+    QLabel *lbl_Hexa_A, *lbl_Huis_A, *lbl_Huistxt_A;
+    TSMBevel *Bevel4;
+    QLabel *lbl_Hexnr_A;
+    TSMBevel *Bevel2;
+    TGradientPanel *GPnl_Hex1A;
+    QLabel *lbl_HexTitel_A;
+
+    // Primary line area
+    TSMBevel *SMB_RandHex_A;
+    TGradientPanel *GPnl_Hex1b;
+    std::array<TShape *, 6> shp_LijnA_A{};   // solid (yang) bars
+    std::array<TShape *, 6> shp_LijnBA_A{};  // left halves of the broken (yin) bars
+    std::array<TShape *, 6> shp_LijnBB_A{};  // right halves
+    std::array<TShape *, 6> shp_cirkel_A{};  // ring: old yang
+    std::array<TSMBevel *, 6> SMB_StrpA_A{}; // the two diagonals of the X: old yin
+    std::array<TSMBevel *, 6> SMB_StrpB_A{};
+
+    // Value column: Shape[r - 1] is the circle, lbl_Uitk_A[r - 1] the digit of row r
+    std::array<TShape *, 6> Shape{};
+    std::array<QLabel *, 6> lbl_Uitk_A{};
+
+    // Middle column
+    QLabel *lbl_Verander, *lbl_LijnenTitel;
+    std::array<QLabel *, 6> lbl_Lijnb{};
+
+    // Secondary header
+    QLabel *Label1, *Label2, *lbl_Huistxt_B;
+    TSMBevel *Bevel6;
+    QLabel *lbl_Hexnr_B;
+    TSMBevel *Bevel5;
+    TGradientPanel *GPnl_Hex2a;
+    QLabel *lbl_HexTitel_B;
+
+    // Secondary line area
+    TSMBevel *SMB_RandHex_B;
+    TGradientPanel *GPnl_Hex2b;
+    std::array<TShape *, 6> shp_LijnA_B{};
+    std::array<TShape *, 6> shp_LijnBA_B{};
+    std::array<TShape *, 6> shp_LijnBB_B{};
+    TTaoImage *img_taosml;
+
+    // Texts under the panels
+    QLabel *lbl_DV_A;
+    TSMBevel *Bevel1;
+    QLabel *lbl_RaadDV_A, *lbl_SL_A;
+    TSMBevel *Bevel3;
+    QLabel *lbl_RaadSL_A;
+    QLabel *Label7, *Label8;
+    TSMBevel *Bevel7;
+    QLabel *lbl_RaadDV_B;
+    TSMBevel *Bevel8;
+    QLabel *lbl_RaadSL_B;
+
+    // Commands, view buttons, scheme boxes
+    QPushButton *knpVraag, *knpBewaar, *knpOpen, *knpHelp, *knpInfo, *knpStop;
+    QToolButton *btKernHex;
+    QPushButton *btTussenHex;
+    QCheckBox *cbRegen, *cbKleur;
+    TSMBevel *Bevel11, *Bevel10;
+
+Q_SIGNALS:
+    // The window was closed; the program ends with it.
+    void closed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void showLineRows();
+    void colourByTrigrams(const std::array<QColor, 8> &scheme);
+    void fillSecondaryPanel();
+    bool hasCast() const;
+
+    ConsultationState &m_state;
+    Shell &m_shell;
+    Consultation *m_consultation = nullptr;
 };

@@ -1,15 +1,12 @@
-#include "Quivar.h"
+#include "AppSetup.h"
+#include "Program.h"
 
 #include <QApplication>
-
-using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"WENDARIX"_s);
-    QApplication::setApplicationDisplayName(u"WENDARIX"_s);
-    TForm1 form;
-    form.show();
+    setUpApplication(app);
+    Program program;
     return QApplication::exec();
 }

@@ -1,0 +1,40 @@
+#include "Program.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+Program::Program()
+    : m_form(m_state, m_shell), m_consultation(m_state, m_random, m_clock, m_prompts, m_form)
+{
+    m_form.setConsultation(&m_consultation);
+    // The question dialog may still be on screen; the program ends with the main window anyway.
+    QObject::connect(&m_form, &TForm1::closed, &m_form, [] { QCoreApplication::quit(); });
+    m_form.move(592, 208);
+    m_form.show();
+
+    // The journal window stays hidden until "Open" asks for it.
+    m_journal.hide();
+
+    // The question dialog: made here, after the journal window, and wired as
+    //   m_form.onQuestion = [this] { m_dialog.knpVraagShow(); };
+    // The About window: made after it, hidden, and wired as
+    //   m_form.onAbout = [this] { m_about.showOver(m_form); };
+    // The journal commands (onSave, onOpenJournal, onHistoryBack, onHistoryForward) are wired
+    // when the journal is built.
+}
+
+Program::~Program() = default;
+
+void Program::setMainWindowEnabled(bool enabled) { m_form.setEnabled(enabled); }
+
+void Program::focusMainWindow()
+{
+    m_form.activateWindow();
+    m_form.raise();
+}
+
+void Program::resetViewButtons() { m_form.resetViewButtons(); }
+
+void Program::setListNumberCaption(const QString &caption) { m_form.lbRegelnr->setText(caption); }
+
+void Program::closeMainWindow() { m_form.close(); }

@@ -1,0 +1,94 @@
+// Switching between the normal view, the intermediate (Tussen) and the nuclear (Kern) view.
+#include "Quivar.h"
+
+#include "Shapes.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+// Before the first consultation there is no cast to derive a view from.
+bool TForm1::hasCast() const { return !m_state.lineDigits.isEmpty() && m_consultation; }
+
+void TForm1::resetViewButtons()
+{
+    btTussenHex->setText(u"R"_s);
+    m_state.secondaryViewActive = false;
+    btKernHex->setText(u"S"_s);
+}
+
+void TForm1::leaveDerivedView()
+{
+    const QString date = lbl_Datumx->text();
+    m_consultation->runConsultation();
+    resetViewButtons();
+    lbl_Methode->setText(m_state.savedMethodCaption);
+    lbl_Datumx->setText(date);
+}
+
+void TForm1::btTussenHexClick()
+{
+    if (!hasCast())
+        return;
+    if (m_state.secondaryViewActive) {
+        leaveDerivedView();
+        return;
+    }
+    const QString date = lbl_Datumx->text();
+    showIntermediateView();
+    btKernHex->setText(u"S"_s);
+    // Only an opened view saved the caption; otherwise the saved one may belong to an earlier
+    // consultation and the label keeps its own.
+    if (m_state.secondaryViewActive) {
+        btTussenHex->setText(u"T"_s);
+        lbl_Methode->setText(m_state.savedMethodCaption);
+    }
+    lbl_Datumx->setText(date);
+}
+
+void TForm1::btKernHexClick()
+{
+    if (!hasCast())
+        return;
+    if (m_state.secondaryViewActive) {
+        leaveDerivedView();
+        return;
+    }
+    const QString date = lbl_Datumx->text();
+    showNuclearView();
+    btKernHex->setText(u"K"_s);
+    lbl_Methode->setText(m_state.savedMethodCaption);
+    lbl_Datumx->setText(date);
+}
+
+void TForm1::showIntermediateView()
+{
+    if (!m_state.deriveIntermediate())
+        return;
+    applyIntermediateGrey();
+    m_state.secondaryViewActive = true;
+    m_state.savedMethodCaption = lbl_Methode->text();
+    fillSecondaryPanel();
+}
+
+void TForm1::showNuclearView()
+{
+    const std::array<LineValue, 6> cast = m_state.lines;
+    m_state.lines = deriveNuclear(cast);
+    m_state.isOwnThrow = true;
+    m_state.secondaryViewActive = true;
+    m_state.savedMethodCaption = lbl_Methode->text();
+    m_consultation->runConsultation();
+    // The derived fields keep describing the nuclear hexagram; the lines are the cast again.
+    m_state.lines = cast;
+}
+
+void TForm1::applyIntermediateGrey()
+{
+    for (const auto *bars : {&shp_LijnA_B, &shp_LijnBA_B, &shp_LijnBB_B}) {
+        for (TShape *bar : *bars)
+            bar->setBrushColor(clMedGray);
+    }
+}
