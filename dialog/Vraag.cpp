@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -239,12 +240,17 @@ bool TOKBottomDlg::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
+        // Focus that comes back with the window or after a pop-up menu is no new entry.
+        const auto reason = static_cast<const QFocusEvent &>(*event).reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
         if (watched == Worp)
             WorpEnter();
         else if (watched == Dobbel)
             DobbelEnter();
         break;
+    }
     case QEvent::MouseButtonPress:
         if (watched == Vragen)
             VragenClick();

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "GradPnl.h"
 #include "SpinButtons.h"
 
 using namespace Qt::StringLiterals;
@@ -124,8 +125,23 @@ const QStringList TrigramCaptions = {
 
 } // namespace
 
+// Made first, so that they lie beneath every other control.
 void TOKBottomDlg::buildBackground()
 {
+    GradientPanel1 = named(new TGradientPanel(this), "GradientPanel1");
+    GradientPanel1->setGeometry(180, -4, 510, 393);
+    GradientPanel1->setColorFrom(QColor(0xA6, 0xCA, 0xF0));
+    GradientPanel1->setColorTo(QColor(0xC0, 0xC0, 0xC0));
+    GradientPanel1->setColorCount(9);
+    GradientPanel1->setDirection(TDirection::TopToBottom);
+
+    GradientPanel2 = named(new TGradientPanel(this), "GradientPanel2");
+    GradientPanel2->setGeometry(-1, 395, 690, 51);
+    GradientPanel2->setColorFrom(QColor(0xC0, 0xDC, 0xC0));
+    GradientPanel2->setColorTo(QColor(0x00, 0x00, 0x80));
+    GradientPanel2->setColorCount(64);
+    GradientPanel2->setDirection(TDirection::TopToBottom);
+
     Bevel3 = bevel(this, "Bevel3", QRect(185, 2, 500, 392), QFrame::Panel, QFrame::Raised);
     Bevel1 = bevel(this, "Bevel1", QRect(199, 18, 472, 85), QFrame::Box, QFrame::Sunken);
     Bevel2 = bevel(this, "Bevel2", QRect(199, 109, 472, 121), QFrame::Box, QFrame::Sunken);

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void incompleteOwnDigitsCastYarrow();
     void enteringOneDigitFieldEmptiesTheOther_data();
     void enteringOneDigitFieldEmptiesTheOther();
+    void returningFocusIsNoEntry_data();
+    void returningFocusIsNoEntry();
     void keyFiltersDropOtherCharacters_data();
     void keyFiltersDropOtherCharacters();
     void tabAndAltBecomeSpace_data();
@@ -217,6 +219,27 @@ void TestVraag::enteringOneDigitFieldEmptiesTheOther()
     QCOMPARE(d.Hexanr->text(), u"0"_s);
     QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
     QCOMPARE(rig.state.methodIndex, 2);
+}
+
+void TestVraag::returningFocusIsNoEntry_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("entered");
+    QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
+    QTest::newRow("window activated again") << int(Qt::ActiveWindowFocusReason) << false;
+    QTest::newRow("pop-up menu closed") << int(Qt::PopupFocusReason) << false;
+}
+
+void TestVraag::returningFocusIsNoEntry()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, entered);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    d.Dobbel->setText(u"12"_s);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::FocusReason(reason));
+    QCoreApplication::sendEvent(d.Worp, &focusIn);
+    QCOMPARE(d.Dobbel->text().isEmpty(), entered);
 }
 
 void TestVraag::keyFiltersDropOtherCharacters_data()
@@ -522,6 +545,7 @@ void TestVraag::colours_data()
     QTest::newRow("left column background") << QPoint(100, 250) << QColor(0xC0, 0xC0, 0xC0);
     QTest::newRow("method group background") << QPoint(600, 127) << QColor(0xC0, 0xDC, 0xC0);
     QTest::newRow("right area, top of the gradient") << QPoint(300, 8) << QColor(0xA6, 0xCA, 0xF0);
+    QTest::newRow("bottom strip ends in navy") << QPoint(300, 444) << QColor(0x00, 0x00, 0x80);
 }
 
 void TestVraag::colours()
