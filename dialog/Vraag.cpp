@@ -1,0 +1,275 @@
+#include "Vraag.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+using namespace Qt::StringLiterals;
+
+static void initDialogPictures() { Q_INIT_RESOURCE(dialogpictures); }
+
+namespace {
+
+const QString HelpFile = u"QUIVARHELP.chm"_s;
+
+// Whether a key filter drops this key event: a typed character outside low..high. Keys that
+// type nothing pass, and so do Backspace and the keys that act rather than type (Enter for
+// the default button, Esc for the cancel button, Delete).
+bool discardsTypedCharacter(const QKeyEvent &event, QChar low, QChar high)
+{
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        break;
+    }
+    for (QChar c : text) {
+        if (c < low || c > high)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TOKBottomDlg::TOKBottomDlg(ConsultationState &state, Consultation &consultation, Prompts &prompts,
+                           Shell &shell, DialogHost &host)
+    : QDialog(nullptr), m_state(state), m_consultation(consultation), m_prompts(prompts),
+      m_shell(shell), m_host(host)
+{
+    initDialogPictures();
+    setObjectName(u"OKBottomDlg"_s);
+    setWindowTitle(u"Een Vraag Stellen aan de I Tjing"_s);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    // It lies exactly over the main window.
+    setGeometry(592, 208, 689, 448);
+    setFixedSize(689, 448);
+
+    QFont base(u"Microsoft Sans Serif"_s);
+    base.setPixelSize(11);
+    setFont(base);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    colours.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
+    colours.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));
+    setPalette(colours);
+
+    buildBackground();
+    buildLookupPane();
+    buildQuestionArea();
+    buildTabOrder();
+
+    // Key preview and the field handlers: the dialog sees the events of all its controls first.
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+
+    FormCreate();
+}
+
+void TOKBottomDlg::FormCreate()
+{
+    show();
+    m_host.setMainWindowEnabled(false);
+}
+
+void TOKBottomDlg::FormShow()
+{
+    m_host.setMainWindowEnabled(false);
+    Vragen->setFocus();
+    activateWindow();
+    if (m_state.isFromJournal)
+        m_state.storedInJournal = true;
+    clearMethodSelection();
+    m_state.isFromJournal = false;
+    m_state.isOwnThrow = false;
+    Worp->clear();
+    Dobbel->clear();
+    Vragen->clear();
+    Hexanr->setText(u"0"_s);
+}
+
+void TOKBottomDlg::VragenClick() { Hexanr->setText(u"0"_s); }
+
+void TOKBottomDlg::WorpEnter()
+{
+    Hexanr->setText(u"0"_s);
+    Dobbel->clear();
+    clearMethodSelection();
+}
+
+void TOKBottomDlg::DobbelEnter()
+{
+    Hexanr->setText(u"0"_s);
+    Worp->clear();
+    clearMethodSelection();
+}
+
+void TOKBottomDlg::Wis1Click()
+{
+    Worp->clear();
+    Dobbel->clear();
+}
+
+void TOKBottomDlg::Wis2Click() { Vragen->clear(); }
+
+bool TOKBottomDlg::WorpKeyPress(const QKeyEvent &event)
+{
+    return discardsTypedCharacter(event, u'6', u'9');
+}
+
+bool TOKBottomDlg::DobbelKeyPress(const QKeyEvent &event)
+{
+    return discardsTypedCharacter(event, u'1', u'8');
+}
+
+bool TOKBottomDlg::HexanrKeyPress(const QKeyEvent &event)
+{
+    return discardsTypedCharacter(event, u'0', u'9');
+}
+
+bool TOKBottomDlg::FormKeyDown(QObject *receiver, const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Alt:
+        break;
+    default:
+        return false;
+    }
+    // The release is swapped as well, so a button pressed by the substitute comes up again.
+    QKeyEvent space(event.type(), Qt::Key_Space, event.modifiers(), QString(),
+                    event.isAutoRepeat(), ushort(event.count()));
+    QCoreApplication::sendEvent(receiver, &space);
+    return true;
+}
+
+void TOKBottomDlg::RadioGroepClick(int index) { m_state.methodIndex = index; }
+
+void TOKBottomDlg::OKBtnClick()
+{
+    if (lookupStep())
+        return;
+    confirmQuestion(Vragen->text(), Worp->text(), Dobbel->text());
+}
+
+void TOKBottomDlg::CancelBtnClick()
+{
+    m_host.setMainWindowEnabled(true);
+    hide();
+}
+
+void TOKBottomDlg::reject() { CancelBtnClick(); }
+
+// FormClose closes the main window, which ends the program.
+void TOKBottomDlg::btStopClick() { close(); }
+
+void TOKBottomDlg::btHLPClick() { m_shell.open(HelpFile); }
+
+void TOKBottomDlg::FormClose() { m_host.closeMainWindow(); }
+
+bool TOKBottomDlg::confirmQuestion(const QString &question, const QString &ownThrow,
+                                   const QString &dice)
+{
+    // Checked before anything changes: a refused input must not leave a new question in the
+    // state beside the old consultation on screen.
+    if (const auto problem = castInputError(ownThrow, dice)) {
+        m_prompts.error(*problem);
+        return false;
+    }
+    m_state.question = question;
+    m_state.ownThrowInput = ownThrow;
+    m_state.diceInput = dice;
+    m_state.storedInJournal = false;
+    if (isVisible())
+        hide();
+    m_host.setMainWindowEnabled(true);
+    m_host.focusMainWindow();
+    m_state.secondaryViewActive = false;
+    m_host.resetViewButtons();
+    m_host.setListNumberCaption(u"Nieuw"_s);
+    if (!m_state.diceInput.isEmpty())
+        m_consultation.readDice();
+    else
+        m_consultation.readOwnThrow();
+    return true;
+}
+
+void TOKBottomDlg::clearMethodSelection()
+{
+    // An exclusive group always keeps one button checked; only a non-exclusive one lets go.
+    RadioGroepItems->setExclusive(false);
+    for (QAbstractButton *item : RadioGroepItems->buttons())
+        item->setChecked(false);
+    RadioGroepItems->setExclusive(true);
+}
+
+bool TOKBottomDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (FormKeyDown(watched, key))
+            return true;
+        if (event->type() != QEvent::KeyPress)
+            break;
+        if (watched == Worp)
+            return WorpKeyPress(key);
+        if (watched == Dobbel)
+            return DobbelKeyPress(key);
+        if (watched == Hexanr) {
+            if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) {
+                spinStep(key.key() == Qt::Key_Up ? 1 : -1);
+                return true;
+            }
+            return HexanrKeyPress(key);
+        }
+        break;
+    }
+    case QEvent::FocusIn: {
+        // Focus that comes back with the window or after a pop-up menu is no new entry.
+        const auto reason = static_cast<const QFocusEvent &>(*event).reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (watched == Worp)
+            WorpEnter();
+        else if (watched == Dobbel)
+            DobbelEnter();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (watched == Vragen)
+            VragenClick();
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TOKBottomDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TOKBottomDlg::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}

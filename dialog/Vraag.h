@@ -1,0 +1,166 @@
+#pragma once
+
+#include "DialogHost.h"
+#include "QuivarFuncties.h"
+#include "consultation.h"
+#include "services.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+
+#include <array>
+#include <chrono>
+#include <optional>
+
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class SpinButtons;
+class TGradientPanel;
+
+// "Een Vraag Stellen aan de I Tjing": where every consultation starts. The user types a
+// question, picks a casting method or types own digits or dice digits, and OK hands these to
+// the consultation. The left column is a lookup pane that shows any hexagram by number or by
+// two trigrams without consulting.
+//
+// The dialog is a top-level window of its own that stays on top; it is not modal but disables
+// the main window while shown. It shows itself when created and lives for the whole run;
+// closing it ends the program.
+class TOKBottomDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    TOKBottomDlg(ConsultationState &state, Consultation &consultation, Prompts &prompts,
+                 Shell &shell, DialogHost &host);
+
+    // Background and frames.
+    TGradientPanel *GradientPanel1 = nullptr;
+    TGradientPanel *GradientPanel2 = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QFrame *Bevel2 = nullptr;
+    QFrame *Bevel3 = nullptr;
+    QFrame *Bevel4 = nullptr;
+
+    // The question area.
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLineEdit *Worp = nullptr;
+    QToolButton *Wis1 = nullptr;
+    QLineEdit *Dobbel = nullptr;
+    QGroupBox *RadioGroep = nullptr;
+    QButtonGroup *RadioGroepItems = nullptr;
+    QLineEdit *Vragen = nullptr;
+    QToolButton *Wis2 = nullptr;
+    QToolButton *btHLP = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QToolButton *btStop = nullptr;
+
+    // The lookup pane.
+    QLabel *Label6 = nullptr;
+    QLineEdit *Hexanr = nullptr;
+    SpinButtons *HexaSpin = nullptr;
+    QPushButton *btAfbeeld = nullptr;
+    QGroupBox *Boven = nullptr;
+    QButtonGroup *BovenItems = nullptr;
+    QGroupBox *Onder = nullptr;
+    QButtonGroup *OnderItems = nullptr;
+    // lbl_lijn[k - 1] is lbl_lijnk, the caption of line k (1 = bottom).
+    std::array<QLabel *, 6> lbl_lijn{};
+    QLabel *lbHexnr = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *lbl_Comment = nullptr;
+    QLabel *lbl_Prakt = nullptr;
+    QFrame *Bevel5 = nullptr;
+    QFrame *Bevel6 = nullptr;
+    QFrame *Bevel7 = nullptr;
+    QFrame *Bevel8 = nullptr;
+    QFrame *Bevel9 = nullptr;
+    QFrame *Bevel10 = nullptr;
+    QFrame *Bevel11 = nullptr;
+
+    // The lookup state; it lives for the whole run and showing the dialog does not reset it.
+    int lookupNumber = 0;
+    int shownNumber = 0;
+    int upperChoice = 0; // 0 until Boven had its first choice, then the item's position + 1
+    int lowerChoice = 0;
+
+    void FormCreate();
+    void FormShow();
+    void VragenClick();
+    void WorpEnter();
+    void DobbelEnter();
+    void Wis1Click();
+    void Wis2Click();
+    // The key filters return true when they discard the typed character.
+    bool WorpKeyPress(const QKeyEvent &event);
+    bool DobbelKeyPress(const QKeyEvent &event);
+    bool HexanrKeyPress(const QKeyEvent &event);
+    // Key preview: Tab and Alt reach the focused control as Space. Returns true when it sent
+    // the substitute in place of the event.
+    bool FormKeyDown(QObject *receiver, const QKeyEvent &event);
+    void RadioGroepClick(int index);
+    void OKBtnClick();
+    void CancelBtnClick();
+    void btStopClick();
+    void btHLPClick();
+    void FormClose();
+
+    // The one road from a question to a consultation, also taken by the journal (visible
+    // dialog or not). Inputs the consultation would refuse are reported and change nothing;
+    // returns whether the consultation went ahead.
+    bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
+
+    void BovenClick(int index);
+    void OnderClick(int index);
+    // Runs after the spin buttons stepped the number in Hexanr.
+    void HexaSpinClick();
+    void btAfbeeldClick();
+    void selectTrigramsFor();
+    void lookupFromTrigrams();
+    void showLookupHexagram();
+    // The step OK takes first: with anything but "0" in Hexanr it looks up instead; returns
+    // whether it did.
+    bool lookupStep();
+
+    // Spin steps closer together than this are ignored, so a held arrow steps at most this
+    // often. Tests shorten it.
+    void setSpinPause(std::chrono::milliseconds pause) { m_spinPause = pause; }
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildBackground();
+    void buildQuestionArea();
+    void buildLookupPane();
+    void buildTabOrder();
+    void clearMethodSelection();
+    // A press of an arrow of HexaSpin (or Up/Down in Hexanr): steps Hexanr, then HexaSpinClick.
+    void spinStep(int step);
+    // The number in Hexanr; reports an invalid number and gives nothing.
+    std::optional<int> readHexanr();
+
+    ConsultationState &m_state;
+    Consultation &m_consultation;
+    Prompts &m_prompts;
+    Shell &m_shell;
+    DialogHost &m_host;
+
+    std::chrono::milliseconds m_spinPause{300};
+    QElapsedTimer m_sinceSpinStep;
+};

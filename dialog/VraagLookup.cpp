@@ -1,0 +1,132 @@
+// The lookup pane: a hexagram by number or by its two trigrams, shown without consulting.
+#include "Vraag.h"
+
+#include "QuivarDATA.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+std::optional<int> TOKBottomDlg::readHexanr()
+{
+    bool ok = false;
+    const int value = Hexanr->text().toInt(&ok);
+    if (!ok) {
+        m_prompts.error(u"'%1' is geen geldig getal."_s.arg(Hexanr->text()));
+        return std::nullopt;
+    }
+    return value;
+}
+
+void TOKBottomDlg::spinStep(int step)
+{
+    // The pause after a step: steps that come sooner are ignored rather than waited out, so a
+    // held arrow steps at most this often and the event loop keeps running.
+    if (m_sinceSpinStep.isValid() && m_sinceSpinStep.elapsed() < m_spinPause.count())
+        return;
+    const auto value = readHexanr();
+    if (!value)
+        return;
+    const int next = qBound(0, *value, 64) + step;
+    if (next < 0 || next > 64)
+        return;
+    Hexanr->setText(QString::number(next));
+    HexaSpinClick();
+    m_sinceSpinStep.start();
+}
+
+void TOKBottomDlg::HexaSpinClick()
+{
+    const auto value = readHexanr();
+    if (!value)
+        return;
+    lookupNumber = *value;
+    selectTrigramsFor();
+    showLookupHexagram();
+    // The next step continues from the number looked up, not from the "0" the pane left.
+    Hexanr->setText(QString::number(lookupNumber));
+}
+
+void TOKBottomDlg::btAfbeeldClick()
+{
+    const auto value = readHexanr();
+    if (!value)
+        return;
+    lookupNumber = *value;
+    selectTrigramsFor();
+    showLookupHexagram();
+}
+
+bool TOKBottomDlg::lookupStep()
+{
+    if (Hexanr->text() == u"0"_s)
+        return false;
+    btAfbeeldClick();
+    return true;
+}
+
+void TOKBottomDlg::BovenClick(int index)
+{
+    upperChoice = index + 1;
+    lookupFromTrigrams();
+}
+
+void TOKBottomDlg::OnderClick(int index)
+{
+    lowerChoice = index + 1;
+    lookupFromTrigrams();
+}
+
+void TOKBottomDlg::selectTrigramsFor()
+{
+    const int wanted = lookupNumber;
+    if (wanted < 1 || wanted > 64)
+        return;
+    for (int lower = 0; lower < 8; ++lower) {
+        for (int upper = 0; upper < 8; ++upper) {
+            if (HexagramByTrigrams[std::size_t(8 * lower + upper)] != wanted)
+                continue;
+            // Upper first: its handler may show the new upper over the old lower trigram
+            // for a moment; the lower group's handler then settles on the wanted hexagram.
+            BovenItems->button(upper)->setChecked(true);
+            OnderItems->button(lower)->setChecked(true);
+            lookupNumber = wanted;
+            return;
+        }
+    }
+}
+
+void TOKBottomDlg::lookupFromTrigrams()
+{
+    if (upperChoice == 0 || lowerChoice == 0)
+        return;
+    const int n = HexagramByTrigrams[std::size_t(8 * (lowerChoice - 1) + (upperChoice - 1))];
+    lbHexnr->setText(QString::number(n));
+    lookupNumber = n;
+    shownNumber = n;
+    Hexanr->setText(QString::number(n));
+    showLookupHexagram();
+}
+
+void TOKBottomDlg::showLookupHexagram()
+{
+    if (lookupNumber > 64)
+        Hexanr->setText(u"0"_s);
+    if (lookupNumber <= 0 || lookupNumber > 64)
+        return;
+    shownNumber = lookupNumber;
+    const QLatin1String pattern = HexPatterns[std::size_t(shownNumber - 1)];
+    // The pattern lists the top line first; lbl_lijn[0] is the bottom line.
+    for (int k = 1; k <= 6; ++k) {
+        const bool yin = pattern.at(6 - k) == u'B';
+        lbl_lijn[std::size_t(k - 1)]->setText(yin ? u"---   ---"_s : u"--------"_s);
+    }
+    Label8->setText(Title(shownNumber));
+    lbl_Comment->setText(ProcessText(shownNumber));
+    lbl_Prakt->setText(AdviceText(shownNumber));
+    lbHexnr->setText(QString::number(shownNumber));
+    Hexanr->setText(u"0"_s);
+}

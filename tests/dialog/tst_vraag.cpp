@@ -1,0 +1,587 @@
+// The question dialog end to end: real window, real QTest events, a real Consultation.
+#include "DialogRig.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+class TestVraag : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { setUpFixedLook(); }
+
+    void createdShownOverDisabledMainWindow();
+    void enterConsultsWithLastClickedMethod_data();
+    void enterConsultsWithLastClickedMethod();
+    void methodOutlivesTheClearedSelection();
+    void manualDigitsConsult_data();
+    void manualDigitsConsult();
+    void incompleteOwnDigitsCastYarrow_data();
+    void incompleteOwnDigitsCastYarrow();
+    void enteringOneDigitFieldEmptiesTheOther_data();
+    void enteringOneDigitFieldEmptiesTheOther();
+    void returningFocusIsNoEntry_data();
+    void returningFocusIsNoEntry();
+    void keyFiltersDropOtherCharacters_data();
+    void keyFiltersDropOtherCharacters();
+    void tabAndAltBecomeSpace_data();
+    void tabAndAltBecomeSpace();
+    void clearButtons();
+    void cancelStoresNothing_data();
+    void cancelStoresNothing();
+    void showingAgainResetsTheInputs();
+    void refusedInputChangesNothing_data();
+    void refusedInputChangesNothing();
+    void journalConfirmsWhileHidden();
+    void stopAndCloseBoxCloseTheMainWindow_data();
+    void stopAndCloseBoxCloseTheMainWindow();
+    void helpButtonOpensHelpFile();
+    void glyphButtonsAndFieldsHaveAccessibleNames_data();
+    void glyphButtonsAndFieldsHaveAccessibleNames();
+    void keyboardOrder();
+    void colours_data();
+    void colours();
+    void textsFitTheirControls_data();
+    void textsFitTheirControls();
+};
+
+void TestVraag::createdShownOverDisabledMainWindow()
+{
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    QVERIFY(d.isVisible());
+    QVERIFY(!rig.host.mainEnabled);
+    QCOMPARE(d.parentWidget(), nullptr);
+    QCOMPARE(d.windowTitle(), u"Een Vraag Stellen aan de I Tjing"_s);
+    QCOMPARE(d.geometry(), QRect(592, 208, 689, 448));
+    QCOMPARE(d.minimumSize(), d.maximumSize());
+    QVERIFY(d.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!d.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!d.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(QApplication::focusWidget(), d.Vragen);
+    QCOMPARE(d.Hexanr->text(), u"0"_s);
+    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+}
+
+void TestVraag::enterConsultsWithLastClickedMethod_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Duizendblad") << 0 << MethodCaptions::Yarrow;
+    QTest::newRow("Muntenworp") << 1 << MethodCaptions::Coins;
+    QTest::newRow("Rijstkorrels") << 2 << MethodCaptions::RiceGrains;
+    QTest::newRow("Trigrammen") << 3 << MethodCaptions::Trigrams;
+    QTest::newRow("6 Lijnen") << 4 << MethodCaptions::SixLines;
+    // Every draw is 0, so the computer picks the yarrow oracle.
+    QTest::newRow("Computer kiest methode") << 5 << MethodCaptions::PickedYarrow;
+}
+
+void TestVraag::enterConsultsWithLastClickedMethod()
+{
+    QFETCH(int, method);
+    QFETCH(QString, caption);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    // Another item first: the last click counts.
+    DialogRig::clickItem(d.RadioGroepItems->button((method + 1) % 6));
+    DialogRig::clickItem(d.RadioGroepItems->button(method));
+    DialogRig::clickInto(d.Vragen);
+    QTest::keyClicks(d.Vragen, u"Wat brengt het nieuwe jaar?"_s);
+    QTest::keyClick(d.Vragen, Qt::Key_Return);
+
+    QCOMPARE(rig.view.shown, 1);
+    QCOMPARE(rig.view.caption, caption);
+    QCOMPARE(rig.state.methodIndex, method);
+    QCOMPARE(rig.state.question, u"Wat brengt het nieuwe jaar?"_s);
+    QCOMPARE(rig.state.castDate, u"24-12-25 09:05:07"_s);
+    QCOMPARE(rig.state.lineDigits.size(), 6);
+    QVERIFY(!d.isVisible());
+    QVERIFY(rig.host.mainEnabled);
+    QCOMPARE(rig.host.focusCount, 1);
+    QCOMPARE(rig.host.resetCount, 1);
+    QCOMPARE(rig.host.listCaption, u"Nieuw"_s);
+    QVERIFY(!rig.state.secondaryViewActive);
+    QVERIFY(!rig.state.storedInJournal);
+}
+
+void TestVraag::methodOutlivesTheClearedSelection()
+{
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    DialogRig::clickItem(d.RadioGroepItems->button(1));
+    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    QVERIFY(rig.showAgain());
+    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+    QTest::keyClick(d.Vragen, Qt::Key_Return);
+    QCOMPARE(rig.view.caption, MethodCaptions::Coins);
+}
+
+void TestVraag::manualDigitsConsult_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("lineDigits");
+    QTest::addColumn<int>("primary");
+    QTest::addColumn<int>("changed");
+    QTest::newRow("own 789678") << u"Worp"_s << u"789678"_s << u"789678"_s << 63 << 17;
+    QTest::newRow("dice 123") << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58;
+    QTest::newRow("dice 886") << u"Dobbel"_s << u"886"_s << u"888886"_s << 2 << 23;
+    QTest::newRow("dice 12") << u"Dobbel"_s << u"12"_s << u"797778"_s << 43 << 49;
+}
+
+void TestVraag::manualDigitsConsult()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, digits);
+    QFETCH(QString, lineDigits);
+    QFETCH(int, primary);
+    QFETCH(int, changed);
+    DialogRig rig;
+    QVERIFY(rig.waitActive());
+    // A method chosen first is ignored once digits are typed.
+    DialogRig::clickItem(rig.dialog->RadioGroepItems->button(3));
+    auto *edit = rig.dialog->findChild<QLineEdit *>(field);
+    QVERIFY(edit);
+    DialogRig::clickInto(edit);
+    QTest::keyClicks(edit, digits);
+    // Enter in the digit field itself still reaches the OK button.
+    QTest::keyClick(edit, Qt::Key_Return);
+
+    QCOMPARE(rig.view.shown, 1);
+    QCOMPARE(rig.view.caption, MethodCaptions::OwnThrow);
+    QCOMPARE(rig.state.lineDigits, lineDigits);
+    QCOMPARE(rig.state.primaryNumber, primary);
+    QCOMPARE(rig.state.changedNumber, changed);
+    QVERIFY(rig.prompts.errors.isEmpty());
+}
+
+void TestVraag::incompleteOwnDigitsCastYarrow_data()
+{
+    QTest::addColumn<int>("method");
+    for (int method = 0; method < 6; ++method)
+        QTest::addRow("method %d chosen", method) << method;
+}
+
+void TestVraag::incompleteOwnDigitsCastYarrow()
+{
+    QFETCH(int, method);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    DialogRig::clickItem(d.RadioGroepItems->button(method));
+    DialogRig::clickInto(d.Worp);
+    QTest::keyClicks(d.Worp, u"789"_s);
+    QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+
+    QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
+    QCOMPARE(rig.view.caption, MethodCaptions::Yarrow);
+    QCOMPARE(rig.view.shown, 1);
+    QCOMPARE(rig.state.methodIndex, method);
+}
+
+void TestVraag::enteringOneDigitFieldEmptiesTheOther_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("own throw, then dice") << u"Worp"_s << u"7896"_s << u"Dobbel"_s;
+    QTest::newRow("dice, then own throw") << u"Dobbel"_s << u"123"_s << u"Worp"_s;
+}
+
+void TestVraag::enteringOneDigitFieldEmptiesTheOther()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, digits);
+    QFETCH(QString, second);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    auto *one = d.findChild<QLineEdit *>(first);
+    auto *other = d.findChild<QLineEdit *>(second);
+    DialogRig::clickInto(one);
+    QTest::keyClicks(one, digits);
+    DialogRig::clickItem(d.RadioGroepItems->button(2));
+    rig.typeHexanr(u"5"_s);
+
+    DialogRig::clickInto(other);
+    QCOMPARE(QApplication::focusWidget(), other);
+    QCOMPARE(one->text(), QString());
+    QCOMPARE(d.Hexanr->text(), u"0"_s);
+    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+    QCOMPARE(rig.state.methodIndex, 2);
+}
+
+void TestVraag::returningFocusIsNoEntry_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("entered");
+    QTest::newRow("mouse") << int(Qt::MouseFocusReason) << true;
+    QTest::newRow("window activated again") << int(Qt::ActiveWindowFocusReason) << false;
+    QTest::newRow("pop-up menu closed") << int(Qt::PopupFocusReason) << false;
+}
+
+void TestVraag::returningFocusIsNoEntry()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, entered);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    d.Dobbel->setText(u"12"_s);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::FocusReason(reason));
+    QCoreApplication::sendEvent(d.Worp, &focusIn);
+    QCOMPARE(d.Dobbel->text().isEmpty(), entered);
+}
+
+void TestVraag::keyFiltersDropOtherCharacters_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("own throw keeps 6..9") << u"Worp"_s << u"a6b7 9!5x8"_s << u"6798"_s;
+    QTest::newRow("own throw holds six") << u"Worp"_s << u"6789666"_s << u"678966"_s;
+    QTest::newRow("own throw takes backspace") << u"Worp"_s << u"67\b8"_s << u"68"_s;
+    QTest::newRow("dice keeps 1..8") << u"Dobbel"_s << u"09x1-2"_s << u"12"_s;
+    QTest::newRow("dice holds three") << u"Dobbel"_s << u"12345"_s << u"123"_s;
+    QTest::newRow("dice takes backspace") << u"Dobbel"_s << u"1\b8"_s << u"8"_s;
+    QTest::newRow("number keeps digits") << u"Hexanr"_s << u"x1 -2"_s << u"12"_s;
+    QTest::newRow("number holds two") << u"Hexanr"_s << u"123"_s << u"12"_s;
+    QTest::newRow("question takes anything") << u"Vragen"_s << u"Zal 't lukken?"_s
+                                             << u"Zal 't lukken?"_s;
+}
+
+void TestVraag::keyFiltersDropOtherCharacters()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    DialogRig rig;
+    QVERIFY(rig.waitActive());
+    auto *edit = rig.dialog->findChild<QLineEdit *>(field);
+    QVERIFY(edit);
+    if (edit == rig.dialog->Hexanr)
+        rig.eraseHexanr();
+    DialogRig::clickInto(edit);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), expected);
+}
+
+void TestVraag::tabAndAltBecomeSpace_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("cancelled");
+    QTest::newRow("Tab in the question") << u"Vragen"_s << int(Qt::Key_Tab) << false;
+    QTest::newRow("Alt in the question") << u"Vragen"_s << int(Qt::Key_Alt) << false;
+    QTest::newRow("Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Tab) << true;
+    QTest::newRow("Alt presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Alt) << true;
+}
+
+void TestVraag::tabAndAltBecomeSpace()
+{
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(bool, cancelled);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    QTest::keyClicks(d.Vragen, u"vraag"_s);
+    auto *target = d.findChild<QWidget *>(focused);
+    target->setFocus();
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(d.isVisible(), !cancelled);
+    QCOMPARE(d.Vragen->text(), u"vraag"_s);
+    if (!cancelled)
+        QCOMPARE(QApplication::focusWidget(), target);
+}
+
+void TestVraag::clearButtons()
+{
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    QTest::keyClicks(d.Vragen, u"vraag"_s);
+    // The fields are filled as a paste would; entering them by click would empty the other.
+    d.Worp->setText(u"6789"_s);
+    d.Dobbel->setText(u"12"_s);
+    QTest::mouseClick(d.Wis1, Qt::LeftButton);
+    QCOMPARE(d.Worp->text(), QString());
+    QCOMPARE(d.Dobbel->text(), QString());
+    QCOMPARE(d.Vragen->text(), u"vraag"_s);
+    QTest::mouseClick(d.Wis2, Qt::LeftButton);
+    QCOMPARE(d.Vragen->text(), QString());
+}
+
+void TestVraag::cancelStoresNothing_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Annuleer Vraag") << false;
+    QTest::newRow("Esc") << true;
+}
+
+void TestVraag::cancelStoresNothing()
+{
+    QFETCH(bool, escape);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    QTest::keyClicks(d.Vragen, u"nog niet"_s);
+    if (escape)
+        QTest::keyClick(d.Vragen, Qt::Key_Escape);
+    else
+        QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QVERIFY(rig.host.mainEnabled);
+    QCOMPARE(rig.view.shown, 0);
+    QCOMPARE(rig.state.question, QString());
+    QCOMPARE(rig.host.closeCount, 0);
+    QCOMPARE(d.Vragen->text(), u"nog niet"_s);
+}
+
+void TestVraag::showingAgainResetsTheInputs()
+{
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    rig.typeHexanr(u"12"_s);
+    QTest::mouseClick(d.btAfbeeld, Qt::LeftButton);
+    QTest::keyClicks(d.Vragen, u"vraag"_s);
+    d.Worp->setText(u"6789"_s);
+    d.Dobbel->setText(u"12"_s);
+    rig.typeHexanr(u"7"_s);
+    DialogRig::clickItem(d.RadioGroepItems->button(4));
+    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    // A journal entry is on screen when the question button is pressed.
+    rig.state.isFromJournal = true;
+    rig.state.isOwnThrow = true;
+    rig.state.storedInJournal = false;
+
+    QVERIFY(rig.showAgain());
+    QVERIFY(!rig.host.mainEnabled);
+    QCOMPARE(QApplication::focusWidget(), d.Vragen);
+    QVERIFY(rig.state.storedInJournal);
+    QVERIFY(!rig.state.isFromJournal);
+    QVERIFY(!rig.state.isOwnThrow);
+    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+    QCOMPARE(rig.state.methodIndex, 4);
+    QCOMPARE(d.Vragen->text(), QString());
+    QCOMPARE(d.Worp->text(), QString());
+    QCOMPARE(d.Dobbel->text(), QString());
+    QCOMPARE(d.Hexanr->text(), u"0"_s);
+    // The lookup pane keeps what it showed.
+    QCOMPARE(d.lbHexnr->text(), u"12"_s);
+}
+
+void TestVraag::refusedInputChangesNothing_data()
+{
+    QTest::addColumn<QString>("ownThrow");
+    QTest::addColumn<QString>("dice");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one dice digit") << QString() << u"7"_s << CastMessages::DiceInvalid;
+    QTest::newRow("dice line 7") << QString() << u"127"_s << CastMessages::DiceNoSuchLine;
+    QTest::newRow("dice line 8") << QString() << u"438"_s << CastMessages::DiceNoSuchLine;
+    QTest::newRow("pasted letter in own throw") << u"78x678"_s << QString()
+                                                << CastMessages::OwnThrowInvalid;
+    QTest::newRow("pasted 5 in own throw") << u"789675"_s << QString()
+                                           << CastMessages::OwnThrowInvalid;
+    QTest::newRow("pasted dice beside own throw") << u"789678"_s << u"19"_s
+                                                  << CastMessages::DiceInvalid;
+}
+
+void TestVraag::refusedInputChangesNothing()
+{
+    QFETCH(QString, ownThrow);
+    QFETCH(QString, dice);
+    QFETCH(QString, message);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    // An earlier consultation is on screen.
+    QTest::keyClicks(d.Vragen, u"oude vraag"_s);
+    QTest::keyClick(d.Vragen, Qt::Key_Return);
+    const ConsultationState before = rig.state;
+    QVERIFY(rig.showAgain());
+    rig.state.storedInJournal = true;
+    rig.host.focusCount = 0;
+
+    QTest::keyClicks(d.Vragen, u"nieuwe vraag"_s);
+    d.Worp->setText(ownThrow);
+    d.Dobbel->setText(dice);
+    QTest::keyClick(d.Vragen, Qt::Key_Return);
+
+    QCOMPARE(rig.prompts.errors, QStringList{message});
+    QVERIFY(d.isVisible());
+    QVERIFY(!rig.host.mainEnabled);
+    QCOMPARE(rig.host.focusCount, 0);
+    QCOMPARE(rig.view.shown, 1);
+    QCOMPARE(rig.state.question, u"oude vraag"_s);
+    QCOMPARE(rig.state.ownThrowInput, before.ownThrowInput);
+    QCOMPARE(rig.state.diceInput, before.diceInput);
+    QCOMPARE(rig.state.lineDigits, before.lineDigits);
+    QCOMPARE(rig.state.castDate, before.castDate);
+    QVERIFY(rig.state.storedInJournal);
+    QCOMPARE(d.Vragen->text(), u"nieuwe vraag"_s);
+}
+
+void TestVraag::journalConfirmsWhileHidden()
+{
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    rig.state.isFromJournal = true;
+    rig.state.castDate = u"01-02-03 04:05:06"_s;
+    rig.state.storedInJournal = true;
+
+    QVERIFY(d.confirmQuestion(u"uit de lijst"_s, u"789678"_s, QString()));
+    QVERIFY(!d.isVisible());
+    QCOMPARE(rig.view.shown, 1);
+    QCOMPARE(rig.view.caption, MethodCaptions::FromJournal);
+    QCOMPARE(rig.state.question, u"uit de lijst"_s);
+    QCOMPARE(rig.state.primaryNumber, 63);
+    QCOMPARE(rig.state.castDate, u"01-02-03 04:05:06"_s);
+    QVERIFY(!rig.state.storedInJournal);
+    QCOMPARE(rig.host.listCaption, u"Nieuw"_s);
+}
+
+void TestVraag::stopAndCloseBoxCloseTheMainWindow_data()
+{
+    QTest::addColumn<bool>("stopButton");
+    QTest::newRow("STOP") << true;
+    QTest::newRow("close box") << false;
+}
+
+void TestVraag::stopAndCloseBoxCloseTheMainWindow()
+{
+    QFETCH(bool, stopButton);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    if (stopButton)
+        QTest::mouseClick(d.btStop, Qt::LeftButton);
+    else
+        QVERIFY(d.close());
+    QCOMPARE(rig.host.closeCount, 1);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(rig.view.shown, 0);
+}
+
+void TestVraag::helpButtonOpensHelpFile()
+{
+    DialogRig rig;
+    QVERIFY(rig.waitActive());
+    QTest::mouseClick(rig.dialog->btHLP, Qt::LeftButton);
+    QCOMPARE(rig.shell.opened, QStringList{u"QUIVARHELP.chm"_s});
+    QVERIFY(rig.dialog->isVisible());
+}
+
+void TestVraag::glyphButtonsAndFieldsHaveAccessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("yin-yang OK") << u"OKBtn"_s << u"Vraag Antwoord"_s;
+    QTest::newRow("help") << u"btHLP"_s << u"Help"_s;
+    QTest::newRow("clear digits") << u"Wis1"_s << u"Wis de eigen worp en de dobbelstenen"_s;
+    QTest::newRow("clear question") << u"Wis2"_s << u"Wis de vraag"_s;
+    QTest::newRow("spin up") << u"HexaSpinUp"_s << u"Hexagramnummer hoger"_s;
+    QTest::newRow("spin down") << u"HexaSpinDown"_s << u"Hexagramnummer lager"_s;
+    QTest::newRow("question") << u"Vragen"_s << u"Vraag"_s;
+    QTest::newRow("own throw") << u"Worp"_s << u"Eigen Worp"_s;
+    QTest::newRow("dice") << u"Dobbel"_s << u"Dobbelstenen"_s;
+    QTest::newRow("method group") << u"RadioGroep"_s << u"Automatische werpmethode kiezen:"_s;
+}
+
+void TestVraag::glyphButtonsAndFieldsHaveAccessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    DialogRig rig;
+    auto *widget = rig.dialog->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name).trimmed(), name);
+}
+
+void TestVraag::keyboardOrder()
+{
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QStringList order;
+    QWidget *w = d.Vragen;
+    do {
+        if (w->focusPolicy() & Qt::TabFocus)
+            order.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != d.Vragen);
+    QStringList expected = {u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
+                            u"CancelBtn"_s};
+    for (int i = 0; i < 6; ++i)
+        expected.append(u"RadioGroep_"_s + QString::number(i));
+    expected << u"HexaSpinUp"_s << u"HexaSpinDown"_s;
+    for (int i = 0; i < 8; ++i)
+        expected.append(u"Boven_"_s + QString::number(i));
+    for (int i = 0; i < 8; ++i)
+        expected.append(u"Onder_"_s + QString::number(i));
+    expected.append(u"Dobbel"_s);
+    QCOMPARE(order, expected);
+}
+
+void TestVraag::colours_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("left column background") << QPoint(100, 250) << QColor(0xC0, 0xC0, 0xC0);
+    QTest::newRow("method group background") << QPoint(600, 127) << QColor(0xC0, 0xDC, 0xC0);
+    QTest::newRow("right area, top of the gradient") << QPoint(300, 8) << QColor(0xA6, 0xCA, 0xF0);
+    QTest::newRow("bottom strip ends in navy") << QPoint(300, 444) << QColor(0x00, 0x00, 0x80);
+}
+
+void TestVraag::colours()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    DialogRig rig;
+    const QImage shot = rig.dialog->grab().toImage();
+    QCOMPARE(shot.size(), QSize(689, 448));
+    QCOMPARE(shot.pixelColor(at), colour);
+}
+
+void TestVraag::textsFitTheirControls_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("Label2") << u"Label2"_s;
+    QTest::newRow("Label4") << u"Label4"_s;
+    QTest::newRow("Label6") << u"Label6"_s;
+    QTest::newRow("Label8") << u"Label8"_s;
+    QTest::newRow("lbl_Comment") << u"lbl_Comment"_s;
+    QTest::newRow("lbl_Prakt") << u"lbl_Prakt"_s;
+}
+
+void TestVraag::textsFitTheirControls()
+{
+    QFETCH(QString, control);
+    DialogRig rig;
+    auto *label = rig.dialog->findChild<QLabel *>(control);
+    QVERIFY(label);
+    const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
+                                                            flags, label->text());
+    QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+             qPrintable(u"%1 x %2 in %3 x %4"_s.arg(needed.width()).arg(needed.height())
+                            .arg(label->width()).arg(label->height())));
+}
+
+QTEST_MAIN(TestVraag)
+#include "tst_vraag.moc"
