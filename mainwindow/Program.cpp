@@ -3,8 +3,13 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-Program::Program()
-    : m_form(m_state, m_shell), m_consultation(m_state, m_random, m_clock, m_prompts, m_form)
+Program::Program(ProgramServices services)
+    : m_random(services.random ? *services.random : m_systemRandom)
+    , m_clock(services.clock ? *services.clock : m_systemClock)
+    , m_prompts(services.prompts ? *services.prompts : m_systemPrompts)
+    , m_shell(services.shell ? *services.shell : m_systemShell)
+    , m_form(m_state, m_shell)
+    , m_consultation(m_state, m_random, m_clock, m_prompts, m_form)
 {
     m_form.setConsultation(&m_consultation);
     // The question dialog may still be on screen; the program ends with the main window anyway.
@@ -15,10 +20,10 @@ Program::Program()
     // The journal window stays hidden until "Open" asks for it.
     m_journal.hide();
 
-    // The question dialog: made here, after the journal window, and wired as
-    //   m_form.onQuestion = [this] { m_dialog.knpVraagShow(); };
-    // The About window: made after it, hidden, and wired as
-    //   m_form.onAbout = [this] { m_about.showOver(m_form); };
+    m_dialog = std::make_unique<TOKBottomDlg>(m_state, m_consultation, m_prompts, m_shell, *this);
+    m_about = std::make_unique<TAboutBox>(&m_form);
+    m_form.onQuestion = [this] { m_dialog->show(); };
+    m_form.onAbout = [this] { m_about->show(); };
     // The journal commands (onSave, onOpenJournal, onHistoryBack, onHistoryForward) are wired
     // when the journal is built.
 }

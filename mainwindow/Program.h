@@ -1,24 +1,39 @@
 #pragma once
 
+#include "About.h"
 #include "DialogHost.h"
 #include "History.h"
 #include "Quivar.h"
 #include "QtServices.h"
+#include "Vraag.h"
 #include "casting.h"
 #include "consultation.h"
+
+#include <memory>
+
+// Services to use instead of the production ones (tests script them); null means production.
+struct ProgramServices
+{
+    RandomSource *random = nullptr;
+    const Clock *clock = nullptr;
+    Prompts *prompts = nullptr;
+    Shell *shell = nullptr;
+};
 
 // The program: the one consultation state, the platform services and the four windows, made
 // in start-up order and living until the main window closes, which ends the program.
 class Program final : public DialogHost
 {
 public:
-    Program();
+    explicit Program(ProgramServices services = {});
     ~Program() override;
 
     ConsultationState &state() { return m_state; }
     Consultation &consultation() { return m_consultation; }
     TForm1 &mainWindow() { return m_form; }
     TVerleden &journalWindow() { return m_journal; }
+    TOKBottomDlg &questionDialog() { return *m_dialog; }
+    TAboutBox &aboutWindow() { return *m_about; }
 
     // DialogHost
     void setMainWindowEnabled(bool enabled) override;
@@ -29,16 +44,20 @@ public:
 
 private:
     ConsultationState m_state;
-    ClockRandomSource m_random;
-    SystemClock m_clock;
-    QtPrompts m_prompts;
-    QtShell m_shell;
+    ClockRandomSource m_systemRandom;
+    SystemClock m_systemClock;
+    QtPrompts m_systemPrompts;
+    QtShell m_systemShell;
+    RandomSource &m_random;
+    const Clock &m_clock;
+    Prompts &m_prompts;
+    Shell &m_shell;
 
     // The windows, in the order they are made.
     TForm1 m_form;
     Consultation m_consultation;
     TVerleden m_journal;
-    // The question dialog (TOKBottomDlg, given this program as its DialogHost) comes here: it
-    // shows itself over the main window as it is made. Then the About window (TAboutBox),
-    // hidden.
+    // Made after the main window is on screen: it shows itself over it as it is made.
+    std::unique_ptr<TOKBottomDlg> m_dialog;
+    std::unique_ptr<TAboutBox> m_about;
 };

@@ -1,6 +1,7 @@
 #include "QtServices.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -11,38 +12,49 @@ namespace {
 const QString Caption = u"WENDARIX"_s;
 }
 
-// Parentless boxes are centred on the screen and stay usable while the main window is disabled.
+// Parentless boxes are centred on the screen and stay usable while the main window is disabled;
+// they stay on top so the question dialog, itself always on top, never hides them.
+static int showBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
+                   QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (buttons & QMessageBox::Ok)
+        box.setDefaultButton(QMessageBox::Ok);
+    return box.exec();
+}
+
 void QtPrompts::message(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, Caption, text, QMessageBox::Ok);
-    box.exec();
+    showBox(QMessageBox::NoIcon, Caption, text, QMessageBox::Ok);
 }
 
 void QtPrompts::error(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, Caption, text, QMessageBox::Ok);
-    box.exec();
+    showBox(QMessageBox::Warning, Caption, text, QMessageBox::Ok);
 }
 
 bool QtPrompts::confirm(const QString &caption, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    return showBox(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel)
+        == QMessageBox::Ok;
 }
 
 std::optional<QString> QtPrompts::input(const QString &caption, const QString &label,
                                         const QString &initial)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(nullptr, caption, label, QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog dialog;
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
+// A bare name is looked up in the current directory, where the program was started.
 void QtShell::open(const QString &fileName)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(fileName)));
 }

@@ -38,7 +38,6 @@ private Q_SLOTS:
     void hintsAndAccessibleNames_data();
     void hintsAndAccessibleNames();
 
-    void programStartUp();
     void programAsDialogHost();
     void fixedLook();
     void textsFitTheirLabels_data();
@@ -340,33 +339,13 @@ void TestCommands::hintsAndAccessibleNames()
     QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
 }
 
-void TestCommands::programStartUp()
-{
-    Program program;
-    TForm1 &form = program.mainWindow();
-    QVERIFY(form.isVisible());
-    QCOMPARE(form.windowTitle(), u"WENDARIX vs 13.2"_s);
-    QCOMPARE(form.size(), QSize(689, 447));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form.pos(), QPoint(592, 208));
-    QVERIFY(!program.journalWindow().isVisible());
-    QVERIFY(program.state().lineDigits.isEmpty());
-    QCOMPARE(program.state().primaryNumber, 0);
-    QCOMPARE(QApplication::applicationName(), u"WENDARIX"_s);
-
-    // The recast runs the real procedure with the production services.
-    QTest::keyClick(&form, Qt::Key_H);
-    QCOMPARE(program.state().lineDigits.size(), 6);
-    QCOMPARE(form.lbl_Methode->text(), MethodCaptions::Yarrow);
-    QCOMPARE(form.lbl_Datumx->text().size(), 17);
-}
-
 void TestCommands::programAsDialogHost()
 {
-    Program program;
+    RecordingPrompts prompts;
+    Program program({nullptr, nullptr, &prompts, nullptr});
     DialogHost &host = program;
     TForm1 &form = program.mainWindow();
+    program.questionDialog().CancelBtnClick();
     program.state().ownThrowInput = u"977776"_s;
     program.consultation().readOwnThrow();
     QTest::mouseClick(form.btKernHex, Qt::LeftButton);
