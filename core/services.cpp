@@ -30,11 +30,21 @@ QString separatorOfFormat(const QString &format)
 
 static QString twoDigits(int value) { return u"%1"_s.arg(value, 2, 10, QChar(u'0')); }
 
+// A separator is one punctuation character; anything else (longer, empty, a blank as in the
+// C locale's "d MMM yyyy") would blur the stamp, so the usual one stands in.
+static QString usableSeparator(const QString &separator, const QString &fallback)
+{
+    if (separator.size() != 1)
+        return fallback;
+    const QChar c = separator.front();
+    return c.isSpace() || c.isLetterOrNumber() ? fallback : separator;
+}
+
 QString formatCastDate(const QDateTime &moment, const QString &dateSeparator,
                        const QString &timeSeparator)
 {
-    const QString ds = dateSeparator.size() == 1 ? dateSeparator : u"/"_s;
-    const QString ts = timeSeparator.size() == 1 ? timeSeparator : u":"_s;
+    const QString ds = usableSeparator(dateSeparator, u"/"_s);
+    const QString ts = usableSeparator(timeSeparator, u":"_s);
     const QDate d = moment.date();
     const QTime t = moment.time();
     return twoDigits(d.day()) + ds + twoDigits(d.month()) + ds + twoDigits(d.year() % 100) + u' '

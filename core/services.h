@@ -65,7 +65,8 @@ public:
 QString separatorOfFormat(const QString &format);
 
 // "dd/mm/yy hh:mm:ss" with the given separators. The journal reads the stamp by position, so a
-// separator that is not exactly one character is replaced by "/" (date) or ":" (time).
+// separator that is not exactly one punctuation character is replaced by "/" (date) or ":"
+// (time).
 QString formatCastDate(const QDateTime &moment, const QString &dateSeparator,
                        const QString &timeSeparator);
 QString castDateNow(const Clock &clock);
