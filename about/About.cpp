@@ -50,8 +50,8 @@ const QString AcknowledgementText = QStringLiteral(
     "De praktische raad en de lijnteksten zijn geschreven vanuit de\n"
     "ervaring met vele raadplegingen, zonder iets over te nemen.\n"
     "\n"
-    "De regenboogkleuren van de lijnen volgen de volgorde van het\n"
-    "kleurenspectrum, van rood tot violet.\n"
+    "De regenboogkleuren geven elk van de acht trigrammen een eigen,\n"
+    "heldere kleur, zodat boven- en ondertrigram direct opvallen.\n"
     "Wij wensen u veel wijsheid bij het raadplegen van de I Tjing.");
 
 // A one-line label grows to its text, as an auto-sized label does: the substitute fonts run a
