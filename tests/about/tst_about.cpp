@@ -1,5 +1,6 @@
 // The About window through its real controls.
 #include "About.h"
+#include "AppLook.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QTest>
 #include <QTextBlock>
 
@@ -38,13 +38,7 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QApplication::setStyle(u"Fusion"_s);
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        for (const QString &family : {u"Microsoft Sans Serif"_s, u"MS Sans Serif"_s, u"Arial"_s})
-            QFont::insertSubstitution(family, u"Liberation Sans"_s);
-    }
+    void initTestCase() { applyWendarixLook(*qApp); }
 
     void createdHidden();
     void showsCentredOverDisabledMainWindow();
