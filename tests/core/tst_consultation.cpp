@@ -5,16 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-// One consultation's world: state, scripted services and a recording view.
-struct Rig
-{
-    ConsultationState state;
-    ScriptedRandom random;
-    FixedClock clock;
-    RecordingPrompts prompts;
-    RecordingView view;
-    Consultation consultation{state, random, clock, prompts, view};
-};
+using Rig = ConsultationRig;
 
 class TestConsultation : public QObject
 {

@@ -51,7 +51,7 @@ class TestLookup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { setUpFixedLook(); }
+    void initTestCase() { DialogRig::setUpApplication(); }
 
     void enterWithNumberLooksUpThenConsults();
     void okLookupStep_data();

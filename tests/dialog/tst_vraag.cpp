@@ -15,7 +15,7 @@ class TestVraag : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { setUpFixedLook(); }
+    void initTestCase() { DialogRig::setUpApplication(); }
 
     void createdShownOverDisabledMainWindow();
     void enterConsultsWithLastClickedMethod_data();
@@ -99,7 +99,7 @@ void TestVraag::enterConsultsWithLastClickedMethod()
     QTest::keyClick(d.Vragen, Qt::Key_Return);
 
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.view.caption, caption);
+    QCOMPARE(rig.view.caption(), caption);
     QCOMPARE(rig.state.methodIndex, method);
     QCOMPARE(rig.state.question, u"Wat brengt het nieuwe jaar?"_s);
     QCOMPARE(rig.state.castDate, u"24-12-25 09:05:07"_s);
@@ -123,7 +123,7 @@ void TestVraag::methodOutlivesTheClearedSelection()
     QVERIFY(rig.showAgain());
     QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
     QTest::keyClick(d.Vragen, Qt::Key_Return);
-    QCOMPARE(rig.view.caption, MethodCaptions::Coins);
+    QCOMPARE(rig.view.caption(), MethodCaptions::Coins);
 }
 
 void TestVraag::manualDigitsConsult_data()
@@ -158,7 +158,7 @@ void TestVraag::manualDigitsConsult()
     QTest::keyClick(edit, Qt::Key_Return);
 
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.view.caption, MethodCaptions::OwnThrow);
+    QCOMPARE(rig.view.caption(), MethodCaptions::OwnThrow);
     QCOMPARE(rig.state.lineDigits, lineDigits);
     QCOMPARE(rig.state.primaryNumber, primary);
     QCOMPARE(rig.state.changedNumber, changed);
@@ -184,7 +184,7 @@ void TestVraag::incompleteOwnDigitsCastYarrow()
     QTest::mouseClick(d.OKBtn, Qt::LeftButton);
 
     QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
-    QCOMPARE(rig.view.caption, MethodCaptions::Yarrow);
+    QCOMPARE(rig.view.caption(), MethodCaptions::Yarrow);
     QCOMPARE(rig.view.shown, 1);
     QCOMPARE(rig.state.methodIndex, method);
 }
@@ -447,7 +447,7 @@ void TestVraag::journalConfirmsWhileHidden()
     QVERIFY(d.confirmQuestion(u"uit de lijst"_s, u"789678"_s, QString()));
     QVERIFY(!d.isVisible());
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.view.caption, MethodCaptions::FromJournal);
+    QCOMPARE(rig.view.caption(), MethodCaptions::FromJournal);
     QCOMPARE(rig.state.question, u"uit de lijst"_s);
     QCOMPARE(rig.state.primaryNumber, 63);
     QCOMPARE(rig.state.castDate, u"01-02-03 04:05:06"_s);

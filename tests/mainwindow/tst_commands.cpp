@@ -1,8 +1,8 @@
 // The main window's keys and buttons, the program's start-up, and the look that keeps every
 // text inside its label.
 #include "AppSetup.h"
+#include "MainWindowRig.h"
 #include "Program.h"
-#include "doubles.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,8 +1,8 @@
 // The main window end to end: own digits through the core's consultation procedure, then the
 // labels, the visible bars and marks, and the colours on screen.
 #include "AppSetup.h"
+#include "MainWindowRig.h"
 #include "QuivarDATA.h"
-#include "doubles.h"
 
 #include <QApplication>
 #include <QTest>

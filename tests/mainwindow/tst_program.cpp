@@ -1,8 +1,8 @@
 // The whole program through its real windows: start-up, a question asked in the dialog and
 // answered in the main window, recasting, the About window, and the ways it ends.
 #include "AppSetup.h"
+#include "MainWindowRig.h"
 #include "Program.h"
-#include "doubles.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 struct ProgramRig
 {
     ScriptedRandom random;
-    FixedClock clock;
+    FixedClock clock = mainWindowClock();
     RecordingPrompts prompts;
     RecordingShell shell;
     Program program{{&random, &clock, &prompts, &shell}};
