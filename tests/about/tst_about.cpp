@@ -1,7 +1,7 @@
 // The About window through its real controls.
 #include "About.h"
 #include "AppLook.h"
-#include "TextFit.h"
+#include "WidgetChecks.h"
 
 #include <QAccessible>
 #include <QApplication>

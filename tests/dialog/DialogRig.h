@@ -78,6 +78,22 @@ struct DialogRig : ConsultationRig
         QTest::keyClicks(dialog->Hexanr, digits);
     }
 
+    // Clicks into the named field and types there, as a user does; Hexanr is emptied first.
+    QLineEdit *typeInto(const QString &fieldName, const QString &text)
+    {
+        auto *field = dialog->findChild<QLineEdit *>(fieldName);
+        if (!field)
+            return nullptr;
+        if (field == dialog->Hexanr)
+            eraseHexanr();
+        clickInto(field);
+        QTest::keyClicks(field, text);
+        return field;
+    }
+
+    // Clicks the method item with the given index (0 yarrow .. 5 computer's pick).
+    void chooseMethod(int method) { clickItem(dialog->RadioGroepItems->button(method)); }
+
     static QString checkedCaption(QButtonGroup *group)
     {
         QAbstractButton *checked = group->checkedButton();
@@ -92,4 +108,6 @@ struct DialogRig : ConsultationRig
         }
         return nullptr;
     }
+
+    static void clickItem(QButtonGroup *group, const QString &caption) { clickItem(item(group, caption)); }
 };

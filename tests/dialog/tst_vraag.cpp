@@ -1,6 +1,6 @@
 // The question dialog end to end: real window, real QTest events, a real Consultation.
 #include "DialogRig.h"
-#include "TextFit.h"
+#include "WidgetChecks.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -35,14 +35,12 @@ private Q_SLOTS:
     void tabAndAltBecomeSpace_data();
     void tabAndAltBecomeSpace();
     void clearButtons();
-    void cancelStoresNothing_data();
-    void cancelStoresNothing();
+    void closingPaths_data();
+    void closingPaths();
     void showingAgainResetsTheInputs();
     void refusedInputChangesNothing_data();
     void refusedInputChangesNothing();
     void journalConfirmsWhileHidden();
-    void stopAndCloseBoxCloseTheMainWindow_data();
-    void stopAndCloseBoxCloseTheMainWindow();
     void helpButtonOpensHelpFile();
     void glyphButtonsAndFieldsHaveAccessibleNames_data();
     void glyphButtonsAndFieldsHaveAccessibleNames();
@@ -93,8 +91,8 @@ void TestVraag::enterConsultsWithLastClickedMethod()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     // Another item first: the last click counts.
-    DialogRig::clickItem(d.RadioGroepItems->button((method + 1) % 6));
-    DialogRig::clickItem(d.RadioGroepItems->button(method));
+    rig.chooseMethod((method + 1) % 6);
+    rig.chooseMethod(method);
     DialogRig::clickInto(d.Vragen);
     QTest::keyClicks(d.Vragen, u"Wat brengt het nieuwe jaar?"_s);
     QTest::keyClick(d.Vragen, Qt::Key_Return);
@@ -119,7 +117,7 @@ void TestVraag::methodOutlivesTheClearedSelection()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(d.RadioGroepItems->button(1));
+    rig.chooseMethod(1);
     QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
     QVERIFY(rig.showAgain());
     QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
@@ -150,11 +148,9 @@ void TestVraag::manualDigitsConsult()
     DialogRig rig;
     QVERIFY(rig.waitActive());
     // A method chosen first is ignored once digits are typed.
-    DialogRig::clickItem(rig.dialog->RadioGroepItems->button(3));
-    auto *edit = rig.dialog->findChild<QLineEdit *>(field);
+    rig.chooseMethod(3);
+    QLineEdit *edit = rig.typeInto(field, digits);
     QVERIFY(edit);
-    DialogRig::clickInto(edit);
-    QTest::keyClicks(edit, digits);
     // Enter in the digit field itself still reaches the OK button.
     QTest::keyClick(edit, Qt::Key_Return);
 
@@ -179,7 +175,7 @@ void TestVraag::incompleteOwnDigitsCastYarrow()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(d.RadioGroepItems->button(method));
+    rig.chooseMethod(method);
     DialogRig::clickInto(d.Worp);
     QTest::keyClicks(d.Worp, u"789"_s);
     QTest::mouseClick(d.OKBtn, Qt::LeftButton);
@@ -207,11 +203,9 @@ void TestVraag::enteringOneDigitFieldEmptiesTheOther()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    auto *one = d.findChild<QLineEdit *>(first);
+    QLineEdit *one = rig.typeInto(first, digits);
     auto *other = d.findChild<QLineEdit *>(second);
-    DialogRig::clickInto(one);
-    QTest::keyClicks(one, digits);
-    DialogRig::clickItem(d.RadioGroepItems->button(2));
+    rig.chooseMethod(2);
     rig.typeHexanr(u"5"_s);
 
     DialogRig::clickInto(other);
@@ -267,12 +261,8 @@ void TestVraag::keyFiltersDropOtherCharacters()
     QFETCH(QString, expected);
     DialogRig rig;
     QVERIFY(rig.waitActive());
-    auto *edit = rig.dialog->findChild<QLineEdit *>(field);
+    QLineEdit *edit = rig.typeInto(field, typed);
     QVERIFY(edit);
-    if (edit == rig.dialog->Hexanr)
-        rig.eraseHexanr();
-    DialogRig::clickInto(edit);
-    QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), expected);
 }
 
@@ -324,30 +314,38 @@ void TestVraag::clearButtons()
     QCOMPARE(d.Vragen->text(), QString());
 }
 
-void TestVraag::cancelStoresNothing_data()
+void TestVraag::closingPaths_data()
 {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Annuleer Vraag") << false;
-    QTest::newRow("Esc") << true;
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("endsProgram");
+    QTest::newRow("Annuleer Vraag stores nothing") << u"CancelBtn"_s << false;
+    QTest::newRow("Esc stores nothing") << u"Esc"_s << false;
+    QTest::newRow("STOP closes the main window") << u"btStop"_s << true;
+    QTest::newRow("close box closes the main window") << u"close"_s << true;
 }
 
-void TestVraag::cancelStoresNothing()
+void TestVraag::closingPaths()
 {
-    QFETCH(bool, escape);
+    QFETCH(QString, how);
+    QFETCH(bool, endsProgram);
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     QTest::keyClicks(d.Vragen, u"nog niet"_s);
-    if (escape)
+    if (how == u"Esc"_s)
         QTest::keyClick(d.Vragen, Qt::Key_Escape);
+    else if (how == u"close"_s)
+        QVERIFY(d.close());
     else
-        QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QAbstractButton *>(how), Qt::LeftButton);
     QVERIFY(!d.isVisible());
-    QVERIFY(rig.host.mainEnabled);
+    QCOMPARE(rig.host.closeCount, endsProgram ? 1 : 0);
     QCOMPARE(rig.view.shown, 0);
     QCOMPARE(rig.state.question, QString());
-    QCOMPARE(rig.host.closeCount, 0);
-    QCOMPARE(d.Vragen->text(), u"nog niet"_s);
+    if (!endsProgram) {
+        QVERIFY(rig.host.mainEnabled);
+        QCOMPARE(d.Vragen->text(), u"nog niet"_s);
+    }
 }
 
 void TestVraag::showingAgainResetsTheInputs()
@@ -361,7 +359,7 @@ void TestVraag::showingAgainResetsTheInputs()
     d.Worp->setText(u"6789"_s);
     d.Dobbel->setText(u"12"_s);
     rig.typeHexanr(u"7"_s);
-    DialogRig::clickItem(d.RadioGroepItems->button(4));
+    rig.chooseMethod(4);
     QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
     // A journal entry is on screen when the question button is pressed.
     rig.state.isFromJournal = true;
@@ -456,28 +454,6 @@ void TestVraag::journalConfirmsWhileHidden()
     QCOMPARE(rig.host.listCaption, u"Nieuw"_s);
 }
 
-void TestVraag::stopAndCloseBoxCloseTheMainWindow_data()
-{
-    QTest::addColumn<bool>("stopButton");
-    QTest::newRow("STOP") << true;
-    QTest::newRow("close box") << false;
-}
-
-void TestVraag::stopAndCloseBoxCloseTheMainWindow()
-{
-    QFETCH(bool, stopButton);
-    DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
-    QVERIFY(rig.waitActive());
-    if (stopButton)
-        QTest::mouseClick(d.btStop, Qt::LeftButton);
-    else
-        QVERIFY(d.close());
-    QCOMPARE(rig.host.closeCount, 1);
-    QVERIFY(!d.isVisible());
-    QCOMPARE(rig.view.shown, 0);
-}
-
 void TestVraag::helpButtonOpensHelpFile()
 {
     DialogRig rig;
@@ -518,14 +494,6 @@ void TestVraag::glyphButtonsAndFieldsHaveAccessibleNames()
 void TestVraag::keyboardOrder()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
-    QStringList order;
-    QWidget *w = d.Vragen;
-    do {
-        if (w->focusPolicy() & Qt::TabFocus)
-            order.append(w->objectName());
-        w = w->nextInFocusChain();
-    } while (w != d.Vragen);
     QStringList expected = {u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
                             u"CancelBtn"_s};
     for (int i = 0; i < 6; ++i)
@@ -536,7 +504,7 @@ void TestVraag::keyboardOrder()
     for (int i = 0; i < 8; ++i)
         expected.append(u"Onder_"_s + QString::number(i));
     expected.append(u"Dobbel"_s);
-    QCOMPARE(order, expected);
+    QCOMPARE(tabStops(rig.dialog->Vragen), expected);
 }
 
 void TestVraag::colours_data()

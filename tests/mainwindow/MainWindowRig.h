@@ -57,6 +57,18 @@ struct Rig
         consultation.readOwnThrow();
     }
 
+    // Wires every command hook to note its name in `commands`.
+    void recordCommands()
+    {
+        form.onQuestion = [this] { commands << QStringLiteral("question"); };
+        form.onAbout = [this] { commands << QStringLiteral("about"); };
+        form.onSave = [this] { commands << QStringLiteral("save"); };
+        form.onOpenJournal = [this] { commands << QStringLiteral("journal"); };
+        form.onHistoryBack = [this] { commands << QStringLiteral("back"); };
+        form.onHistoryForward = [this] { commands << QStringLiteral("forward"); };
+    }
+    QStringList commands;
+
     QImage screen() { return form.grab().toImage(); }
 
     // The screen with the buttons and boxes blanked out: clicks move the focus and the hover

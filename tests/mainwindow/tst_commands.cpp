@@ -3,7 +3,7 @@
 #include "AppSetup.h"
 #include "MainWindowRig.h"
 #include "Program.h"
-#include "TextFit.h"
+#include "WidgetChecks.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -188,20 +188,14 @@ void TestCommands::hooks()
     QFETCH(QString, control);
     QFETCH(QString, hook);
     Rig rig;
-    QStringList calls;
-    rig.form.onQuestion = [&] { calls << u"question"_s; };
-    rig.form.onAbout = [&] { calls << u"about"_s; };
-    rig.form.onSave = [&] { calls << u"save"_s; };
-    rig.form.onOpenJournal = [&] { calls << u"journal"_s; };
-    rig.form.onHistoryBack = [&] { calls << u"back"_s; };
-    rig.form.onHistoryForward = [&] { calls << u"forward"_s; };
+    rig.recordCommands();
     if (control == u"key:PageUp"_s)
         QTest::keyClick(rig.form.knpVraag, Qt::Key_PageUp);
     else if (control == u"key:PageDown"_s)
         QTest::keyClick(rig.form.knpVraag, Qt::Key_PageDown);
     else
         QTest::mouseClick(rig.form.findChild<QAbstractButton *>(control), Qt::LeftButton);
-    QCOMPARE(calls, QStringList{hook});
+    QCOMPARE(rig.commands, QStringList{hook});
 
     // Unwired, every command does nothing.
     Rig bare;
@@ -228,11 +222,9 @@ void TestCommands::enterPressesQuestionButton()
     QFETCH(QString, focus);
     QFETCH(QString, hook);
     Rig rig;
-    QStringList calls;
-    rig.form.onQuestion = [&] { calls << u"question"_s; };
-    rig.form.onSave = [&] { calls << u"save"_s; };
+    rig.recordCommands();
     QTest::keyClick(rig.form.findChild<QWidget *>(focus), Qt::Key_Return);
-    QCOMPARE(calls, QStringList{hook});
+    QCOMPARE(rig.commands, QStringList{hook});
 }
 
 void TestCommands::helpOpensHelpFile()
@@ -300,17 +292,8 @@ void TestCommands::tabOrder()
     Rig rig;
     const QStringList expected = {u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"knpInfo"_s,
                                   u"knpHelp"_s, u"knpStop"_s, u"btTussenHex"_s, u"cbKleur"_s,
-                                  u"cbRegen"_s, u"knpVraag"_s};
-    QStringList order;
-    QWidget *w = rig.form.knpVraag;
-    order << w->objectName();
-    for (int i = 0; i < 9; ++i) {
-        do
-            w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus) || w == &rig.form);
-        order << w->objectName();
-    }
-    QCOMPARE(order, expected);
+                                  u"cbRegen"_s};
+    QCOMPARE(tabStops(rig.form.knpVraag), expected);
 }
 
 void TestCommands::hintsAndAccessibleNames_data()

@@ -3,7 +3,7 @@
 #include "AppSetup.h"
 #include "MainWindowRig.h"
 #include "Program.h"
-#include "TextFit.h"
+#include "WidgetChecks.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,13 +1,15 @@
 #pragma once
 
-// Whether a text fits the label that shows it, laid out as the label lays it out: its font,
-// width, alignment and word wrap.
+// Checks the window tests share: whether a text fits its label, and the order Tab takes.
 
 #include <QByteArray>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
+// The room a text takes in a label, laid out as the label lays it out: its font, width,
+// alignment and word wrap.
 inline QSize neededSize(const QLabel *label, const QString &text)
 {
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
@@ -29,4 +31,17 @@ inline QByteArray textOverflow(const QLabel *label, const QString &text)
         .arg(label->height())
         .arg(text)
         .toUtf8();
+}
+
+// The names of the controls Tab stops at, in order, once round the window from the first.
+inline QStringList tabStops(QWidget *first)
+{
+    QStringList names;
+    QWidget *w = first;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->isWindow())
+            names.append(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w != first);
+    return names;
 }
