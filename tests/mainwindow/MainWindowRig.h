@@ -18,24 +18,24 @@
 #include <QPushButton>
 #include <QToolButton>
 
-// The moment and the separators the window tests read their date labels in: 07/03/25 09:05:07.
-inline FixedClock mainWindowClock()
+// The scripted services of the window tests. The clock stands at 07/03/25 09:05:07 with "/" for
+// a date separator, as the window tests read their date labels.
+struct WindowServices
 {
-    return FixedClock(QDateTime(QDate(2025, 3, 7), QTime(9, 5, 7)), QStringLiteral("/"));
-}
+    ScriptedRandom random;
+    FixedClock clock{QDateTime(QDate(2025, 3, 7), QTime(9, 5, 7)), QStringLiteral("/")};
+    RecordingPrompts prompts;
+    RecordingShell shell;
+};
 
 // Bar tops of rows 1..6 in the two panels.
 inline constexpr int PrimaryBarY[6] = {142, 169, 196, 223, 250, 277};
 inline constexpr int SecondaryBarY[6] = {141, 168, 195, 222, 249, 276};
 
 // One main window with scripted services, shown on the (offscreen) screen.
-struct Rig
+struct Rig : WindowServices
 {
     ConsultationState state;
-    ScriptedRandom random;
-    FixedClock clock = mainWindowClock();
-    RecordingPrompts prompts;
-    RecordingShell shell;
     TForm1 form{state, shell};
     Consultation consultation{state, random, clock, prompts, form};
 

@@ -13,12 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
-struct ProgramRig
+struct ProgramRig : WindowServices
 {
-    ScriptedRandom random;
-    FixedClock clock = mainWindowClock();
-    RecordingPrompts prompts;
-    RecordingShell shell;
     Program program{{&random, &clock, &prompts, &shell}};
     TForm1 &form = program.mainWindow();
     TOKBottomDlg &dialog = program.questionDialog();
