@@ -48,9 +48,11 @@ private Q_SLOTS:
         QTest::newRow("rice x64 y12") << Cast(castRiceGrains) << QList<int>{63, 63, 63, 63, 63, 63, 11}
                                       << u"888886"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64} << 2;
         QTest::newRow("rice odd x y1") << Cast(castRiceGrains) << QList<int>{0, 2, 4, 1, 0, 0, 0}
-                                       << u"977877"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64} << 9;
+                                       << u"977877"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64}
+                                       << 9;
         QTest::newRow("rice y64 line 4") << Cast(castRiceGrains) << QList<int>{0, 0, 0, 0, 0, 0, 63}
-                                         << u"777977"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64} << 1;
+                                         << u"777977"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64}
+                                         << 1;
         QTest::newRow("six lines 0123") << Cast(castSixLines) << QList<int>{0, 1, 2, 3, 3, 0}
                                         << u"798667"_s << QList<int>{-1, 4, 4, 4, 4, 4, 4} << 41;
         QTest::newRow("coins") << Cast(castCoins)
