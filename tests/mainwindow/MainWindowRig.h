@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 // The scripted services of the window tests. The clock stands at 07/03/25 09:05:07 with "/" for
@@ -56,6 +57,9 @@ struct Rig : WindowServices
         form.resetViewButtons();
         consultation.readOwnThrow();
     }
+
+    // Clicks the control of the window that carries this name.
+    void click(const QString &name) { QTest::mouseClick(form.findChild<QWidget *>(name), Qt::LeftButton); }
 
     // Wires every command hook to note its name in `commands`.
     void recordCommands()

@@ -112,7 +112,7 @@ void TestCommands::recastInDerivedViewReturnsToNormal()
     QFETCH(QString, view);
     Rig rig;
     rig.cast(u"977776"_s);
-    QTest::mouseClick(rig.form.findChild<QAbstractButton *>(view), Qt::LeftButton);
+    rig.click(view);
     QVERIFY(rig.state.secondaryViewActive);
     rig.state.methodIndex = 4;
     rig.random.draws = {2, 0, 3, 1, 2, 0}; // 8, 7, 6, 9, 8, 7
