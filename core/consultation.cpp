@@ -40,53 +40,47 @@ void Consultation::stampCastDate() { m_state.castDate = castDateNow(m_clock); }
 void Consultation::runConsultation(bool forceYarrow)
 {
     ConsultationState &s = m_state;
+    const auto cast = [&](const QString &caption, void (*castLines)(ConsultationState &, RandomSource &)) {
+        m_view.setMethodCaption(caption);
+        castLines(s, m_random);
+    };
     if (s.lineDigits.isEmpty()) {
         const int method = forceYarrow ? 0 : s.methodIndex;
         switch (method) {
         case 1:
-            m_view.setMethodCaption(MethodCaptions::Coins);
-            castCoins(s, m_random);
+            cast(MethodCaptions::Coins, castCoins);
             break;
         case 2:
-            m_view.setMethodCaption(MethodCaptions::RiceGrains);
-            castRiceGrains(s, m_random);
+            cast(MethodCaptions::RiceGrains, castRiceGrains);
             break;
         case 3:
-            m_view.setMethodCaption(MethodCaptions::Trigrams);
-            castTrigrams(s, m_random);
+            cast(MethodCaptions::Trigrams, castTrigrams);
             break;
         case 4:
-            m_view.setMethodCaption(MethodCaptions::SixLines);
-            castSixLines(s, m_random);
+            cast(MethodCaptions::SixLines, castSixLines);
             break;
         case 5:
             // The pick draws from the generator as it stands, before the method reseeds it.
             switch (m_random.uniform(5)) {
             case 0:
-                m_view.setMethodCaption(MethodCaptions::PickedYarrow);
-                castYarrow(s, m_random);
+                cast(MethodCaptions::PickedYarrow, castYarrow);
                 break;
             case 1:
-                m_view.setMethodCaption(MethodCaptions::PickedCoins);
-                castCoins(s, m_random);
+                cast(MethodCaptions::PickedCoins, castCoins);
                 break;
             case 2:
-                m_view.setMethodCaption(MethodCaptions::PickedRiceGrains);
-                castRiceGrains(s, m_random);
+                cast(MethodCaptions::PickedRiceGrains, castRiceGrains);
                 break;
             case 3:
-                m_view.setMethodCaption(MethodCaptions::Trigrams);
-                castTrigrams(s, m_random);
+                cast(MethodCaptions::Trigrams, castTrigrams);
                 break;
             default:
-                m_view.setMethodCaption(MethodCaptions::SixLines);
-                castSixLines(s, m_random);
+                cast(MethodCaptions::SixLines, castSixLines);
                 break;
             }
             break;
         default:
-            m_view.setMethodCaption(MethodCaptions::Yarrow);
-            castYarrow(s, m_random);
+            cast(MethodCaptions::Yarrow, castYarrow);
             break;
         }
     }

@@ -154,6 +154,8 @@ private:
     void spinStep(int step);
     // The number in Hexanr; reports an invalid number and gives nothing.
     std::optional<int> readHexanr();
+    // Shows the hexagram numbered in Hexanr in the pane; false when Hexanr holds no number.
+    bool lookUpHexanr();
 
     ConsultationState &m_state;
     Consultation &m_consultation;

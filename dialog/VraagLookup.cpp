@@ -38,27 +38,25 @@ void TOKBottomDlg::spinStep(int step)
     m_sinceSpinStep.start();
 }
 
-void TOKBottomDlg::HexaSpinClick()
+bool TOKBottomDlg::lookUpHexanr()
 {
     const auto value = readHexanr();
     if (!value)
-        return;
+        return false;
     lookupNumber = *value;
     selectTrigramsFor();
     showLookupHexagram();
-    // The next step continues from the number looked up, not from the "0" the pane left.
-    Hexanr->setText(QString::number(lookupNumber));
+    return true;
 }
 
-void TOKBottomDlg::btAfbeeldClick()
+void TOKBottomDlg::HexaSpinClick()
 {
-    const auto value = readHexanr();
-    if (!value)
-        return;
-    lookupNumber = *value;
-    selectTrigramsFor();
-    showLookupHexagram();
+    // The next step continues from the number looked up, not from the "0" the pane left.
+    if (lookUpHexanr())
+        Hexanr->setText(QString::number(lookupNumber));
 }
+
+void TOKBottomDlg::btAfbeeldClick() { lookUpHexanr(); }
 
 bool TOKBottomDlg::lookupStep()
 {

@@ -1,12 +1,7 @@
 #pragma once
 
 class QApplication;
-class QPalette;
 
-// The program's look, the same under every desktop theme: names, the Fusion style, a fixed
-// light palette and metric-compatible stand-ins for the Windows fonts the layout was made for.
-// Tests call it too, so they see what the user sees.
+// The program's names and its fixed look (AppLook.h). Tests call it too, so they see what the
+// user sees.
 void setUpApplication(QApplication &app);
-
-// The fixed light palette; Light and Dark are the button highlight and shadow colours.
-QPalette wendarixPalette();

@@ -1,5 +1,7 @@
 // The About window through its real controls.
 #include "About.h"
+#include "AppLook.h"
+#include "WidgetChecks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyle>
 #include <QTest>
 #include <QTextBlock>
 
@@ -17,13 +18,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A stand-in main window with one button, to see whether it takes clicks and keys.
-struct MainWindow
+// A fresh About window over a stand-in main window with one button, to see whether the main
+// window takes clicks and keys.
+struct AboutRig
 {
     QWidget window;
     QPushButton *button = new QPushButton(u"Info"_s, &window);
+    TAboutBox about{&window};
 
-    MainWindow()
+    AboutRig()
     {
         window.setGeometry(592, 208, 689, 447);
         button->setGeometry(10, 10, 80, 24);
@@ -38,13 +41,7 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QApplication::setStyle(u"Fusion"_s);
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        for (const QString &family : {u"Microsoft Sans Serif"_s, u"MS Sans Serif"_s, u"Arial"_s})
-            QFont::insertSubstitution(family, u"Liberation Sans"_s);
-    }
+    void initTestCase() { applyWendarixLook(*qApp); }
 
     void createdHidden();
     void showsCentredOverDisabledMainWindow();
@@ -60,10 +57,10 @@ private Q_SLOTS:
 
 void TestAbout::createdHidden()
 {
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     QVERIFY(!about.isVisible());
-    QVERIFY(main.window.isEnabled());
+    QVERIFY(rig.window.isEnabled());
     QCOMPARE(about.parentWidget(), nullptr);
     QCOMPARE(about.windowTitle(), u"Meer informatie"_s);
     QCOMPARE(about.size(), QSize(449, 447));
@@ -72,12 +69,12 @@ void TestAbout::createdHidden()
 
 void TestAbout::showsCentredOverDisabledMainWindow()
 {
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
-    QVERIFY(!main.window.isEnabled());
-    QCOMPARE(about.geometry().center(), main.window.geometry().center());
+    QVERIFY(!rig.window.isEnabled());
+    QCOMPARE(about.geometry().center(), rig.window.geometry().center());
     QCOMPARE(QApplication::focusWidget(), about.OKButton);
     QVERIFY(about.OKButton->isDefault());
     QCOMPARE(about.OKButton->cursor().shape(), Qt::PointingHandCursor);
@@ -85,18 +82,18 @@ void TestAbout::showsCentredOverDisabledMainWindow()
 
 void TestAbout::mainWindowTakesNoInputWhileShown()
 {
-    MainWindow main;
-    TAboutBox about(&main.window);
-    QSignalSpy clicks(main.button, &QPushButton::clicked);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
+    QSignalSpy clicks(rig.button, &QPushButton::clicked);
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
-    QTest::mouseClick(main.button, Qt::LeftButton);
-    main.button->setFocus();
-    QTest::keyClick(main.button, Qt::Key_Space);
+    QTest::mouseClick(rig.button, Qt::LeftButton);
+    rig.button->setFocus();
+    QTest::keyClick(rig.button, Qt::Key_Space);
     QCOMPARE(clicks.count(), 0);
 
     QTest::keyClick(&about, Qt::Key_Escape);
-    QTest::mouseClick(main.button, Qt::LeftButton);
+    QTest::mouseClick(rig.button, Qt::LeftButton);
     QCOMPARE(clicks.count(), 1);
 }
 
@@ -112,12 +109,12 @@ void TestAbout::closingPaths_data()
 void TestAbout::closingPaths()
 {
     QFETCH(QString, how);
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     for (int round = 0; round < 2; ++round) {
         about.show();
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        QVERIFY(!main.window.isEnabled());
+        QVERIFY(!rig.window.isEnabled());
         if (how == u"click"_s)
             QTest::mouseClick(about.OKButton, Qt::LeftButton);
         else if (how == u"enter"_s)
@@ -127,14 +124,14 @@ void TestAbout::closingPaths()
         else
             QVERIFY(about.close());
         QVERIFY(!about.isVisible());
-        QVERIFY(main.window.isEnabled());
+        QVERIFY(rig.window.isEnabled());
     }
 }
 
 void TestAbout::acknowledgementMemo()
 {
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     QPlainTextEdit *memo = about.Memo1;
     QCOMPARE(memo->document()->blockCount(), 18);
     QVERIFY(memo->isReadOnly());
@@ -154,8 +151,8 @@ void TestAbout::acknowledgementMemo()
 
 void TestAbout::okButtonPictures()
 {
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     QCOMPARE(about.OKButton->text(), QString());
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(about.OKButton);
     QCOMPARE(accessible->text(QAccessible::Name), u"OK"_s);
@@ -194,29 +191,24 @@ void TestAbout::texts()
     QFETCH(QString, control);
     QFETCH(QString, text);
     QFETCH(int, maxLines);
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     auto *label = about.findChild<QLabel *>(control);
     QVERIFY(label);
     if (!text.isEmpty())
         QCOMPARE(label->text(), text);
     QVERIFY(!label->text().isEmpty());
-    const QFontMetrics metrics = label->fontMetrics();
-    const QRect needed = metrics.boundingRect(QRect(0, 0, label->width(), 1000),
-                                              label->wordWrap() ? Qt::TextWordWrap : 0,
-                                              label->text());
-    QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-              qPrintable(u"%1 x %2 in %3 x %4"_s.arg(needed.width()).arg(needed.height())
-                             .arg(label->width()).arg(label->height())));
-    QVERIFY(needed.height() <= maxLines * metrics.lineSpacing());
+    const QByteArray overflow = textOverflow(label, label->text());
+    QVERIFY2(overflow.isEmpty(), overflow.constData());
+    QVERIFY(neededSize(label, label->text()).height() <= maxLines * label->fontMetrics().lineSpacing());
     if (control == u"Copyright"_s)
         QVERIFY(label->text().contains(u"WENDARIX"_s));
 }
 
 void TestAbout::picture()
 {
-    MainWindow main;
-    TAboutBox about(&main.window);
+    AboutRig rig;
+    TAboutBox &about = rig.about;
     QCOMPARE(about.ProgramIcon->pixmap().size(), QSize(48, 48));
 }
 

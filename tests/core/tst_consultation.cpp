@@ -5,16 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-// One consultation's world: state, scripted services and a recording view.
-struct Rig
-{
-    ConsultationState state;
-    ScriptedRandom random;
-    FixedClock clock;
-    RecordingPrompts prompts;
-    RecordingView view;
-    Consultation consultation{state, random, clock, prompts, view};
-};
+using Rig = ConsultationRig;
 
 class TestConsultation : public QObject
 {
@@ -59,24 +50,36 @@ private Q_SLOTS:
             QCOMPARE(rig.random.asked.first(), 5); // the pick comes before the method's seeding
     }
 
-    void ownThrowDigits_data()
+    void givenDigits_data()
     {
-        QTest::addColumn<QString>("own");
+        QTest::addColumn<QString>("own");  // null: the dice are read
+        QTest::addColumn<QString>("dice");
+        QTest::addColumn<QString>("digits");
         QTest::addColumn<int>("primary");
         QTest::addColumn<int>("changed");
-        QTest::newRow("789678") << u"789678"_s << 63 << 17;
-        QTest::newRow("977776") << u"977776"_s << 43 << 44;
-        QTest::newRow("777777") << u"777777"_s << 1 << 1;
+        QTest::newRow("own 789678") << u"789678"_s << QString() << u"789678"_s << 63 << 17;
+        QTest::newRow("own 977776") << u"977776"_s << QString() << u"977776"_s << 43 << 44;
+        QTest::newRow("own 777777") << u"777777"_s << QString() << u"777777"_s << 1 << 1;
+        QTest::newRow("dice 123") << QString() << u"123"_s << u"779778"_s << 43 << 58;
+        QTest::newRow("dice 886") << QString() << u"886"_s << u"888886"_s << 2 << 23;
+        QTest::newRow("dice 12 second digit twice") << QString() << u"12"_s << u"797778"_s << 43 << 49;
+        QTest::newRow("dice 111") << QString() << u"111"_s << u"977777"_s << 1 << 44;
     }
 
-    void ownThrowDigits()
+    void givenDigits()
     {
         QFETCH(QString, own);
+        QFETCH(QString, dice);
         Rig rig;
-        rig.state.methodIndex = 2;
-        rig.state.ownThrowInput = own;
-        rig.consultation.readOwnThrow();
-        QCOMPARE(rig.state.lineDigits, own);
+        rig.state.methodIndex = own.isNull() ? 3 : 2; // a chosen method, which is not cast
+        if (own.isNull()) {
+            rig.state.diceInput = dice;
+            rig.consultation.readDice();
+        } else {
+            rig.state.ownThrowInput = own;
+            rig.consultation.readOwnThrow();
+        }
+        QTEST(rig.state.lineDigits, "digits");
         QTEST(rig.state.primaryNumber, "primary");
         QTEST(rig.state.changedNumber, "changed");
         QVERIFY(rig.state.isOwnThrow);
@@ -121,33 +124,6 @@ private Q_SLOTS:
         rig.consultation.readOwnThrow();
         QCOMPARE(rig.view.captions, QStringList{MethodCaptions::SixLines});
         QVERIFY(rig.prompts.messages.isEmpty());
-    }
-
-    void dice_data()
-    {
-        QTest::addColumn<QString>("dice");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<int>("primary");
-        QTest::addColumn<int>("changed");
-        QTest::newRow("123") << u"123"_s << u"779778"_s << 43 << 58;
-        QTest::newRow("886") << u"886"_s << u"888886"_s << 2 << 23;
-        QTest::newRow("12 second digit twice") << u"12"_s << u"797778"_s << 43 << 49;
-        QTest::newRow("111") << u"111"_s << u"977777"_s << 1 << 44;
-    }
-
-    void dice()
-    {
-        QFETCH(QString, dice);
-        Rig rig;
-        rig.state.diceInput = dice;
-        rig.state.methodIndex = 3;
-        rig.consultation.readDice();
-        QTEST(rig.state.lineDigits, "digits");
-        QTEST(rig.state.primaryNumber, "primary");
-        QTEST(rig.state.changedNumber, "changed");
-        QCOMPARE(rig.view.captions, QStringList{MethodCaptions::OwnThrow});
-        QCOMPARE(rig.random.asked, QList<int>{});
-        QCOMPARE(rig.state.castDate, u"24-12-25 09:05:07"_s);
     }
 
     void refusedInputChangesNothing_data()

@@ -2,114 +2,38 @@
 
 // Everything the question dialog talks to, as fakes, around a real Consultation.
 
-#include "DialogHost.h"
+#include "AppLook.h"
+#include "ScriptedServices.h"
 #include "Vraag.h"
-#include "consultation.h"
-#include "services.h"
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFont>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTest>
 
 #include <memory>
 
-inline void setUpFixedLook()
+// A fresh dialog with its fakes; the dialog shows itself on creation. No draw is scripted, so
+// every draw is 0: a valid value for each method, and the automatic pick takes the yarrow.
+struct DialogRig : ConsultationRig
 {
-    using namespace Qt::StringLiterals;
-    QApplication::setStyle(u"Fusion"_s);
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    for (const QString &family : {u"Microsoft Sans Serif"_s, u"MS Sans Serif"_s, u"Arial"_s})
-        QFont::insertSubstitution(family, u"Liberation Sans"_s);
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-}
-
-class FakeHost final : public DialogHost
-{
-public:
-    void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
-    void focusMainWindow() override { ++focusCount; }
-    void resetViewButtons() override { ++resetCount; }
-    void setListNumberCaption(const QString &caption) override { listCaption = caption; }
-    void closeMainWindow() override { ++closeCount; }
-
-    bool mainEnabled = true;
-    int focusCount = 0;
-    int resetCount = 0;
-    int closeCount = 0;
-    QString listCaption;
-};
-
-class ScriptedPrompts final : public Prompts
-{
-public:
-    void message(const QString &text) override { messages.append(text); }
-    void error(const QString &text) override { errors.append(text); }
-    bool confirm(const QString &, const QString &) override { return true; }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-
-    QStringList messages;
-    QStringList errors;
-};
-
-class RecordingShell final : public Shell
-{
-public:
-    void open(const QString &fileName) override { opened.append(fileName); }
-    QStringList opened;
-};
-
-class FixedClock final : public Clock
-{
-public:
-    QDateTime now() const override { return QDateTime(QDate(2025, 12, 24), QTime(9, 5, 7)); }
-    QString dateSeparator() const override { return QStringLiteral("-"); }
-    QString timeSeparator() const override { return QStringLiteral(":"); }
-};
-
-// Every draw is 0: a valid value for each method, and the automatic pick takes the yarrow.
-class ZeroRandom final : public RandomSource
-{
-public:
-    void seed() override { ++seeds; }
-    int uniform(int) override { return 0; }
-    int seeds = 0;
-};
-
-class RecordingView final : public ConsultationView
-{
-public:
-    void setMethodCaption(const QString &text) override { caption = text; }
-    void showConsultation() override { ++shown; }
-
-    QString caption;
-    int shown = 0;
-};
-
-// A fresh dialog with its fakes; the dialog shows itself on creation.
-struct DialogRig
-{
-    ConsultationState state;
     FakeHost host;
-    ScriptedPrompts prompts;
     RecordingShell shell;
-    FixedClock clock;
-    ZeroRandom random;
-    RecordingView view;
-    Consultation consultation{state, random, clock, prompts, view};
     std::unique_ptr<TOKBottomDlg> dialog;
 
     DialogRig()
         : dialog(std::make_unique<TOKBottomDlg>(state, consultation, prompts, shell, host))
     {
         dialog->setSpinPause(std::chrono::milliseconds(0));
+    }
+
+    // The program's look, and a Dutch locale as the dialog's users have.
+    static void setUpApplication()
+    {
+        applyWendarixLook(*qApp);
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     }
 
     bool waitActive() { return QTest::qWaitForWindowActive(dialog.get()); }
@@ -154,6 +78,22 @@ struct DialogRig
         QTest::keyClicks(dialog->Hexanr, digits);
     }
 
+    // Clicks into the named field and types there, as a user does; Hexanr is emptied first.
+    QLineEdit *typeInto(const QString &fieldName, const QString &text)
+    {
+        auto *field = dialog->findChild<QLineEdit *>(fieldName);
+        if (!field)
+            return nullptr;
+        if (field == dialog->Hexanr)
+            eraseHexanr();
+        clickInto(field);
+        QTest::keyClicks(field, text);
+        return field;
+    }
+
+    // Clicks the method item with the given index (0 yarrow .. 5 computer's pick).
+    void chooseMethod(int method) { clickItem(dialog->RadioGroepItems->button(method)); }
+
     static QString checkedCaption(QButtonGroup *group)
     {
         QAbstractButton *checked = group->checkedButton();
@@ -168,4 +108,6 @@ struct DialogRig
         }
         return nullptr;
     }
+
+    static void clickItem(QButtonGroup *group, const QString &caption) { clickItem(item(group, caption)); }
 };

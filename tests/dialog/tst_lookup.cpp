@@ -26,8 +26,13 @@ QStringList captionsOfLines(const TOKBottomDlg &d)
     return captions;
 }
 
+void verifyShowsNothingYet(const TOKBottomDlg &d);
+
+// n 0: nothing looked up yet.
 void verifyShows(const TOKBottomDlg &d, int n)
 {
+    if (n == 0)
+        return verifyShowsNothingYet(d);
     QCOMPARE(d.lbHexnr->text(), QString::number(n));
     QCOMPARE(d.shownNumber, n);
     QCOMPARE(d.Label8->text(), Title(n));
@@ -51,7 +56,7 @@ class TestLookup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { setUpFixedLook(); }
+    void initTestCase() { DialogRig::setUpApplication(); }
 
     void enterWithNumberLooksUpThenConsults();
     void okLookupStep_data();
@@ -113,10 +118,7 @@ void TestLookup::okLookupStep()
     QVERIFY(rig.waitActive());
     rig.typeHexanr(typed);
     QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-    if (shown == 0)
-        verifyShowsNothingYet(d);
-    else
-        verifyShows(d, shown);
+    verifyShows(d, shown);
     QCOMPARE(d.Hexanr->text(), fieldAfter);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
@@ -209,10 +211,7 @@ void TestLookup::spinSteps()
         QTest::mouseClick(step > 0 ? d.HexaSpin->upButton() : d.HexaSpin->downButton(),
                           Qt::LeftButton);
     QCOMPARE(d.Hexanr->text(), fieldAfter);
-    if (shown == 0)
-        verifyShowsNothingYet(d);
-    else
-        verifyShows(d, shown);
+    verifyShows(d, shown);
 }
 
 void TestLookup::spinPauseIgnoresQuickSteps()
@@ -252,8 +251,8 @@ void TestLookup::trigramPairs()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(DialogRig::item(d.OnderItems, lower));
-    DialogRig::clickItem(DialogRig::item(d.BovenItems, upper));
+    DialogRig::clickItem(d.OnderItems, lower);
+    DialogRig::clickItem(d.BovenItems, upper);
     verifyShows(d, n);
     QCOMPARE(d.lookupNumber, n);
     QCOMPARE(d.Hexanr->text(), u"0"_s);
@@ -275,12 +274,12 @@ void TestLookup::oneTrigramGroupShowsNothing()
     QVERIFY(rig.waitActive());
     QCOMPARE(d.BovenItems->checkedButton(), nullptr);
     QCOMPARE(d.OnderItems->checkedButton(), nullptr);
-    DialogRig::clickItem(DialogRig::item(d.BovenItems, u"Donder -- -- I"_s));
-    DialogRig::clickItem(DialogRig::item(d.BovenItems, u"Vuur     I --  I"_s));
+    DialogRig::clickItem(d.BovenItems, u"Donder -- -- I"_s);
+    DialogRig::clickItem(d.BovenItems, u"Vuur     I --  I"_s);
     QCOMPARE(d.upperChoice, 7);
     QCOMPARE(d.lowerChoice, 0);
     verifyShowsNothingYet(d);
-    DialogRig::clickItem(DialogRig::item(d.OnderItems, u"Hemel   I  I  I"_s));
+    DialogRig::clickItem(d.OnderItems, u"Hemel   I  I  I"_s);
     verifyShows(d, 14);
 }
 
@@ -289,12 +288,12 @@ void TestLookup::pairLookupSurvivesHideAndShow()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(DialogRig::item(d.BovenItems, u"Donder -- -- I"_s));
-    DialogRig::clickItem(DialogRig::item(d.OnderItems, u"Hemel   I  I  I"_s));
+    DialogRig::clickItem(d.BovenItems, u"Donder -- -- I"_s);
+    DialogRig::clickItem(d.OnderItems, u"Hemel   I  I  I"_s);
     QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
     QVERIFY(rig.showAgain());
     verifyShows(d, 34);
-    DialogRig::clickItem(DialogRig::item(d.OnderItems, u"Aarde  -- -- --"_s));
+    DialogRig::clickItem(d.OnderItems, u"Aarde  -- -- --"_s);
     verifyShows(d, 16);
 }
 

@@ -1,5 +1,6 @@
 // The question dialog end to end: real window, real QTest events, a real Consultation.
 #include "DialogRig.h"
+#include "WidgetChecks.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -15,7 +16,7 @@ class TestVraag : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { setUpFixedLook(); }
+    void initTestCase() { DialogRig::setUpApplication(); }
 
     void createdShownOverDisabledMainWindow();
     void enterConsultsWithLastClickedMethod_data();
@@ -34,14 +35,12 @@ private Q_SLOTS:
     void tabAndAltBecomeSpace_data();
     void tabAndAltBecomeSpace();
     void clearButtons();
-    void cancelStoresNothing_data();
-    void cancelStoresNothing();
+    void closingPaths_data();
+    void closingPaths();
     void showingAgainResetsTheInputs();
     void refusedInputChangesNothing_data();
     void refusedInputChangesNothing();
     void journalConfirmsWhileHidden();
-    void stopAndCloseBoxCloseTheMainWindow_data();
-    void stopAndCloseBoxCloseTheMainWindow();
     void helpButtonOpensHelpFile();
     void glyphButtonsAndFieldsHaveAccessibleNames_data();
     void glyphButtonsAndFieldsHaveAccessibleNames();
@@ -92,14 +91,14 @@ void TestVraag::enterConsultsWithLastClickedMethod()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     // Another item first: the last click counts.
-    DialogRig::clickItem(d.RadioGroepItems->button((method + 1) % 6));
-    DialogRig::clickItem(d.RadioGroepItems->button(method));
+    rig.chooseMethod((method + 1) % 6);
+    rig.chooseMethod(method);
     DialogRig::clickInto(d.Vragen);
     QTest::keyClicks(d.Vragen, u"Wat brengt het nieuwe jaar?"_s);
     QTest::keyClick(d.Vragen, Qt::Key_Return);
 
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.view.caption, caption);
+    QCOMPARE(rig.view.caption(), caption);
     QCOMPARE(rig.state.methodIndex, method);
     QCOMPARE(rig.state.question, u"Wat brengt het nieuwe jaar?"_s);
     QCOMPARE(rig.state.castDate, u"24-12-25 09:05:07"_s);
@@ -118,12 +117,12 @@ void TestVraag::methodOutlivesTheClearedSelection()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(d.RadioGroepItems->button(1));
+    rig.chooseMethod(1);
     QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
     QVERIFY(rig.showAgain());
     QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
     QTest::keyClick(d.Vragen, Qt::Key_Return);
-    QCOMPARE(rig.view.caption, MethodCaptions::Coins);
+    QCOMPARE(rig.view.caption(), MethodCaptions::Coins);
 }
 
 void TestVraag::manualDigitsConsult_data()
@@ -149,16 +148,14 @@ void TestVraag::manualDigitsConsult()
     DialogRig rig;
     QVERIFY(rig.waitActive());
     // A method chosen first is ignored once digits are typed.
-    DialogRig::clickItem(rig.dialog->RadioGroepItems->button(3));
-    auto *edit = rig.dialog->findChild<QLineEdit *>(field);
+    rig.chooseMethod(3);
+    QLineEdit *edit = rig.typeInto(field, digits);
     QVERIFY(edit);
-    DialogRig::clickInto(edit);
-    QTest::keyClicks(edit, digits);
     // Enter in the digit field itself still reaches the OK button.
     QTest::keyClick(edit, Qt::Key_Return);
 
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.view.caption, MethodCaptions::OwnThrow);
+    QCOMPARE(rig.view.caption(), MethodCaptions::OwnThrow);
     QCOMPARE(rig.state.lineDigits, lineDigits);
     QCOMPARE(rig.state.primaryNumber, primary);
     QCOMPARE(rig.state.changedNumber, changed);
@@ -178,13 +175,13 @@ void TestVraag::incompleteOwnDigitsCastYarrow()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(d.RadioGroepItems->button(method));
+    rig.chooseMethod(method);
     DialogRig::clickInto(d.Worp);
     QTest::keyClicks(d.Worp, u"789"_s);
     QTest::mouseClick(d.OKBtn, Qt::LeftButton);
 
     QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
-    QCOMPARE(rig.view.caption, MethodCaptions::Yarrow);
+    QCOMPARE(rig.view.caption(), MethodCaptions::Yarrow);
     QCOMPARE(rig.view.shown, 1);
     QCOMPARE(rig.state.methodIndex, method);
 }
@@ -206,11 +203,9 @@ void TestVraag::enteringOneDigitFieldEmptiesTheOther()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    auto *one = d.findChild<QLineEdit *>(first);
+    QLineEdit *one = rig.typeInto(first, digits);
     auto *other = d.findChild<QLineEdit *>(second);
-    DialogRig::clickInto(one);
-    QTest::keyClicks(one, digits);
-    DialogRig::clickItem(d.RadioGroepItems->button(2));
+    rig.chooseMethod(2);
     rig.typeHexanr(u"5"_s);
 
     DialogRig::clickInto(other);
@@ -266,12 +261,8 @@ void TestVraag::keyFiltersDropOtherCharacters()
     QFETCH(QString, expected);
     DialogRig rig;
     QVERIFY(rig.waitActive());
-    auto *edit = rig.dialog->findChild<QLineEdit *>(field);
+    QLineEdit *edit = rig.typeInto(field, typed);
     QVERIFY(edit);
-    if (edit == rig.dialog->Hexanr)
-        rig.eraseHexanr();
-    DialogRig::clickInto(edit);
-    QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), expected);
 }
 
@@ -323,30 +314,38 @@ void TestVraag::clearButtons()
     QCOMPARE(d.Vragen->text(), QString());
 }
 
-void TestVraag::cancelStoresNothing_data()
+void TestVraag::closingPaths_data()
 {
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("Annuleer Vraag") << false;
-    QTest::newRow("Esc") << true;
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("endsProgram");
+    QTest::newRow("Annuleer Vraag stores nothing") << u"CancelBtn"_s << false;
+    QTest::newRow("Esc stores nothing") << u"Esc"_s << false;
+    QTest::newRow("STOP closes the main window") << u"btStop"_s << true;
+    QTest::newRow("close box closes the main window") << u"close"_s << true;
 }
 
-void TestVraag::cancelStoresNothing()
+void TestVraag::closingPaths()
 {
-    QFETCH(bool, escape);
+    QFETCH(QString, how);
+    QFETCH(bool, endsProgram);
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     QTest::keyClicks(d.Vragen, u"nog niet"_s);
-    if (escape)
+    if (how == u"Esc"_s)
         QTest::keyClick(d.Vragen, Qt::Key_Escape);
+    else if (how == u"close"_s)
+        QVERIFY(d.close());
     else
-        QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+        QTest::mouseClick(d.findChild<QAbstractButton *>(how), Qt::LeftButton);
     QVERIFY(!d.isVisible());
-    QVERIFY(rig.host.mainEnabled);
+    QCOMPARE(rig.host.closeCount, endsProgram ? 1 : 0);
     QCOMPARE(rig.view.shown, 0);
     QCOMPARE(rig.state.question, QString());
-    QCOMPARE(rig.host.closeCount, 0);
-    QCOMPARE(d.Vragen->text(), u"nog niet"_s);
+    if (!endsProgram) {
+        QVERIFY(rig.host.mainEnabled);
+        QCOMPARE(d.Vragen->text(), u"nog niet"_s);
+    }
 }
 
 void TestVraag::showingAgainResetsTheInputs()
@@ -360,7 +359,7 @@ void TestVraag::showingAgainResetsTheInputs()
     d.Worp->setText(u"6789"_s);
     d.Dobbel->setText(u"12"_s);
     rig.typeHexanr(u"7"_s);
-    DialogRig::clickItem(d.RadioGroepItems->button(4));
+    rig.chooseMethod(4);
     QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
     // A journal entry is on screen when the question button is pressed.
     rig.state.isFromJournal = true;
@@ -447,34 +446,12 @@ void TestVraag::journalConfirmsWhileHidden()
     QVERIFY(d.confirmQuestion(u"uit de lijst"_s, u"789678"_s, QString()));
     QVERIFY(!d.isVisible());
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.view.caption, MethodCaptions::FromJournal);
+    QCOMPARE(rig.view.caption(), MethodCaptions::FromJournal);
     QCOMPARE(rig.state.question, u"uit de lijst"_s);
     QCOMPARE(rig.state.primaryNumber, 63);
     QCOMPARE(rig.state.castDate, u"01-02-03 04:05:06"_s);
     QVERIFY(!rig.state.storedInJournal);
     QCOMPARE(rig.host.listCaption, u"Nieuw"_s);
-}
-
-void TestVraag::stopAndCloseBoxCloseTheMainWindow_data()
-{
-    QTest::addColumn<bool>("stopButton");
-    QTest::newRow("STOP") << true;
-    QTest::newRow("close box") << false;
-}
-
-void TestVraag::stopAndCloseBoxCloseTheMainWindow()
-{
-    QFETCH(bool, stopButton);
-    DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
-    QVERIFY(rig.waitActive());
-    if (stopButton)
-        QTest::mouseClick(d.btStop, Qt::LeftButton);
-    else
-        QVERIFY(d.close());
-    QCOMPARE(rig.host.closeCount, 1);
-    QVERIFY(!d.isVisible());
-    QCOMPARE(rig.view.shown, 0);
 }
 
 void TestVraag::helpButtonOpensHelpFile()
@@ -517,14 +494,6 @@ void TestVraag::glyphButtonsAndFieldsHaveAccessibleNames()
 void TestVraag::keyboardOrder()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
-    QStringList order;
-    QWidget *w = d.Vragen;
-    do {
-        if (w->focusPolicy() & Qt::TabFocus)
-            order.append(w->objectName());
-        w = w->nextInFocusChain();
-    } while (w != d.Vragen);
     QStringList expected = {u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
                             u"CancelBtn"_s};
     for (int i = 0; i < 6; ++i)
@@ -535,7 +504,7 @@ void TestVraag::keyboardOrder()
     for (int i = 0; i < 8; ++i)
         expected.append(u"Onder_"_s + QString::number(i));
     expected.append(u"Dobbel"_s);
-    QCOMPARE(order, expected);
+    QCOMPARE(tabStops(rig.dialog->Vragen), expected);
 }
 
 void TestVraag::colours_data()
@@ -575,12 +544,8 @@ void TestVraag::textsFitTheirControls()
     DialogRig rig;
     auto *label = rig.dialog->findChild<QLabel *>(control);
     QVERIFY(label);
-    const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
-    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000),
-                                                            flags, label->text());
-    QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-             qPrintable(u"%1 x %2 in %3 x %4"_s.arg(needed.width()).arg(needed.height())
-                            .arg(label->width()).arg(label->height())));
+    const QByteArray overflow = textOverflow(label, label->text());
+    QVERIFY2(overflow.isEmpty(), overflow.constData());
 }
 
 QTEST_MAIN(TestVraag)

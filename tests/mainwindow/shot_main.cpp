@@ -4,7 +4,7 @@
 // --nuclear then presses btKernHex, and --long-texts puts texts of the longest lengths the oracle may hold into the labels, to see
 // that they fit. Run it on a real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen.
 #include "AppSetup.h"
-#include "doubles.h"
+#include "MainWindowRig.h"
 
 #include <QApplication>
 #include <QTest>

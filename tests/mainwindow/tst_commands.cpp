@@ -1,8 +1,9 @@
 // The main window's keys and buttons, the program's start-up, and the look that keeps every
 // text inside its label.
 #include "AppSetup.h"
+#include "MainWindowRig.h"
 #include "Program.h"
-#include "doubles.h"
+#include "WidgetChecks.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -28,8 +29,7 @@ private Q_SLOTS:
     void closing();
     void hooks_data();
     void hooks();
-    void enterPressesQuestionButton_data();
-    void enterPressesQuestionButton();
+    void unwiredCommandsDoNothing();
     void helpOpensHelpFile();
 
     void controlsByName_data();
@@ -112,7 +112,7 @@ void TestCommands::recastInDerivedViewReturnsToNormal()
     QFETCH(QString, view);
     Rig rig;
     rig.cast(u"977776"_s);
-    QTest::mouseClick(rig.form.findChild<QAbstractButton *>(view), Qt::LeftButton);
+    rig.click(view);
     QVERIFY(rig.state.secondaryViewActive);
     rig.state.methodIndex = 4;
     rig.random.draws = {2, 0, 3, 1, 2, 0}; // 8, 7, 6, 9, 8, 7
@@ -170,39 +170,41 @@ void TestCommands::closing()
 
 void TestCommands::hooks_data()
 {
-    QTest::addColumn<QString>("control"); // a button, or a key as "key:<name>"
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key"); // pressed on the control; 0: the control is clicked
     QTest::addColumn<QString>("hook");
-    QTest::newRow("knpVraag") << u"knpVraag"_s << u"question"_s;
-    QTest::newRow("knpInfo") << u"knpInfo"_s << u"about"_s;
-    QTest::newRow("knpBewaar") << u"knpBewaar"_s << u"save"_s;
-    QTest::newRow("knpOpen") << u"knpOpen"_s << u"journal"_s;
-    QTest::newRow("BackHistory") << u"BackHistory"_s << u"back"_s;
-    QTest::newRow("GoHistory") << u"GoHistory"_s << u"forward"_s;
-    QTest::newRow("Page Up") << u"key:PageUp"_s << u"back"_s;
-    QTest::newRow("Page Down") << u"key:PageDown"_s << u"forward"_s;
+    QTest::newRow("knpVraag") << u"knpVraag"_s << 0 << u"question"_s;
+    QTest::newRow("knpInfo") << u"knpInfo"_s << 0 << u"about"_s;
+    QTest::newRow("knpBewaar") << u"knpBewaar"_s << 0 << u"save"_s;
+    QTest::newRow("knpOpen") << u"knpOpen"_s << 0 << u"journal"_s;
+    QTest::newRow("BackHistory") << u"BackHistory"_s << 0 << u"back"_s;
+    QTest::newRow("GoHistory") << u"GoHistory"_s << 0 << u"forward"_s;
+    QTest::newRow("Page Up") << u"knpVraag"_s << int(Qt::Key_PageUp) << u"back"_s;
+    QTest::newRow("Page Down") << u"knpVraag"_s << int(Qt::Key_PageDown) << u"forward"_s;
+    // Enter presses the question button, unless a focused button takes it.
+    QTest::newRow("Enter on knpVraag") << u"knpVraag"_s << int(Qt::Key_Return) << u"question"_s;
+    QTest::newRow("Enter on a scheme box") << u"cbRegen"_s << int(Qt::Key_Return) << u"question"_s;
+    QTest::newRow("Enter on a focused button") << u"knpBewaar"_s << int(Qt::Key_Return) << u"save"_s;
 }
 
 void TestCommands::hooks()
 {
     QFETCH(QString, control);
+    QFETCH(int, key);
     QFETCH(QString, hook);
     Rig rig;
-    QStringList calls;
-    rig.form.onQuestion = [&] { calls << u"question"_s; };
-    rig.form.onAbout = [&] { calls << u"about"_s; };
-    rig.form.onSave = [&] { calls << u"save"_s; };
-    rig.form.onOpenJournal = [&] { calls << u"journal"_s; };
-    rig.form.onHistoryBack = [&] { calls << u"back"_s; };
-    rig.form.onHistoryForward = [&] { calls << u"forward"_s; };
-    if (control == u"key:PageUp"_s)
-        QTest::keyClick(rig.form.knpVraag, Qt::Key_PageUp);
-    else if (control == u"key:PageDown"_s)
-        QTest::keyClick(rig.form.knpVraag, Qt::Key_PageDown);
+    rig.recordCommands();
+    auto *target = rig.form.findChild<QWidget *>(control);
+    QVERIFY(target);
+    if (key)
+        QTest::keyClick(target, Qt::Key(key));
     else
-        QTest::mouseClick(rig.form.findChild<QAbstractButton *>(control), Qt::LeftButton);
-    QCOMPARE(calls, QStringList{hook});
+        QTest::mouseClick(target, Qt::LeftButton);
+    QCOMPARE(rig.commands, QStringList{hook});
+}
 
-    // Unwired, every command does nothing.
+void TestCommands::unwiredCommandsDoNothing()
+{
     Rig bare;
     QTest::keyClick(&bare.form, Qt::Key_PageUp);
     QTest::keyClick(&bare.form, Qt::Key_PageDown);
@@ -211,27 +213,6 @@ void TestCommands::hooks()
             QTest::mouseClick(button, Qt::LeftButton);
     }
     QVERIFY(bare.form.isVisible());
-}
-
-void TestCommands::enterPressesQuestionButton_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<QString>("hook");
-    QTest::newRow("on knpVraag") << u"knpVraag"_s << u"question"_s;
-    QTest::newRow("on a scheme box") << u"cbRegen"_s << u"question"_s;
-    QTest::newRow("a focused button takes it") << u"knpBewaar"_s << u"save"_s;
-}
-
-void TestCommands::enterPressesQuestionButton()
-{
-    QFETCH(QString, focus);
-    QFETCH(QString, hook);
-    Rig rig;
-    QStringList calls;
-    rig.form.onQuestion = [&] { calls << u"question"_s; };
-    rig.form.onSave = [&] { calls << u"save"_s; };
-    QTest::keyClick(rig.form.findChild<QWidget *>(focus), Qt::Key_Return);
-    QCOMPARE(calls, QStringList{hook});
 }
 
 void TestCommands::helpOpensHelpFile()
@@ -299,17 +280,8 @@ void TestCommands::tabOrder()
     Rig rig;
     const QStringList expected = {u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"knpInfo"_s,
                                   u"knpHelp"_s, u"knpStop"_s, u"btTussenHex"_s, u"cbKleur"_s,
-                                  u"cbRegen"_s, u"knpVraag"_s};
-    QStringList order;
-    QWidget *w = rig.form.knpVraag;
-    order << w->objectName();
-    for (int i = 0; i < 9; ++i) {
-        do
-            w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus) || w == &rig.form);
-        order << w->objectName();
-    }
-    QCOMPARE(order, expected);
+                                  u"cbRegen"_s};
+    QCOMPARE(tabStops(rig.form.knpVraag), expected);
 }
 
 void TestCommands::hintsAndAccessibleNames_data()
@@ -396,10 +368,10 @@ void TestCommands::textsFitTheirLabels_data()
                                MethodCaptions::FromJournal};
     for (const QString &m : methods)
         QTest::newRow(qPrintable(u"lbl_Methode "_s + m)) << u"lbl_Methode"_s << m;
-    for (int n = 1; n <= 64; ++n) {
-        QTest::newRow(qPrintable(u"lbl_HexTitel_A %1"_s.arg(n))) << u"lbl_HexTitel_A"_s << Title(n);
+    // The oracle's own texts (titles, process texts, advice, line texts) are checked against
+    // their labels in tst_program, the dialog's labels with them.
+    for (int n = 1; n <= 64; ++n)
         QTest::newRow(qPrintable(u"lbl_Hexnr_B %1"_s.arg(n))) << u"lbl_Hexnr_B"_s << QString::number(n);
-    }
     for (int t = 1; t <= 8; ++t)
         QTest::newRow(qPrintable(u"lbl_Huistxt_B "_s + HouseWords(t))) << u"lbl_Huistxt_B"_s << HouseWords(t);
     QTest::newRow("lbl_Datumx") << u"lbl_Datumx"_s << u"28/08/88 08:08:08"_s;
@@ -425,11 +397,8 @@ void TestCommands::textsFitTheirLabels()
     Rig rig;
     auto *l = rig.form.findChild<QLabel *>(label);
     QVERIFY(l);
-    const QFontMetrics metrics(l->font());
-    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect needed = metrics.boundingRect(QRect(0, 0, l->width(), 10000), flags, text);
-    QVERIFY2(needed.width() <= l->width(), qPrintable(u"%1 wide"_s.arg(needed.width())));
-    QVERIFY2(needed.height() <= l->height(), qPrintable(u"%1 high"_s.arg(needed.height())));
+    const QByteArray overflow = textOverflow(l, text);
+    QVERIFY2(overflow.isEmpty(), overflow.constData());
 }
 
 QTEST_MAIN(TestCommands)

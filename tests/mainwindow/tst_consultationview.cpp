@@ -1,8 +1,8 @@
 // The main window end to end: own digits through the core's consultation procedure, then the
 // labels, the visible bars and marks, and the colours on screen.
 #include "AppSetup.h"
+#include "MainWindowRig.h"
 #include "QuivarDATA.h"
-#include "doubles.h"
 
 #include <QApplication>
 #include <QTest>
@@ -399,7 +399,7 @@ void TestConsultationView::schemeBoxesExclude()
     Rig rig;
     rig.cast(u"977776"_s);
     for (const QString &name : clicks)
-        QTest::mouseClick(rig.form.findChild<QCheckBox *>(name), Qt::LeftButton);
+        rig.click(name);
     QCOMPARE(rig.form.cbRegen->isChecked(), regen);
     QCOMPARE(rig.form.cbKleur->isChecked(), kleur);
     const QImage screen = rig.screen();
@@ -425,7 +425,7 @@ void TestConsultationView::schemeBeforeFirstConsultation()
 
     Rig rig;
     for (const QString &name : clicks)
-        QTest::mouseClick(rig.form.findChild<QCheckBox *>(name), Qt::LeftButton);
+        rig.click(name);
     QVERIFY(rig.state.lineDigits.isEmpty()); // nothing was cast
     QCOMPARE(rig.form.lbl_Methode->text(), u"Gebruikte Methode"_s);
     for (bool primary : {true, false}) {
@@ -452,7 +452,7 @@ void TestConsultationView::intermediateView()
     Rig rig;
     TForm1 &f = rig.form;
     if (!box.isEmpty())
-        QTest::mouseClick(f.findChild<QCheckBox *>(box), Qt::LeftButton);
+        rig.click(box);
     rig.cast(u"977776"_s);
     const QImage before = rig.screenWithoutControls();
 
@@ -560,9 +560,9 @@ void TestConsultationView::crossPressReturnsToNormal()
     Rig rig;
     rig.cast(u"879687"_s); // the nuclear 54 moves, so btTussenHex stays visible there
     const QImage normal = rig.screenWithoutControls();
-    QTest::mouseClick(rig.form.findChild<QAbstractButton *>(open), Qt::LeftButton);
+    rig.click(open);
     QVERIFY(rig.state.secondaryViewActive);
-    QTest::mouseClick(rig.form.findChild<QAbstractButton *>(close), Qt::LeftButton);
+    rig.click(close);
     QVERIFY(!rig.state.secondaryViewActive);
     QCOMPARE(rig.form.btKernHex->text(), u"S"_s);
     QCOMPARE(rig.form.btTussenHex->text(), u"R"_s);

@@ -1,6 +1,7 @@
 #pragma once
 
-// Test doubles for the platform services: scripted draws, a fixed clock, recorded prompts.
+// The test doubles of the platform services, for every test: scripted draws, a fixed clock,
+// recorded prompts, shell and view, and (where the dialog is linked) a recording dialog host.
 
 #include "consultation.h"
 #include "services.h"
@@ -10,6 +11,8 @@
 #include <QStringList>
 
 #include <deque>
+#include <initializer_list>
+#include <optional>
 #include <stdexcept>
 
 class ScriptedRandom final : public RandomSource
@@ -17,15 +20,21 @@ class ScriptedRandom final : public RandomSource
 public:
     ScriptedRandom() = default;
     explicit ScriptedRandom(std::initializer_list<int> script) : draws(script) {}
-    void seed() override { asked.append(-1); ++seeds; }
+    void seed() override
+    {
+        asked.append(-1);
+        ++seeds;
+    }
     int uniform(int n) override
     {
         asked.append(n);
-        // An unscripted draw gives 0, so a test that forgets one still runs deterministically.
+        // An unscripted draw gives 0, valid for every n, so a test that forgets one still runs
+        // deterministically.
         if (draws.empty())
             return 0;
         const int d = draws.front();
         draws.pop_front();
+        // A draw the caller could not get from a real source is a fault in the test's script.
         if (d < 0 || d >= n)
             throw std::logic_error("scripted draw out of range");
         return d;
@@ -38,6 +47,12 @@ public:
 class FixedClock final : public Clock
 {
 public:
+    FixedClock() = default;
+    explicit FixedClock(const QDateTime &at, const QString &dateSeparator = QStringLiteral("-"),
+                        const QString &timeSeparator = QStringLiteral(":"))
+        : moment(at), dateSep(dateSeparator), timeSep(timeSeparator)
+    {
+    }
     QDateTime now() const override { return moment; }
     QString dateSeparator() const override { return dateSep; }
     QString timeSeparator() const override { return timeSep; }
@@ -46,24 +61,40 @@ public:
     QString timeSep = QStringLiteral(":");
 };
 
+// Answers every question with OK and every input with Cancel unless told otherwise.
 class RecordingPrompts final : public Prompts
 {
 public:
-    void message(const QString &text) override { messages.append(text); }
-    void error(const QString &text) override { errors.append(text); }
+    void message(const QString &text) override { messages.append(record(text)); }
+    void error(const QString &text) override { errors.append(record(text)); }
     bool confirm(const QString &, const QString &text) override
     {
-        confirms.append(text);
+        confirms.append(record(text));
         return confirmAnswer;
     }
     std::optional<QString> input(const QString &, const QString &label, const QString &) override
     {
-        inputs.append(label);
+        inputs.append(record(label));
         return inputAnswer;
     }
     QStringList messages, errors, confirms, inputs;
+    QStringList shown; // every text of every kind, in order
     bool confirmAnswer = true;
     std::optional<QString> inputAnswer;
+
+private:
+    const QString &record(const QString &text)
+    {
+        shown.append(text);
+        return text;
+    }
+};
+
+class RecordingShell final : public Shell
+{
+public:
+    void open(const QString &fileName) override { opened.append(fileName); }
+    QStringList opened;
 };
 
 class RecordingView final : public ConsultationView
@@ -75,3 +106,35 @@ public:
     QStringList captions;
     int shown = 0;
 };
+
+// One consultation's world without a window: state, scripted services and a recording view.
+struct ConsultationRig
+{
+    ConsultationState state;
+    ScriptedRandom random;
+    FixedClock clock;
+    RecordingPrompts prompts;
+    RecordingView view;
+    Consultation consultation{state, random, clock, prompts, view};
+};
+
+// The dialog's host interface is seen only by the tests that link the dialog.
+#if __has_include("DialogHost.h")
+#include "DialogHost.h"
+
+class FakeHost final : public DialogHost
+{
+public:
+    void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
+    void focusMainWindow() override { ++focusCount; }
+    void resetViewButtons() override { ++resetCount; }
+    void setListNumberCaption(const QString &caption) override { listCaption = caption; }
+    void closeMainWindow() override { ++closeCount; }
+
+    bool mainEnabled = true;
+    int focusCount = 0;
+    int resetCount = 0;
+    int closeCount = 0;
+    QString listCaption;
+};
+#endif

@@ -1,5 +1,6 @@
 #include "SMBevel.h"
 
+#include "AppLook.h"
 #include "painttest.h"
 
 #include <QApplication>
@@ -64,7 +65,7 @@ private Q_SLOTS:
 
 void tst_SMBevel::initTestCase()
 {
-    QApplication::setStyle(u"Fusion"_s);
+    applyWendarixLook(*qApp);
     const QPalette palette = QApplication::palette();
     QVERIFY(palette.color(QPalette::Light) != palette.color(QPalette::Dark));
 }

@@ -1,76 +1,32 @@
 #pragma once
 
-// Scripted services and a main window wired to them, for the window tests and the screenshot
-// tool: no real clock, randomness, message box or shell.
+// A main window wired to the scripted services, for the window tests and the screenshot tool:
+// no real clock, randomness, message box or shell.
 
 #include "GradPnl.h"
+#include "Quivar.h"
 #include "QuivarDATA.h"
 #include "SMBevel.h"
-#include "Quivar.h"
+#include "ScriptedServices.h"
 #include "Shapes.h"
 #include "consultation.h"
-#include "services.h"
 
 #include <QCheckBox>
-#include <QDateTime>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStringList>
+#include <QTest>
 #include <QToolButton>
-#include <QVector>
 
-#include <deque>
-
-class ScriptedRandom final : public RandomSource
+// The scripted services of the window tests. The clock stands at 07/03/25 09:05:07 with "/" for
+// a date separator, as the window tests read their date labels.
+struct WindowServices
 {
-public:
-    std::deque<int> draws; // taken in order; 0 once they run out
-    int seeds = 0;
-    void seed() override { ++seeds; }
-    int uniform(int n) override
-    {
-        if (draws.empty())
-            return 0;
-        const int d = draws.front();
-        draws.pop_front();
-        return n > 0 ? d % n : 0;
-    }
-};
-
-class FixedClock final : public Clock
-{
-public:
-    QDateTime moment{QDate(2025, 3, 7), QTime(9, 5, 7)};
-    QDateTime now() const override { return moment; }
-    QString dateSeparator() const override { return QStringLiteral("/"); }
-    QString timeSeparator() const override { return QStringLiteral(":"); }
-};
-
-class RecordingPrompts final : public Prompts
-{
-public:
-    QStringList shown;
-    void message(const QString &text) override { shown << text; }
-    void error(const QString &text) override { shown << text; }
-    bool confirm(const QString &, const QString &text) override
-    {
-        shown << text;
-        return true;
-    }
-    std::optional<QString> input(const QString &, const QString &label, const QString &) override
-    {
-        shown << label;
-        return std::nullopt;
-    }
-};
-
-class RecordingShell final : public Shell
-{
-public:
-    QStringList opened;
-    void open(const QString &fileName) override { opened << fileName; }
+    ScriptedRandom random;
+    FixedClock clock{QDateTime(QDate(2025, 3, 7), QTime(9, 5, 7)), QStringLiteral("/")};
+    RecordingPrompts prompts;
+    RecordingShell shell;
 };
 
 // Bar tops of rows 1..6 in the two panels.
@@ -78,13 +34,9 @@ inline constexpr int PrimaryBarY[6] = {142, 169, 196, 223, 250, 277};
 inline constexpr int SecondaryBarY[6] = {141, 168, 195, 222, 249, 276};
 
 // One main window with scripted services, shown on the (offscreen) screen.
-struct Rig
+struct Rig : WindowServices
 {
     ConsultationState state;
-    ScriptedRandom random;
-    FixedClock clock;
-    RecordingPrompts prompts;
-    RecordingShell shell;
     TForm1 form{state, shell};
     Consultation consultation{state, random, clock, prompts, form};
 
@@ -105,6 +57,21 @@ struct Rig
         form.resetViewButtons();
         consultation.readOwnThrow();
     }
+
+    // Clicks the control of the window that carries this name.
+    void click(const QString &name) { QTest::mouseClick(form.findChild<QWidget *>(name), Qt::LeftButton); }
+
+    // Wires every command hook to note its name in `commands`.
+    void recordCommands()
+    {
+        form.onQuestion = [this] { commands << QStringLiteral("question"); };
+        form.onAbout = [this] { commands << QStringLiteral("about"); };
+        form.onSave = [this] { commands << QStringLiteral("save"); };
+        form.onOpenJournal = [this] { commands << QStringLiteral("journal"); };
+        form.onHistoryBack = [this] { commands << QStringLiteral("back"); };
+        form.onHistoryForward = [this] { commands << QStringLiteral("forward"); };
+    }
+    QStringList commands;
 
     QImage screen() { return form.grab().toImage(); }
 
