@@ -31,3 +31,14 @@ convert=${CONVERT:-convert}
   -stroke '#808080' -strokewidth 4 -fill none -draw 'polyline 3,9 7,13 15,4' \
   -stroke '#C0C0C0' -strokewidth 2 -draw 'polyline 3,9 7,13 15,4' \
   -strip PNG32:checkmark-grey.png
+
+# The program's icon (window and desktop entry): the same sign, 64 x 64 on a transparent ground.
+"$convert" -size 64x64 xc:none \
+  -fill white -stroke none -draw 'circle 32,32 32,3' \
+  -fill black -draw 'path "M 32,3 A 29,29 0 0,1 32,61 Z"' \
+  -fill black -draw 'circle 32,46.5 32,32' \
+  -fill white -draw 'circle 32,17.5 32,32' \
+  -fill black -draw 'circle 32,17.5 32,13.5' \
+  -fill white -draw 'circle 32,46.5 32,42.5' \
+  -fill none -stroke black -strokewidth 2 -draw 'circle 32,32 32,3' \
+  -strip PNG32:wendarix.png

@@ -49,6 +49,7 @@ private Q_SLOTS:
     {
         ProgramRig rig;
         QCOMPARE(QApplication::applicationName(), u"WENDARIX"_s);
+        QVERIFY(!QApplication::windowIcon().isNull());
         QVERIFY(rig.form.isVisible());
         QVERIFY(!rig.form.isEnabled());
         QCOMPARE(rig.form.pos(), QPoint(592, 208));
