@@ -1,6 +1,7 @@
 // The About window through its real controls.
 #include "About.h"
 #include "AppLook.h"
+#include "QuietRaise.h"
 #include "WidgetChecks.h"
 
 #include <QAccessible>
@@ -41,7 +42,11 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyWendarixLook(*qApp); }
+    void initTestCase()
+    {
+        applyWendarixLook(*qApp);
+        quietenRaiseWarnings();
+    }
 
     void createdHidden();
     void showsCentredOverDisabledMainWindow();
