@@ -70,6 +70,7 @@ void TestAbout::createdHidden()
     QCOMPARE(about.windowTitle(), u"Meer informatie"_s);
     QCOMPARE(about.size(), QSize(449, 447));
     QCOMPARE(about.minimumSize(), about.maximumSize());
+    QCOMPARE(about.font().family(), u"Microsoft Sans Serif"_s);
     QCOMPARE(about.Panel1->geometry(), QRect(-2, 0, 451, 448));
     QCOMPARE(about.ProgramIcon->geometry(), QRect(13, 9, 49, 48));
     QCOMPARE(about.Memo1->geometry(), QRect(10, 65, 431, 286));

@@ -62,6 +62,8 @@ void TestVraag::createdShownOverDisabledMainWindow()
     QCOMPARE(d.windowTitle(), u"Een Vraag Stellen aan de I Tjing"_s);
     QCOMPARE(d.geometry(), QRect(592, 208, 689, 448));
     QCOMPARE(d.minimumSize(), d.maximumSize());
+    QCOMPARE(d.font().family(), u"Microsoft Sans Serif"_s);
+    QCOMPARE(d.lbl_lijn[0]->font().family(), u"MS Sans Serif"_s);
     QVERIFY(d.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!d.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!d.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
