@@ -37,9 +37,8 @@ protected:
 const QString AcknowledgementText = QStringLiteral(
     "WENDARIX dankt allen die aan dit programma hebben bijgedragen.\n"
     "\n"
-    "De procesteksten bij de 64 hexagrammen zijn in eigen woorden\n"
-    "geschreven voor WENDARIX en worden alleen met dit programma\n"
-    "verspreid.\n"
+    "De procesteksten bij de 64 hexagrammen zijn voor WENDARIX in\n"
+    "eigen woorden geschreven en worden alleen hiermee verspreid.\n"
     "\n"
     "De namen van de hexagrammen volgen de gangbare Nederlandse\n"
     "weergave van de titels uit het Boek der Veranderingen.\n"
@@ -52,6 +51,7 @@ const QString AcknowledgementText = QStringLiteral(
     "\n"
     "De regenboogkleuren geven elk van de acht trigrammen een eigen,\n"
     "heldere kleur, zodat boven- en ondertrigram direct opvallen.\n"
+    "\n"
     "Wij wensen u veel wijsheid bij het raadplegen van de I Tjing.");
 
 // A one-line label grows to its text, as an auto-sized label does: the substitute fonts run a
@@ -61,6 +61,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(wordWrap);
     if (!wordWrap && !text.isEmpty())
@@ -151,6 +152,10 @@ void TAboutBox::FormShow()
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);
     OKButton->setFocus();
+    // Enter and Esc must reach the OK button at once, even where no window manager activates
+    // a window that is shown.
+    raise();
+    activateWindow();
 }
 
 void TAboutBox::OKButtonClick()

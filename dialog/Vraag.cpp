@@ -89,6 +89,9 @@ void TOKBottomDlg::FormShow()
 {
     m_host.setMainWindowEnabled(false);
     Vragen->setFocus();
+    // Over the main window, which confirmQuestion raised; without a window manager nothing
+    // else would lift the dialog when it is shown again.
+    raise();
     activateWindow();
     if (m_state.isFromJournal)
         m_state.storedInJournal = true;

@@ -62,6 +62,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geom
               const QFont &font)
 {
     auto *l = named(new QLabel(text, parent), name);
+    // Captions and oracle texts are shown as written, never read as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setFont(font);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (geometry.size().isEmpty()) {

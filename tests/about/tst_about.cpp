@@ -1,6 +1,7 @@
 // The About window through its real controls.
 #include "About.h"
 #include "AppLook.h"
+#include "QuietRaise.h"
 #include "WidgetChecks.h"
 
 #include <QAccessible>
@@ -41,7 +42,11 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { applyWendarixLook(*qApp); }
+    void initTestCase()
+    {
+        applyWendarixLook(*qApp);
+        quietenRaiseWarnings();
+    }
 
     void createdHidden();
     void showsCentredOverDisabledMainWindow();
@@ -65,6 +70,14 @@ void TestAbout::createdHidden()
     QCOMPARE(about.windowTitle(), u"Meer informatie"_s);
     QCOMPARE(about.size(), QSize(449, 447));
     QCOMPARE(about.minimumSize(), about.maximumSize());
+    QCOMPARE(about.font().family(), u"Microsoft Sans Serif"_s);
+    QCOMPARE(about.Panel1->geometry(), QRect(-2, 0, 451, 448));
+    QCOMPARE(about.ProgramIcon->geometry(), QRect(13, 9, 49, 48));
+    QCOMPARE(about.Memo1->geometry(), QRect(10, 65, 431, 286));
+    QCOMPARE(about.OKButton->parentWidget(), &about);
+    QCOMPARE(about.OKButton->geometry(), QRect(190, 413, 69, 24));
+    QCOMPARE(about.OKButton->font().pixelSize(), 13);
+    QCOMPARE(tabStops(about.OKButton), QStringList{u"OKButton"_s});
 }
 
 void TestAbout::showsCentredOverDisabledMainWindow()
@@ -135,6 +148,7 @@ void TestAbout::acknowledgementMemo()
     QPlainTextEdit *memo = about.Memo1;
     QCOMPARE(memo->document()->blockCount(), 18);
     QVERIFY(memo->isReadOnly());
+    QCOMPARE(memo->frameShadow(), QFrame::Plain);
     QVERIFY(!(memo->focusPolicy() & Qt::TabFocus));
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     about.show();
@@ -180,10 +194,12 @@ void TestAbout::texts_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("maxLines");
-    QTest::newRow("product") << u"ProductName"_s << u"WENDARIX - Geschikt voor Win95 t/m Win11"_s << 1;
-    QTest::newRow("version") << u"Version"_s << u"Versie 13.1 - Okt 2023"_s << 1;
-    QTest::newRow("rights") << u"Copyright"_s << QString() << 1;
-    QTest::newRow("terms of use") << u"Comments"_s << QString() << 2;
+    QTest::addColumn<QPoint>("at"); // on Panel1; the one-line labels grow to their text
+    QTest::newRow("product") << u"ProductName"_s << u"WENDARIX - Geschikt voor Win95 t/m Win11"_s << 1
+                             << QPoint(67, 9);
+    QTest::newRow("version") << u"Version"_s << u"Versie 13.1 - Okt 2023"_s << 1 << QPoint(67, 35);
+    QTest::newRow("rights") << u"Copyright"_s << QString() << 1 << QPoint(110, 359);
+    QTest::newRow("terms of use") << u"Comments"_s << QString() << 2 << QPoint(122, 377);
 }
 
 void TestAbout::texts()
@@ -191,10 +207,14 @@ void TestAbout::texts()
     QFETCH(QString, control);
     QFETCH(QString, text);
     QFETCH(int, maxLines);
+    QFETCH(QPoint, at);
     AboutRig rig;
     TAboutBox &about = rig.about;
     auto *label = about.findChild<QLabel *>(control);
     QVERIFY(label);
+    QCOMPARE(label->parentWidget(), about.Panel1);
+    QCOMPARE(label->pos(), at);
+    QCOMPARE(label->font().pixelSize(), 12);
     if (!text.isEmpty())
         QCOMPARE(label->text(), text);
     QVERIFY(!label->text().isEmpty());

@@ -3,6 +3,7 @@
 // Everything the question dialog talks to, as fakes, around a real Consultation.
 
 #include "AppLook.h"
+#include "QuietRaise.h"
 #include "ScriptedServices.h"
 #include "Vraag.h"
 
@@ -33,6 +34,7 @@ struct DialogRig : ConsultationRig
     static void setUpApplication()
     {
         applyWendarixLook(*qApp);
+        quietenRaiseWarnings();
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     }
 

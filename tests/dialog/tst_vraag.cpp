@@ -42,13 +42,13 @@ private Q_SLOTS:
     void refusedInputChangesNothing();
     void journalConfirmsWhileHidden();
     void helpButtonOpensHelpFile();
-    void glyphButtonsAndFieldsHaveAccessibleNames_data();
-    void glyphButtonsAndFieldsHaveAccessibleNames();
+    void hintsAndAccessibleNames_data();
+    void hintsAndAccessibleNames();
     void keyboardOrder();
     void colours_data();
     void colours();
-    void textsFitTheirControls_data();
-    void textsFitTheirControls();
+    void controlsAsLaidOut_data();
+    void controlsAsLaidOut();
 };
 
 void TestVraag::createdShownOverDisabledMainWindow()
@@ -62,6 +62,8 @@ void TestVraag::createdShownOverDisabledMainWindow()
     QCOMPARE(d.windowTitle(), u"Een Vraag Stellen aan de I Tjing"_s);
     QCOMPARE(d.geometry(), QRect(592, 208, 689, 448));
     QCOMPARE(d.minimumSize(), d.maximumSize());
+    QCOMPARE(d.font().family(), u"Microsoft Sans Serif"_s);
+    QCOMPARE(d.lbl_lijn[0]->font().family(), u"MS Sans Serif"_s);
     QVERIFY(d.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!d.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!d.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -90,6 +92,8 @@ void TestVraag::enterConsultsWithLastClickedMethod()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
+    // Each row is named after its item's caption.
+    QCOMPARE(d.RadioGroepItems->button(method)->text(), QString::fromUtf8(QTest::currentDataTag()));
     // Another item first: the last click counts.
     rig.chooseMethod((method + 1) % 6);
     rig.chooseMethod(method);
@@ -132,10 +136,13 @@ void TestVraag::manualDigitsConsult_data()
     QTest::addColumn<QString>("lineDigits");
     QTest::addColumn<int>("primary");
     QTest::addColumn<int>("changed");
-    QTest::newRow("own 789678") << u"Worp"_s << u"789678"_s << u"789678"_s << 63 << 17;
-    QTest::newRow("dice 123") << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58;
-    QTest::newRow("dice 886") << u"Dobbel"_s << u"886"_s << u"888886"_s << 2 << 23;
-    QTest::newRow("dice 12") << u"Dobbel"_s << u"12"_s << u"797778"_s << 43 << 49;
+    QTest::addColumn<QString>("pastedOwnThrow"); // put into Worp after typing, as a paste would
+    QTest::newRow("own 789678") << u"Worp"_s << u"789678"_s << u"789678"_s << 63 << 17 << QString();
+    QTest::newRow("dice 123") << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58 << QString();
+    QTest::newRow("dice 886") << u"Dobbel"_s << u"886"_s << u"888886"_s << 2 << 23 << QString();
+    QTest::newRow("dice 12") << u"Dobbel"_s << u"12"_s << u"797778"_s << 43 << 49 << QString();
+    QTest::newRow("dice win over own digits") << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58
+                                              << u"666666"_s;
 }
 
 void TestVraag::manualDigitsConsult()
@@ -145,12 +152,15 @@ void TestVraag::manualDigitsConsult()
     QFETCH(QString, lineDigits);
     QFETCH(int, primary);
     QFETCH(int, changed);
+    QFETCH(QString, pastedOwnThrow);
     DialogRig rig;
     QVERIFY(rig.waitActive());
     // A method chosen first is ignored once digits are typed.
     rig.chooseMethod(3);
     QLineEdit *edit = rig.typeInto(field, digits);
     QVERIFY(edit);
+    if (!pastedOwnThrow.isEmpty())
+        rig.dialog->Worp->setText(pastedOwnThrow);
     // Enter in the digit field itself still reaches the OK button.
     QTest::keyClick(edit, Qt::Key_Return);
 
@@ -252,6 +262,7 @@ void TestVraag::keyFiltersDropOtherCharacters_data()
     QTest::newRow("number holds two") << u"Hexanr"_s << u"123"_s << u"12"_s;
     QTest::newRow("question takes anything") << u"Vragen"_s << u"Zal 't lukken?"_s
                                              << u"Zal 't lukken?"_s;
+    QTest::newRow("question holds 64") << u"Vragen"_s << QString(70, u'v') << QString(64, u'v');
 }
 
 void TestVraag::keyFiltersDropOtherCharacters()
@@ -275,6 +286,8 @@ void TestVraag::tabAndAltBecomeSpace_data()
     QTest::newRow("Alt in the question") << u"Vragen"_s << int(Qt::Key_Alt) << false;
     QTest::newRow("Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Tab) << true;
     QTest::newRow("Alt presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Alt) << true;
+    QTest::newRow("Shift+Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Backtab)
+                                                          << true;
 }
 
 void TestVraag::tabAndAltBecomeSpace()
@@ -463,29 +476,36 @@ void TestVraag::helpButtonOpensHelpFile()
     QVERIFY(rig.dialog->isVisible());
 }
 
-void TestVraag::glyphButtonsAndFieldsHaveAccessibleNames_data()
+void TestVraag::hintsAndAccessibleNames_data()
 {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("name");
-    QTest::newRow("yin-yang OK") << u"OKBtn"_s << u"Vraag Antwoord"_s;
-    QTest::newRow("help") << u"btHLP"_s << u"Help"_s;
-    QTest::newRow("clear digits") << u"Wis1"_s << u"Wis de eigen worp en de dobbelstenen"_s;
-    QTest::newRow("clear question") << u"Wis2"_s << u"Wis de vraag"_s;
-    QTest::newRow("spin up") << u"HexaSpinUp"_s << u"Hexagramnummer hoger"_s;
-    QTest::newRow("spin down") << u"HexaSpinDown"_s << u"Hexagramnummer lager"_s;
-    QTest::newRow("question") << u"Vragen"_s << u"Vraag"_s;
-    QTest::newRow("own throw") << u"Worp"_s << u"Eigen Worp"_s;
-    QTest::newRow("dice") << u"Dobbel"_s << u"Dobbelstenen"_s;
-    QTest::newRow("method group") << u"RadioGroep"_s << u"Automatische werpmethode kiezen:"_s;
+    QTest::newRow("yin-yang OK") << u"OKBtn"_s << u"Vraag Antwoord"_s << u"Vraag Antwoord"_s;
+    QTest::newRow("help") << u"btHLP"_s << u"Help"_s << u"Help"_s;
+    QTest::newRow("clear digits") << u"Wis1"_s << QString() << u"Wis de eigen worp en de dobbelstenen"_s;
+    QTest::newRow("clear question") << u"Wis2"_s << QString() << u"Wis de vraag"_s;
+    QTest::newRow("spin up") << u"HexaSpinUp"_s << QString() << u"Hexagramnummer hoger"_s;
+    QTest::newRow("spin down") << u"HexaSpinDown"_s << QString() << u"Hexagramnummer lager"_s;
+    QTest::newRow("question") << u"Vragen"_s << QString() << u"Vraag"_s;
+    QTest::newRow("own throw") << u"Worp"_s << u"6 cijfers: begin met onderste getal"_s << u"Eigen Worp"_s;
+    QTest::newRow("dice") << u"Dobbel"_s << u"3 Cijfers:  Onder - Boven + Lijn"_s << u"Dobbelstenen"_s;
+    QTest::newRow("dice label") << u"Label7"_s << u"3 Getallen Onder-Boven trigram + Lijn"_s
+                                << u"Dobbelstenen"_s;
+    QTest::newRow("method group") << u"RadioGroep"_s
+                                  << u"Als Handmatige getallen zijn ingevuld wordt dit genegeerd."_s
+                                  << u"Automatische werpmethode kiezen:"_s;
 }
 
-void TestVraag::glyphButtonsAndFieldsHaveAccessibleNames()
+void TestVraag::hintsAndAccessibleNames()
 {
     QFETCH(QString, control);
+    QFETCH(QString, hint);
     QFETCH(QString, name);
     DialogRig rig;
     auto *widget = rig.dialog->findChild<QWidget *>(control);
     QVERIFY(widget);
+    QCOMPARE(widget->toolTip(), hint);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name).trimmed(), name);
@@ -527,25 +547,93 @@ void TestVraag::colours()
     QCOMPARE(shot.pixelColor(at), colour);
 }
 
-void TestVraag::textsFitTheirControls_data()
+void TestVraag::controlsAsLaidOut_data()
 {
+    // An empty size: an auto-sized label, placed at its top-left corner. An invalid colour: none
+    // given. The colour is the text's: WindowText of labels and groups, Text of fields,
+    // ButtonText of buttons.
     QTest::addColumn<QString>("control");
-    QTest::newRow("Label2") << u"Label2"_s;
-    QTest::newRow("Label4") << u"Label4"_s;
-    QTest::newRow("Label6") << u"Label6"_s;
-    QTest::newRow("Label8") << u"Label8"_s;
-    QTest::newRow("lbl_Comment") << u"lbl_Comment"_s;
-    QTest::newRow("lbl_Prakt") << u"lbl_Prakt"_s;
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("maxLength"); // fields only
+    const QColor navy(0x00, 0x00, 0x80), red(0xFF, 0x00, 0x00), purple(0x80, 0x00, 0x80), none;
+    const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name) << QString::fromLatin1(name); };
+    row("Label2") << QRect(207, 25, 255, 19) << u"Handmatige \"Eigen Worp\" Getallen:  "_s << 13 << true << navy << 0;
+    row("Label4") << QRect(222, 51, 282, 13) << u"Hexagram verkrijgen door zelf een methode uit te voeren."_s << 11 << false << navy << 0;
+    row("Label3") << QRect(222, 70, 0, 0) << u"Begin met het onderste is eerst gevonden getal [+ yin-yang ]"_s << 11 << false << navy << 0;
+    row("Label7") << QRect(600, 37, 0, 0) << u"Dobbelstenen"_s << 11 << false << navy << 0;
+    row("Label1") << QRect(252, 254, 0, 0) << u"Hieronder kunt u uw vraag aan de QUIVAR stellen:"_s << 13 << true << red << 0;
+    row("Label5") << QRect(223, 308, 0, 0) << u"Concentreert u zich op de vraag en druk dan op Enter of de Yin-Yang knop"_s << 12 << false << navy << 0;
+    row("Worp") << QRect(516, 55, 64, 23) << QString() << 13 << true << navy << 6;
+    row("Dobbel") << QRect(613, 55, 39, 23) << QString() << 12 << true << QColor(0x80, 0x00, 0x00) << 3;
+    row("Vragen") << QRect(222, 280, 402, 21) << QString() << 11 << false << navy << 64;
+    row("Wis1") << QRect(586, 55, 21, 21) << QString() << 11 << false << none << 0;
+    row("Wis2") << QRect(625, 280, 21, 21) << QString() << 11 << false << none << 0;
+    row("RadioGroep") << QRect(223, 123, 401, 91) << u"Automatische werpmethode kiezen:  "_s << 13 << false << navy << 0;
+    row("btHLP") << QRect(199, 354, 30, 30) << u"?"_s << 19 << true << red << 0;
+    row("OKBtn") << QRect(490, 349, 122, 34) << u"\u262F"_s << 35 << false << none << 0;
+    row("CancelBtn") << QRect(490, 410, 122, 23) << u"Annuleer Vraag"_s << 13 << false << navy << 0;
+    row("btStop") << QRect(57, 410, 63, 23) << u"STOP"_s << 11 << false << QColor(Qt::black) << 0;
+    row("Label6") << QRect(7, 9, 74, 45) << u"Opzoeken  Hexagram  Nummer:  "_s << 12 << true << navy << 0;
+    row("Hexanr") << QRect(8, 57, 36, 22) << u"0"_s << 11 << true << navy << 2;
+    row("HexaSpin") << QRect(44, 57, 30, 22) << QString() << 11 << false << none << 0;
+    row("btAfbeeld") << QRect(8, 83, 67, 22) << u"Afbeelden"_s << 11 << false << none << 0;
+    row("Boven") << QRect(85, 2, 94, 120) << u"Trigram Boven"_s << 11 << false << navy << 0;
+    row("Onder") << QRect(84, 123, 94, 120) << u"Trigram Onder"_s << 11 << false << navy << 0;
+    row("lbl_lijn6") << QRect(10, 137, 64, 12) << u"--"_s << 16 << true << purple << 0;
+    row("lbl_lijn4") << QRect(10, 165, 64, 12) << u"--"_s << 16 << true << purple << 0;
+    row("lbl_lijn3") << QRect(10, 187, 64, 12) << u"--"_s << 16 << true << purple << 0;
+    row("lbl_lijn1") << QRect(10, 216, 64, 12) << u"--"_s << 16 << true << purple << 0;
+    row("lbHexnr") << QRect(31, 114, 20, 18) << QString() << 11 << true << navy << 0;
+    row("Label8") << QRect(6, 252, 168, 13) << u"Naam"_s << 11 << false << navy << 0;
+    row("lbl_Comment") << QRect(9, 278, 167, 71) << u"   Commentaar"_s << 11 << false << navy << 0;
+    row("lbl_Prakt") << QRect(9, 359, 167, 30) << u"   Praktische Raad"_s << 11 << false << navy << 0;
 }
 
-void TestVraag::textsFitTheirControls()
+void TestVraag::controlsAsLaidOut()
 {
     QFETCH(QString, control);
+    QFETCH(QRect, place);
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(QColor, colour);
+    QFETCH(int, maxLength);
     DialogRig rig;
-    auto *label = rig.dialog->findChild<QLabel *>(control);
-    QVERIFY(label);
-    const QByteArray overflow = textOverflow(label, label->text());
-    QVERIFY2(overflow.isEmpty(), overflow.constData());
+    auto *widget = rig.dialog->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->pos(), place.topLeft());
+    if (!place.size().isEmpty())
+        QCOMPARE(widget->size(), place.size());
+    QCOMPARE(widget->font().pixelSize(), pixelSize);
+    QCOMPARE(widget->font().bold(), bold);
+
+    QPalette::ColorRole role = QPalette::WindowText;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), text);
+        if (control.startsWith(u"lbl_lijn"_s)) {
+            // Their 16 px dashes overhang the 12 px rows by design; the wider yin caption
+            // must fit across.
+            QVERIFY(neededSize(label, u"---   ---"_s).width() <= label->width());
+        } else {
+            const QByteArray overflow = textOverflow(label, text);
+            QVERIFY2(overflow.isEmpty(), overflow.constData());
+        }
+    } else if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+        QCOMPARE(group->title(), text);
+    } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+        QCOMPARE(field->text(), text);
+        QCOMPARE(field->maxLength(), maxLength);
+        role = QPalette::Text;
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        QCOMPARE(button->text(), text);
+        role = QPalette::ButtonText;
+    }
+    if (colour.isValid())
+        QCOMPARE(widget->palette().color(role), colour);
 }
 
 QTEST_MAIN(TestVraag)
