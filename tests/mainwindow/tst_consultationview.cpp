@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -96,6 +98,20 @@ void TestConsultationView::checkPrimaryRows(Rig &rig, const Rows &rows, int numb
         QCOMPARE(f.lbl_Uitk_A[i]->text(), value);
         // Row r shows line 7 - r.
         QCOMPARE(f.lbl_Lijnb[i]->text(), moving ? LineTexts(number, 7 - r) : QString());
+    }
+    // A ring is a closed band 3 pixels wide round its bar's centre, filling its 24 x 24 box.
+    const QImage screen = rig.screen();
+    for (int r = 1; r <= 6; ++r) {
+        if (rows.at(r - 1) != u'O')
+            continue;
+        const QPointF centre(133, PrimaryBarY[r - 1] + 9);
+        for (int x = 121; x < 145; ++x) {
+            for (int y = PrimaryBarY[r - 1] - 3; y < PrimaryBarY[r - 1] + 21; ++y) {
+                const qreal d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
+                if (d > 9.3 && d < 11.7)
+                    QCOMPARE(pixel(screen, QPoint(x, y)), TForm1::clNavy);
+            }
+        }
     }
 }
 
