@@ -46,6 +46,8 @@ private Q_SLOTS:
     void noMovesThenMoves();
     void noMovesKeepsSecondaryBarsCovered();
     void valueOutsideSixToNineLeavesRow();
+    void stacking_data();
+    void stacking();
 
     void schemeColours_data();
     void schemeColours();
@@ -320,6 +322,45 @@ void TestConsultationView::valueOutsideSixToNineLeavesRow()
     QVERIFY(f.SMB_StrpA_A[0]->isVisibleTo(&f));
     QCOMPARE(f.lbl_Lijnb[0]->text(), LineTexts(43, 6));
     QCOMPARE(f.lbl_Uitk_A[0]->text(), u"5"_s);
+}
+
+void TestConsultationView::stacking_data()
+{
+    QTest::addColumn<QString>("digits"); // empty: the window at design
+    QTest::newRow("at design") << QString();
+    QTest::newRow("6,9,6,9,6,9 every mark shown") << u"696969"_s;
+}
+
+// Panels and frames lie under every control seen over them; rings, crosses and digits lie over
+// the bars and circles they mark.
+void TestConsultationView::stacking()
+{
+    QFETCH(QString, digits);
+    Rig rig;
+    TForm1 &f = rig.form;
+    if (!digits.isEmpty())
+        rig.cast(digits);
+    const auto isGround = [](const QWidget *w) {
+        const auto *bevel = qobject_cast<const TSMBevel *>(w);
+        return qobject_cast<const TGradientPanel *>(w) || (bevel && bevel->Shape() <= TSMBevelShape::mbsFrame);
+    };
+    const auto isMark = [&isGround](const QWidget *w) {
+        const auto *shape = qobject_cast<const TShape *>(w);
+        return (shape && !shape->isFilled()) || (qobject_cast<const TSMBevel *>(w) && !isGround(w))
+               || w->objectName().startsWith(u"lbl_Uitk"_s);
+    };
+    const QList<QWidget *> controls = f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *under : controls) {
+        for (const QWidget *over : controls) {
+            if (under == over || !under->isVisibleTo(&f) || !over->isVisibleTo(&f)
+                || !under->geometry().intersects(over->geometry()))
+                continue;
+            const bool marked = isMark(over) && qobject_cast<const TShape *>(under) && !isMark(under);
+            if ((isGround(under) && !isGround(over)) || marked)
+                QVERIFY2(rig.stackIndex(over) > rig.stackIndex(under),
+                         qPrintable(over->objectName() + u" lies under "_s + under->objectName()));
+        }
+    }
 }
 
 void TestConsultationView::schemeColours_data()
