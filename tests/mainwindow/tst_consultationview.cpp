@@ -146,6 +146,9 @@ void TestConsultationView::checkColours(Rig &rig, bool primary, const Rows &rows
             QCOMPARE(pixel(screen, Rig::leftHalfSpot(primary, r)), want);
             QCOMPARE(pixel(screen, Rig::rightHalfSpot(primary, r)), want);
         }
+        // A scheme colours the bars only, never the value circles.
+        if (primary)
+            QCOMPARE(pixel(screen, QPoint(16, PrimaryBarY[r - 1] + 10)), TForm1::clMoneyGreen);
         if (QTest::currentTestFailed())
             qWarning("at %s", where.constData());
     }
@@ -158,6 +161,8 @@ void TestConsultationView::windowBeforeFirstConsultation()
     QCOMPARE(f.windowTitle(), u"WENDARIX vs 13.2"_s);
     QCOMPARE(f.size(), QSize(689, 447));
     QCOMPARE(f.minimumSize(), f.maximumSize());
+    QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(f.lbl_Methode->text(), u"Gebruikte Methode"_s);
     QCOMPARE(f.lbRegelnr->text(), u"Lijstnummer"_s);
     QCOMPARE(f.lbl_Verander->text(), u"Geen Verandering"_s);
@@ -189,6 +194,9 @@ void TestConsultationView::windowBeforeFirstConsultation()
         QCOMPARE(pixel(screen, Rig::solidSpot(true, r)), TForm1::clFuchsia);
         QCOMPARE(pixel(screen, Rig::solidSpot(false, r)), TForm1::clFuchsia);
     }
+    // lbRegelnr alone is drawn on the face colour, behind its text only (it ends at 623).
+    QCOMPARE(pixel(screen, QPoint(622, 6)), f.palette().color(QPalette::Window));
+    QCOMPARE(pixel(screen, QPoint(524, 6)), pixel(screen, QPoint(510, 6))); // the gradient
     QCOMPARE(f.focusWidget(), f.knpVraag);
 }
 
@@ -317,9 +325,11 @@ void TestConsultationView::valueOutsideSixToNineLeavesRow()
     // A value no cast can make (an edited journal line, say): its row stays as it was.
     rig.state.lines[5] = 5;
     rig.state.derivePatterns();
+    rig.state.changedLines[5] = 0; // and a changed value other than 7 or 8 leaves its row too
     rig.form.showConsultation();
     TForm1 &f = rig.form;
     QVERIFY(f.SMB_StrpA_A[0]->isVisibleTo(&f));
+    checkSecondaryRows(rig, u"YYYYYN"_s);
     QCOMPARE(f.lbl_Lijnb[0]->text(), LineTexts(43, 6));
     QCOMPARE(f.lbl_Uitk_A[0]->text(), u"5"_s);
 }
@@ -342,7 +352,8 @@ void TestConsultationView::stacking()
         rig.cast(digits);
     const auto isGround = [](const QWidget *w) {
         const auto *bevel = qobject_cast<const TSMBevel *>(w);
-        return qobject_cast<const TGradientPanel *>(w) || (bevel && bevel->Shape() <= TSMBevelShape::mbsFrame);
+        return qobject_cast<const TGradientPanel *>(w)
+               || (bevel && bevel->Shape() <= TSMBevelShape::mbsFrame);
     };
     const auto isMark = [&isGround](const QWidget *w) {
         const auto *shape = qobject_cast<const TShape *>(w);
