@@ -280,6 +280,8 @@ QString lookOf(const QWidget *w)
             parts << u"finish"_s << (bevel->ArrowType() == TSMArrowType::atSolid ? u"solid"_s : u"outline"_s)
                   << QString::number(bevel->ArrowAngle()) << QString::number(bevel->ArrowLength());
     }
+    if (w->autoFillBackground()) // every drawn control lets what lies under it show through
+        parts << u"opaque"_s;
     if (!w->isVisibleTo(w->window()))
         parts << u"hidden"_s;
     return parts.join(u' ');
