@@ -2,7 +2,8 @@
 //   shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] [--intermediate]
 // --digits casts other own digits (line 1 first; empty: the window before any consultation),
 // --nuclear then presses btKernHex, --intermediate btTussenHex, and --long-texts puts texts of
-// the longest lengths the oracle may hold into the labels, to see that they fit. Run it on a real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen.
+// the longest lengths the oracle may hold into the labels, to see that they fit. Run it on a
+// real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen.
 #include "AppSetup.h"
 #include "MainWindowRig.h"
 
