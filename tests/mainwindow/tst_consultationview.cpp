@@ -163,27 +163,12 @@ void TestConsultationView::windowBeforeFirstConsultation()
     QCOMPARE(f.minimumSize(), f.maximumSize());
     QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(f.lbl_Methode->text(), u"Gebruikte Methode"_s);
-    QCOMPARE(f.lbRegelnr->text(), u"Lijstnummer"_s);
-    QCOMPARE(f.lbl_Verander->text(), u"Geen Verandering"_s);
-    QCOMPARE(f.lbl_LijnenTitel->text(), u"Geen Bewegende Lijnen"_s);
-    for (QLabel *empty : {f.lbl_Datumx, f.lbl_Vraag, f.lbl_Hexnr_A, f.lbl_Hexnr_B, f.lbl_Huistxt_A,
-                          f.lbl_Huistxt_B, f.lbl_HexTitel_A, f.lbl_HexTitel_B, f.lbl_RaadDV_A,
-                          f.lbl_RaadDV_B, f.lbl_RaadSL_A, f.lbl_RaadSL_B})
-        QVERIFY2(empty->text().isEmpty(), qPrintable(empty->objectName()));
-    checkSecondaryRows(rig, u"YYYYYY"_s);
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
-    QVERIFY(f.btTussenHex->isVisibleTo(&f));
+    // The design captions and what is shown or hidden at design are rows of the layout table
+    // (tst_commands); here the state around them.
     QVERIFY(!f.cbRegen->isChecked());
     QVERIFY(!f.cbKleur->isChecked());
     for (int r = 1; r <= 6; ++r) {
         const std::size_t i = std::size_t(r - 1);
-        QVERIFY(f.shp_LijnA_A[i]->isVisibleTo(&f));
-        QVERIFY(!f.shp_LijnBA_A[i]->isVisibleTo(&f));
-        QVERIFY(!f.shp_cirkel_A[i]->isVisibleTo(&f));
-        QVERIFY(!f.SMB_StrpA_A[i]->isVisibleTo(&f));
-        QVERIFY(f.lbl_Uitk_A[i]->text().isEmpty());
         // The secondary solid bars lie over the gradient, the sign over them.
         QVERIFY(rig.stackIndex(f.shp_LijnA_B[i]) > rig.stackIndex(f.GPnl_Hex2b));
         QVERIFY(rig.stackIndex(f.img_taosml) > rig.stackIndex(f.shp_LijnA_B[i]));
