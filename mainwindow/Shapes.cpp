@@ -64,6 +64,23 @@ void TShape::paint(QPainter &painter, TShapeType shape, int width, int height, c
     painter.setPen(penWidth > 0 ? outline : QPen(Qt::NoPen));
     painter.setBrush(filled ? QBrush(brush) : QBrush(Qt::NoBrush));
     const int side = std::min(w, h);
+    if (shape == TShapeType::stCircle && penWidth > 1) {
+        // A wide outline is filled as the band between two circles about the box's centre: the
+        // stroker leaves a pixel gap in an aliased wide ellipse and sits half a pixel off centre.
+        const QPointF centre(width / 2.0, height / 2.0);
+        const qreal outer = std::min(width, height) / 2.0;
+        const qreal inner = outer - penWidth;
+        QPainterPath disc;
+        disc.addEllipse(centre, inner, inner);
+        painter.setPen(Qt::NoPen);
+        if (filled)
+            painter.fillPath(disc, brush);
+        QPainterPath band;
+        band.addEllipse(centre, outer, outer);
+        band.addEllipse(centre, inner, inner); // odd-even fill: the inner disc stays open
+        painter.fillPath(band, pen);
+        return;
+    }
     if (shape == TShapeType::stCircle) {
         x += (w - side) / 2;
         y += (h - side) / 2;

@@ -1,8 +1,9 @@
 // Saves a picture of the main window showing the consultation 9,7,7,7,7,6, for the README:
-//   shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear]
+//   shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] [--intermediate]
 // --digits casts other own digits (line 1 first; empty: the window before any consultation),
-// --nuclear then presses btKernHex, and --long-texts puts texts of the longest lengths the oracle may hold into the labels, to see
-// that they fit. Run it on a real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen.
+// --nuclear then presses btKernHex, --intermediate btTussenHex, and --long-texts puts texts of
+// the longest lengths the oracle may hold into the labels, to see that they fit. Run it on a
+// real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen.
 #include "AppSetup.h"
 #include "MainWindowRig.h"
 
@@ -19,7 +20,8 @@ int main(int argc, char *argv[])
     setUpApplication(app);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: shot_main <file.png> [--long-texts]\n");
+        std::fprintf(stderr, "usage: shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] "
+                             "[--intermediate]\n");
         return 2;
     }
     QString digits = u"977776"_s;
@@ -33,6 +35,8 @@ int main(int argc, char *argv[])
         rig.cast(digits, u"Hoe vind ik rust in mijn werk?"_s);
     if (args.contains(u"--nuclear"_s))
         rig.form.btKernHex->click();
+    if (args.contains(u"--intermediate"_s))
+        rig.form.btTussenHex->click();
     if (args.contains(u"--long-texts"_s)) {
         TForm1 &f = rig.form;
         const QString process = u"Wat lang verborgen bleef, komt nu stap voor stap aan het licht; wie "

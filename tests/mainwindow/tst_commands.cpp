@@ -32,8 +32,8 @@ private Q_SLOTS:
     void unwiredCommandsDoNothing();
     void helpOpensHelpFile();
 
-    void controlsByName_data();
-    void controlsByName();
+    void layout_data();
+    void layout();
     void tabOrder();
     void hintsAndAccessibleNames_data();
     void hintsAndAccessibleNames();
@@ -223,56 +223,202 @@ void TestCommands::helpOpensHelpFile()
     QVERIFY(rig.prompts.shown.isEmpty());
 }
 
-void TestCommands::controlsByName_data()
+namespace {
+
+// What the layout says of a control at design, in one line: caption, font, colour, alignment
+// and wrapping of a label; caption, font, cursor and focus of a button; outline and fill of a
+// shape; colours and direction of a gradient; shape, style, width and colours of a bevel.
+QString lookOf(const QWidget *w)
+{
+    QStringList parts;
+    const auto font = [&parts](const QFont &f) {
+        parts << u"%1px"_s.arg(f.pixelSize());
+        if (f.bold())
+            parts << u"bold"_s;
+        if (f.italic())
+            parts << u"italic"_s;
+    };
+    if (const auto *label = qobject_cast<const QLabel *>(w)) {
+        if (!label->text().isEmpty())
+            parts << u'"' + label->text() + u'"';
+        font(label->font());
+        if (const QColor ink = label->palette().color(QPalette::WindowText); ink != Qt::black)
+            parts << ink.name();
+        const Qt::Alignment a = label->alignment();
+        parts << (a & Qt::AlignRight ? u"right"_s : a & Qt::AlignHCenter ? u"centre"_s : u"left"_s);
+        parts << (a & Qt::AlignVCenter ? u"middle"_s : u"top"_s);
+        if (label->wordWrap())
+            parts << u"wrap"_s;
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+        if (!button->text().isEmpty())
+            parts << u'"' + button->text() + u'"';
+        font(button->font());
+        parts << (button->cursor().shape() == Qt::PointingHandCursor ? u"hand"_s : u"arrow"_s);
+        if (!(button->focusPolicy() & Qt::TabFocus))
+            parts << u"nofocus"_s;
+        if (const auto *push = qobject_cast<const QPushButton *>(button); push && push->isDefault())
+            parts << u"default"_s;
+    } else if (const auto *shape = qobject_cast<const TShape *>(w)) {
+        parts << (shape->shape() == TShapeType::stCircle ? u"circle"_s : u"roundrect"_s)
+              << u"pen %1/%2"_s.arg(shape->penColor().name()).arg(shape->penWidth())
+              << (shape->isFilled() ? u"fill "_s + shape->brushColor().name() : u"no fill"_s);
+    } else if (const auto *panel = qobject_cast<const TGradientPanel *>(w)) {
+        const TDirection d = panel->Direction();
+        parts << panel->ColorFrom().name() << panel->ColorTo().name() << QString::number(panel->ColorCount())
+              << (d == TDirection::EdgesToHCenter ? u"EdgesToHCenter"_s
+                  : d == TDirection::TopToBottom  ? u"TopToBottom"_s
+                  : d == TDirection::EllipticOut  ? u"EllipticOut"_s
+                                                  : QString::number(int(d)));
+    } else if (const auto *bevel = qobject_cast<const TSMBevel *>(w)) {
+        static const char16_t *const shapes[] = {u"box", u"boxin", u"frame", u"topline", u"bottomline",
+                                                 u"leftline", u"rightline", u"topleft", u"topright"};
+        static const char16_t *const styles[] = {u"lowered", u"none", u"raised"};
+        parts << QString::fromUtf16(shapes[int(bevel->Shape())])
+              << QString::fromUtf16(styles[int(bevel->Style())]) << QString::number(bevel->BevelWidth())
+              << bevel->TopColor().name() << bevel->BottomColor().name();
+        if (bevel->Arrow() == TSMArrow::smaFinish)
+            parts << u"finish"_s << (bevel->ArrowType() == TSMArrowType::atSolid ? u"solid"_s : u"outline"_s)
+                  << QString::number(bevel->ArrowAngle()) << QString::number(bevel->ArrowLength());
+    }
+    if (w->autoFillBackground()) // every drawn control lets what lies under it show through
+        parts << u"opaque"_s;
+    if (!w->isVisibleTo(w->window()))
+        parts << u"hidden"_s;
+    return parts.join(u' ');
+}
+
+// Width and height 0: the control sizes itself to its caption; height 0 alone: only the width
+// is fixed.
+bool placedAt(const QWidget *w, const QRect &where)
+{
+    if (w->pos() != where.topLeft())
+        return false;
+    return (where.width() == 0 || w->width() == where.width())
+           && (where.height() == 0 || w->height() == where.height());
+}
+
+} // namespace
+
+void TestCommands::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
-    const char *const labels[] = {
-        "lbl_Datum", "lbl_Datumx", "lbl_Methode", "lbRegelnr", "lbl_Vraagtitel", "lbl_Vraag",
-        "lbl_Hexa_A", "lbl_Huis_A", "lbl_Huistxt_A", "lbl_Hexnr_A", "lbl_HexTitel_A",
-        "lbl_Verander", "lbl_LijnenTitel", "Label1", "Label2", "lbl_Huistxt_B", "lbl_Hexnr_B",
-        "lbl_HexTitel_B", "lbl_DV_A", "lbl_RaadDV_A", "lbl_SL_A", "lbl_RaadSL_A", "Label7",
-        "Label8", "lbl_RaadDV_B", "lbl_RaadSL_B"};
-    for (const char *name : labels)
-        QTest::newRow(name) << QString::fromLatin1(name) << u"QLabel"_s;
-    for (const char *name : {"GPnl_Achter", "GPnl_Hex1A", "GPnl_Hex1b", "GPnl_Hex2a", "GPnl_Hex2b"})
-        QTest::newRow(name) << QString::fromLatin1(name) << u"TGradientPanel"_s;
-    for (const char *name : {"Bevel1", "Bevel2", "Bevel3", "Bevel4", "Bevel5", "Bevel6", "Bevel7",
-                             "Bevel8", "Bevel9", "Bevel10", "Bevel11", "SMB_RandHex_A", "SMB_RandHex_B"})
-        QTest::newRow(name) << QString::fromLatin1(name) << u"TSMBevel"_s;
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("look");
+
+    const auto row = [](const QString &name, const char *kind, const QRect &geometry, const QString &look) {
+        QTest::newRow(qPrintable(name)) << name << QString::fromLatin1(kind) << geometry << look;
+    };
+    const QString sunkenBox = u"box lowered 1 #ffffff #a0a0a0"_s;
+    const QString lineFrame = u"boxin lowered 1 #ffffff #a0a0a0 finish solid 25 15"_s;
+    const QString heading = u"\"HEXAGRAM\" 11px bold #000080 left top"_s;
+    const QString house = u"\"In het Huis van:\" 13px left top"_s;
+    const QString processHeading = u"\"Processen volgens Doravel:\" 11px bold #800080 left top"_s;
+    const QString adviceHeading = u"\"Selvine's Praktische Raad:\" 11px bold #800080 left top"_s;
+    row(u"GPnl_Achter"_s, "TGradientPanel", {0, 0, 690, 448}, u"#a6caf0 #c0c0c0 64 EdgesToHCenter"_s);
+    row(u"lbl_Datum"_s, "QLabel", {5, 6, 45, 0}, u"\"Datum :\" 13px right top"_s);
+    row(u"lbl_Datumx"_s, "QLabel", {52, 5, 140, 0}, u"13px left top"_s);
+    // Wider than drawn, about the same centre, for the longest captions in Liberation Sans.
+    row(u"lbl_Methode"_s, "QLabel", {187, 6, 310, 0}, u"\"Gebruikte Methode\" 13px centre top"_s);
+    // Its right edge at 623; the face colour is painted behind its text only.
+    row(u"lbRegelnr"_s, "QLabel", {523, 6, 100, 0}, u"\"Lijstnummer\" 13px right top"_s);
+    row(u"BackHistory"_s, "QToolButton", {631, 3, 24, 18}, u"\"<<\" 11px bold hand nofocus"_s);
+    row(u"GoHistory"_s, "QToolButton", {656, 3, 24, 18}, u"\">>\" 11px bold hand nofocus"_s);
+    row(u"lbl_Vraagtitel"_s, "QLabel", {13, 22, 0, 0},
+        u"\"Mijn Vraag aan de QUIVAR was:\" 12px bold #000080 left top"_s);
+    row(u"lbl_Vraag"_s, "QLabel", {215, 25, 450, 0}, u"11px bold left top"_s);
+    row(u"Bevel9"_s, "TSMBevel", {12, 43, 669, 2}, sunkenBox);
+    row(u"lbl_Hexa_A"_s, "QLabel", {50, 51, 0, 0}, heading);
+    row(u"lbl_Huis_A"_s, "QLabel", {50, 68, 0, 0}, house);
+    row(u"lbl_Huistxt_A"_s, "QLabel", {50, 82, 100, 15}, u"12px italic left top"_s);
+    row(u"Bevel4"_s, "TSMBevel", {177, 54, 40, 40}, u"frame raised 1 #ffffff #a0a0a0"_s);
+    // Centred both ways: the substitute font sits higher in the box than the original.
+    row(u"lbl_Hexnr_A"_s, "QLabel", {180, 57, 33, 33}, u"19px bold #800000 centre middle"_s);
+    row(u"Bevel2"_s, "TSMBevel", {48, 100, 170, 31}, u"frame lowered 1 #ffffff #a0a0a0"_s);
+    row(u"GPnl_Hex1A"_s, "TGradientPanel", {50, 103, 167, 27}, u"#c0dcc0 #ffff00 64 TopToBottom"_s);
+    row(u"lbl_HexTitel_A"_s, "QLabel", {52, 106, 162, 18}, u"12px #000080 centre top"_s);
+    row(u"SMB_RandHex_A"_s, "TSMBevel", {48, 131, 170, 175}, lineFrame);
+    row(u"GPnl_Hex1b"_s, "TGradientPanel", {51, 138, 164, 160}, u"#fffbf0 #c0c0c0 64 EllipticOut"_s);
+    row(u"lbl_Verander"_s, "QLabel", {295, 57, 100, 32},
+        u"\"Geen Verandering\" 13px bold #000080 centre top wrap"_s);
+    row(u"lbl_LijnenTitel"_s, "QLabel", {276, 108, 0, 0},
+        u"\"Geen Bewegende Lijnen\" 11px bold #800080 left top"_s);
+    row(u"Label1"_s, "QLabel", {513, 51, 0, 0}, heading);
+    row(u"Label2"_s, "QLabel", {513, 68, 0, 0}, house);
+    row(u"lbl_Huistxt_B"_s, "QLabel", {513, 82, 100, 15}, u"12px italic left top"_s);
+    row(u"Bevel6"_s, "TSMBevel", {468, 54, 40, 40}, u"frame raised 1 #ffffff #a0a0a0"_s);
+    row(u"lbl_Hexnr_B"_s, "QLabel", {471, 57, 33, 33}, u"19px bold #800000 centre middle"_s);
+    row(u"Bevel5"_s, "TSMBevel", {468, 100, 170, 31}, u"frame lowered 1 #ffffff #a0a0a0"_s);
+    row(u"GPnl_Hex2a"_s, "TGradientPanel", {470, 103, 167, 27}, u"#c0dcc0 #ffff00 64 TopToBottom"_s);
+    row(u"lbl_HexTitel_B"_s, "QLabel", {472, 106, 162, 18}, u"12px #000080 centre top"_s);
+    row(u"SMB_RandHex_B"_s, "TSMBevel", {468, 131, 170, 175}, lineFrame);
+    row(u"GPnl_Hex2b"_s, "TGradientPanel", {473, 134, 160, 164}, u"#fffbf0 #c0c0c0 64 EllipticOut"_s);
+    row(u"img_taosml"_s, "TTaoImage", {516, 178, 80, 80}, QString());
+    row(u"lbl_DV_A"_s, "QLabel", {13, 311, 0, 0}, processHeading);
+    row(u"Bevel1"_s, "TSMBevel", {13, 328, 242, 55}, sunkenBox);
+    row(u"lbl_RaadDV_A"_s, "QLabel", {21, 334, 225, 42}, u"11px left top wrap"_s);
+    row(u"lbl_SL_A"_s, "QLabel", {13, 387, 0, 0}, adviceHeading);
+    row(u"Bevel3"_s, "TSMBevel", {13, 404, 242, 30}, sunkenBox);
+    row(u"lbl_RaadSL_A"_s, "QLabel", {22, 410, 225, 16}, u"12px centre top"_s);
+    row(u"Label7"_s, "QLabel", {434, 310, 0, 0}, processHeading);
+    row(u"Label8"_s, "QLabel", {434, 386, 0, 0}, adviceHeading);
+    row(u"Bevel7"_s, "TSMBevel", {434, 328, 242, 55}, sunkenBox);
+    row(u"lbl_RaadDV_B"_s, "QLabel", {442, 335, 225, 42}, u"11px left top wrap"_s);
+    row(u"Bevel8"_s, "TSMBevel", {434, 404, 242, 30}, sunkenBox);
+    row(u"lbl_RaadSL_B"_s, "QLabel", {443, 410, 225, 16}, u"12px centre top"_s);
+    row(u"knpVraag"_s, "QPushButton", {283, 325, 122, 34}, u"\"\u262F\" 35px hand default"_s);
+    row(u"knpBewaar"_s, "QPushButton", {283, 360, 60, 25}, u"\"Bewaar\" 13px hand"_s);
+    row(u"knpOpen"_s, "QPushButton", {345, 360, 60, 25}, u"\"Open\" 13px hand"_s);
+    row(u"knpHelp"_s, "QPushButton", {283, 385, 60, 25}, u"\"Help\" 13px hand"_s);
+    row(u"knpInfo"_s, "QPushButton", {345, 385, 60, 25}, u"\"Info\" 13px hand"_s);
+    row(u"knpStop"_s, "QPushButton", {283, 411, 122, 25}, u"\"Stop\" 13px hand"_s);
+    row(u"btKernHex"_s, "QToolButton", {11, 100, 26, 28}, u"\"S\" 24px bold hand nofocus"_s);
+    row(u"btTussenHex"_s, "QPushButton", {651, 100, 26, 28}, u"\"R\" 24px bold hand"_s);
+    row(u"cbRegen"_s, "QCheckBox", {17, 56, 16, 16}, u"13px hand"_s);
+    row(u"Bevel11"_s, "TSMBevel", {12, 51, 25, 25}, sunkenBox);
+    row(u"cbKleur"_s, "QCheckBox", {657, 56, 16, 16}, u"13px hand"_s);
+    row(u"Bevel10"_s, "TSMBevel", {651, 51, 25, 25}, sunkenBox);
+
+    // The rows, top row first.
+    const int lineTextTop[6] = {142, 170, 197, 224, 251, 278};
+    const QPoint crossAt[6] = {{123, 138}, {123, 166}, {123, 194}, {123, 221}, {123, 247}, {122, 274}};
+    const QString bar = u"roundrect pen #ffffff/1 fill #ff00ff"_s;
+    const QString stroke = u" lowered 2 #000080 #000080 hidden"_s;
+    const QString ring = u"circle pen #000080/3 no fill hidden"_s;
     for (int r = 1; r <= 6; ++r) {
-        for (const char16_t *pattern : {u"shp_Lijn%1A_A", u"shp_Lijn%1BA_A", u"shp_Lijn%1BB_A",
-                                        u"shp_cirkel%1_A", u"shp_Lijn%1A_B", u"shp_Lijn%1BA_B",
-                                        u"shp_Lijn%1BB_B", u"Shape%1"}) {
-            const QString name = QString::fromUtf16(pattern).arg(r);
-            QTest::newRow(qPrintable(name)) << name << u"TShape"_s;
-        }
-        for (const char16_t *pattern : {u"SMB_Strp%1A_A", u"SMB_Strp%1B_A"}) {
-            const QString name = QString::fromUtf16(pattern).arg(r);
-            QTest::newRow(qPrintable(name)) << name << u"TSMBevel"_s;
-        }
-        const QString line = u"lbl_Lijn%1b"_s.arg(r);
-        QTest::newRow(qPrintable(line)) << line << u"QLabel"_s;
-        const QString value = u"lbl_Uitk%1_A"_s.arg(r - 1);
-        QTest::newRow(qPrintable(value)) << value << u"QLabel"_s;
+        const int y = PrimaryBarY[r - 1];
+        const int y2 = SecondaryBarY[r - 1];
+        const auto named = [r](const char16_t *pattern) { return QString::fromUtf16(pattern).arg(r); };
+        row(named(u"shp_Lijn%1A_A"), "TShape", {59, y, 148, 18}, bar);
+        row(named(u"shp_Lijn%1BA_A"), "TShape", {59, y, 60, 18}, bar + u" hidden"_s);
+        row(named(u"shp_Lijn%1BB_A"), "TShape", {147, y, 60, 18}, bar + u" hidden"_s);
+        row(named(u"shp_cirkel%1_A"), "TShape", {121, y - 3, 24, 24}, ring);
+        row(named(u"SMB_Strp%1A_A"), "TSMBevel", {crossAt[r - 1], QSize(20, 24)}, u"topright"_s + stroke);
+        row(named(u"SMB_Strp%1B_A"), "TSMBevel", {crossAt[r - 1], QSize(20, 24)}, u"topleft"_s + stroke);
+        row(named(u"Shape%1"), "TShape", {14, y, 20, 20}, u"circle pen #800000/1 fill #c0dcc0"_s);
+        // The value label of row r carries the number r - 1.
+        row(u"lbl_Uitk%1_A"_s.arg(r - 1), "QLabel", {17, y + 3, 14, 14}, u"13px centre middle"_s);
+        row(named(u"lbl_Lijn%1b"), "QLabel", {223, lineTextTop[r - 1], 230, 26}, u"11px left top wrap"_s);
+        row(named(u"shp_Lijn%1A_B"), "TShape", {479, y2, 148, 18}, bar);
+        row(named(u"shp_Lijn%1BA_B"), "TShape", {479, y2, 60, 18}, bar + u" hidden"_s);
+        row(named(u"shp_Lijn%1BB_B"), "TShape", {567, y2, 60, 18}, bar + u" hidden"_s);
     }
-    for (const char *name : {"knpVraag", "knpBewaar", "knpOpen", "knpHelp", "knpInfo", "knpStop", "btTussenHex"})
-        QTest::newRow(name) << QString::fromLatin1(name) << u"QPushButton"_s;
-    for (const char *name : {"btKernHex", "BackHistory", "GoHistory"})
-        QTest::newRow(name) << QString::fromLatin1(name) << u"QToolButton"_s;
-    for (const char *name : {"cbRegen", "cbKleur"})
-        QTest::newRow(name) << QString::fromLatin1(name) << u"QCheckBox"_s;
-    QTest::newRow("img_taosml") << u"img_taosml"_s << u"TTaoImage"_s;
 }
 
-void TestCommands::controlsByName()
+void TestCommands::layout()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, look);
     Rig rig;
     const QList<QWidget *> found = rig.form.findChildren<QWidget *>(name);
     QCOMPARE(found.size(), 1);
-    QVERIFY2(found.first()->inherits(kind.toLatin1().constData()), found.first()->metaObject()->className());
+    const QWidget *control = found.first();
+    QVERIFY2(control->inherits(kind.toLatin1().constData()), control->metaObject()->className());
+    QVERIFY2(placedAt(control, geometry), qPrintable(u"at %1,%2 %3 x %4"_s.arg(control->x()).arg(control->y())
+                                                     .arg(control->width()).arg(control->height())));
+    QCOMPARE(lookOf(control), look);
 }
 
 void TestCommands::tabOrder()

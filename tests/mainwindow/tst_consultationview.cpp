@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -44,6 +46,8 @@ private Q_SLOTS:
     void noMovesThenMoves();
     void noMovesKeepsSecondaryBarsCovered();
     void valueOutsideSixToNineLeavesRow();
+    void stacking_data();
+    void stacking();
 
     void schemeColours_data();
     void schemeColours();
@@ -97,6 +101,20 @@ void TestConsultationView::checkPrimaryRows(Rig &rig, const Rows &rows, int numb
         // Row r shows line 7 - r.
         QCOMPARE(f.lbl_Lijnb[i]->text(), moving ? LineTexts(number, 7 - r) : QString());
     }
+    // A ring is a closed band 3 pixels wide round its bar's centre, filling its 24 x 24 box.
+    const QImage screen = rig.screen();
+    for (int r = 1; r <= 6; ++r) {
+        if (rows.at(r - 1) != u'O')
+            continue;
+        const QPointF centre(133, PrimaryBarY[r - 1] + 9);
+        for (int x = 121; x < 145; ++x) {
+            for (int y = PrimaryBarY[r - 1] - 3; y < PrimaryBarY[r - 1] + 21; ++y) {
+                const qreal d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
+                if (d > 9.3 && d < 11.7)
+                    QCOMPARE(pixel(screen, QPoint(x, y)), TForm1::clNavy);
+            }
+        }
+    }
 }
 
 void TestConsultationView::checkSecondaryRows(Rig &rig, const Rows &rows)
@@ -128,6 +146,9 @@ void TestConsultationView::checkColours(Rig &rig, bool primary, const Rows &rows
             QCOMPARE(pixel(screen, Rig::leftHalfSpot(primary, r)), want);
             QCOMPARE(pixel(screen, Rig::rightHalfSpot(primary, r)), want);
         }
+        // A scheme colours the bars only, never the value circles.
+        if (primary)
+            QCOMPARE(pixel(screen, QPoint(16, PrimaryBarY[r - 1] + 10)), TForm1::clMoneyGreen);
         if (QTest::currentTestFailed())
             qWarning("at %s", where.constData());
     }
@@ -140,27 +161,14 @@ void TestConsultationView::windowBeforeFirstConsultation()
     QCOMPARE(f.windowTitle(), u"WENDARIX vs 13.2"_s);
     QCOMPARE(f.size(), QSize(689, 447));
     QCOMPARE(f.minimumSize(), f.maximumSize());
-    QCOMPARE(f.lbl_Methode->text(), u"Gebruikte Methode"_s);
-    QCOMPARE(f.lbRegelnr->text(), u"Lijstnummer"_s);
-    QCOMPARE(f.lbl_Verander->text(), u"Geen Verandering"_s);
-    QCOMPARE(f.lbl_LijnenTitel->text(), u"Geen Bewegende Lijnen"_s);
-    for (QLabel *empty : {f.lbl_Datumx, f.lbl_Vraag, f.lbl_Hexnr_A, f.lbl_Hexnr_B, f.lbl_Huistxt_A,
-                          f.lbl_Huistxt_B, f.lbl_HexTitel_A, f.lbl_HexTitel_B, f.lbl_RaadDV_A,
-                          f.lbl_RaadDV_B, f.lbl_RaadSL_A, f.lbl_RaadSL_B})
-        QVERIFY2(empty->text().isEmpty(), qPrintable(empty->objectName()));
-    checkSecondaryRows(rig, u"YYYYYY"_s);
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
-    QVERIFY(f.btTussenHex->isVisibleTo(&f));
+    QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+    // The design captions and what is shown or hidden at design are rows of the layout table
+    // (tst_commands); here the state around them.
     QVERIFY(!f.cbRegen->isChecked());
     QVERIFY(!f.cbKleur->isChecked());
     for (int r = 1; r <= 6; ++r) {
         const std::size_t i = std::size_t(r - 1);
-        QVERIFY(f.shp_LijnA_A[i]->isVisibleTo(&f));
-        QVERIFY(!f.shp_LijnBA_A[i]->isVisibleTo(&f));
-        QVERIFY(!f.shp_cirkel_A[i]->isVisibleTo(&f));
-        QVERIFY(!f.SMB_StrpA_A[i]->isVisibleTo(&f));
-        QVERIFY(f.lbl_Uitk_A[i]->text().isEmpty());
         // The secondary solid bars lie over the gradient, the sign over them.
         QVERIFY(rig.stackIndex(f.shp_LijnA_B[i]) > rig.stackIndex(f.GPnl_Hex2b));
         QVERIFY(rig.stackIndex(f.img_taosml) > rig.stackIndex(f.shp_LijnA_B[i]));
@@ -171,6 +179,9 @@ void TestConsultationView::windowBeforeFirstConsultation()
         QCOMPARE(pixel(screen, Rig::solidSpot(true, r)), TForm1::clFuchsia);
         QCOMPARE(pixel(screen, Rig::solidSpot(false, r)), TForm1::clFuchsia);
     }
+    // lbRegelnr alone is drawn on the face colour, behind its text only (it ends at 623).
+    QCOMPARE(pixel(screen, QPoint(622, 6)), f.palette().color(QPalette::Window));
+    QCOMPARE(pixel(screen, QPoint(524, 6)), pixel(screen, QPoint(510, 6))); // the gradient
     QCOMPARE(f.focusWidget(), f.knpVraag);
 }
 
@@ -299,11 +310,53 @@ void TestConsultationView::valueOutsideSixToNineLeavesRow()
     // A value no cast can make (an edited journal line, say): its row stays as it was.
     rig.state.lines[5] = 5;
     rig.state.derivePatterns();
+    rig.state.changedLines[5] = 0; // and a changed value other than 7 or 8 leaves its row too
     rig.form.showConsultation();
     TForm1 &f = rig.form;
     QVERIFY(f.SMB_StrpA_A[0]->isVisibleTo(&f));
+    checkSecondaryRows(rig, u"YYYYYN"_s);
     QCOMPARE(f.lbl_Lijnb[0]->text(), LineTexts(43, 6));
     QCOMPARE(f.lbl_Uitk_A[0]->text(), u"5"_s);
+}
+
+void TestConsultationView::stacking_data()
+{
+    QTest::addColumn<QString>("digits"); // empty: the window at design
+    QTest::newRow("at design") << QString();
+    QTest::newRow("6,9,6,9,6,9 every mark shown") << u"696969"_s;
+}
+
+// Panels and frames lie under every control seen over them; rings, crosses and digits lie over
+// the bars and circles they mark.
+void TestConsultationView::stacking()
+{
+    QFETCH(QString, digits);
+    Rig rig;
+    TForm1 &f = rig.form;
+    if (!digits.isEmpty())
+        rig.cast(digits);
+    const auto isGround = [](const QWidget *w) {
+        const auto *bevel = qobject_cast<const TSMBevel *>(w);
+        return qobject_cast<const TGradientPanel *>(w)
+               || (bevel && bevel->Shape() <= TSMBevelShape::mbsFrame);
+    };
+    const auto isMark = [&isGround](const QWidget *w) {
+        const auto *shape = qobject_cast<const TShape *>(w);
+        return (shape && !shape->isFilled()) || (qobject_cast<const TSMBevel *>(w) && !isGround(w))
+               || w->objectName().startsWith(u"lbl_Uitk"_s);
+    };
+    const QList<QWidget *> controls = f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *under : controls) {
+        for (const QWidget *over : controls) {
+            if (under == over || !under->isVisibleTo(&f) || !over->isVisibleTo(&f)
+                || !under->geometry().intersects(over->geometry()))
+                continue;
+            const bool marked = isMark(over) && qobject_cast<const TShape *>(under) && !isMark(under);
+            if ((isGround(under) && !isGround(over)) || marked)
+                QVERIFY2(rig.stackIndex(over) > rig.stackIndex(under),
+                         qPrintable(over->objectName() + u" lies under "_s + under->objectName()));
+        }
+    }
 }
 
 void TestConsultationView::schemeColours_data()
