@@ -38,7 +38,11 @@ private Q_SLOTS:
         rig.random.draws.assign(draws.begin(), draws.end());
         rig.state.methodIndex = method;
         rig.state.question = u"Wat nu?"_s;
+        qsizetype drawsBeforeCaption = -1;
+        rig.view.onCaption = [&](const QString &) { drawsBeforeCaption = rig.random.asked.size(); };
         rig.consultation.runConsultation();
+        // The caption is up before the method seeds and draws; only the computer's pick precedes it.
+        QCOMPARE(drawsBeforeCaption, method == 5 ? 1 : 0);
         QCOMPARE(rig.view.captions.size(), 1);
         QTEST(rig.view.caption(), "caption");
         QTEST(rig.random.seeds, "seeds");
