@@ -14,7 +14,8 @@ class ClockRandomSource final : public RandomSource
 {
 public:
     using TickSource = std::function<std::uint64_t()>;
-    // The default tick source is the steady high-resolution clock in nanoseconds.
+    // The default tick source is the high-resolution clock in nanoseconds; it may step back,
+    // which the rising raw value absorbs.
     explicit ClockRandomSource(TickSource ticks = {});
 
     void seed() override;

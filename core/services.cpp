@@ -31,13 +31,11 @@ QString separatorOfFormat(const QString &format)
 static QString twoDigits(int value) { return u"%1"_s.arg(value, 2, 10, QChar(u'0')); }
 
 // A separator is one punctuation character; anything else (longer, empty, a blank as in the
-// C locale's "d MMM yyyy") would blur the stamp, so the usual one stands in.
+// C locale's "d MMM yyyy", an invisible direction mark, an accent that would sit on a digit)
+// would blur the stamp, so the usual one stands in.
 static QString usableSeparator(const QString &separator, const QString &fallback)
 {
-    if (separator.size() != 1)
-        return fallback;
-    const QChar c = separator.front();
-    return c.isSpace() || c.isLetterOrNumber() ? fallback : separator;
+    return separator.size() == 1 && separator.front().isPunct() ? separator : fallback;
 }
 
 QString formatCastDate(const QDateTime &moment, const QString &dateSeparator,

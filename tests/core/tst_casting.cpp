@@ -19,6 +19,14 @@ static QString digitsOf(const ConsultationState &s)
     return d;
 }
 
+static QList<int> repeated(const QList<int> &part, int times)
+{
+    QList<int> all;
+    for (int i = 0; i < times; ++i)
+        all += part;
+    return all;
+}
+
 // A seeded generator whose clock ticks by one per seeding, so a run is repeatable.
 static ClockRandomSource fixedSeedRandom()
 {
@@ -64,6 +72,11 @@ private Q_SLOTS:
                                                << QList<int>(18, 0) << u"999999"_s
                                                << QList<int>{-1, 49, 44, 40, 49, 44, 40, 49, 44, 40,
                                                              49, 44, 40, 49, 44, 40, 49, 44, 40} << 1;
+        // Left heaps of 48, 40 and 32: remainders of four on both sides remove 9, then 8 and 8 with
+        // a right remainder of 3: three changes scoring 2, an old yin line.
+        QTest::newRow("yarrow remainders of four")
+            << Cast(castYarrow) << repeated({47, 39, 31}, 6) << u"666666"_s
+            << QList<int>{-1} + repeated({49, 40, 32}, 6) << 2;
     }
 
     void scriptedCasts()

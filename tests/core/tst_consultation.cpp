@@ -38,7 +38,11 @@ private Q_SLOTS:
         rig.random.draws.assign(draws.begin(), draws.end());
         rig.state.methodIndex = method;
         rig.state.question = u"Wat nu?"_s;
+        qsizetype drawsBeforeCaption = -1;
+        rig.view.onCaption = [&](const QString &) { drawsBeforeCaption = rig.random.asked.size(); };
         rig.consultation.runConsultation();
+        // The caption is up before the method seeds and draws; only the computer's pick precedes it.
+        QCOMPARE(drawsBeforeCaption, method == 5 ? 1 : 0);
         QCOMPARE(rig.view.captions.size(), 1);
         QTEST(rig.view.caption(), "caption");
         QTEST(rig.random.seeds, "seeds");
@@ -228,6 +232,9 @@ private Q_SLOTS:
         QTest::newRow("two-character date separator") << xmas << u". "_s << u":"_s << u"24/12/25 09:05:07"_s;
         QTest::newRow("empty separators") << xmas << QString() << QString() << u"24/12/25 09:05:07"_s;
         QTest::newRow("blank and letter separators") << xmas << u" "_s << u"h"_s << u"24/12/25 09:05:07"_s;
+        QTest::newRow("direction mark and accent separators")
+            << xmas << u"\u200F"_s << u"\u0301"_s << u"24/12/25 09:05:07"_s;
+        QTest::newRow("control and symbol separators") << xmas << u"\x01"_s << u"+"_s << u"24/12/25 09:05:07"_s;
         QTest::newRow("midnight new year 2000")
             << QDateTime(QDate(2000, 1, 1), QTime(0, 0, 0)) << u"/"_s << u":"_s << u"01/01/00 00:00:00"_s;
         QTest::newRow("last second of 2099")

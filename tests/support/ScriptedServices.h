@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <stdexcept>
@@ -100,11 +101,17 @@ public:
 class RecordingView final : public ConsultationView
 {
 public:
-    void setMethodCaption(const QString &caption) override { captions.append(caption); }
+    void setMethodCaption(const QString &caption) override
+    {
+        captions.append(caption);
+        if (onCaption)
+            onCaption(caption);
+    }
     void showConsultation() override { ++shown; }
     QString caption() const { return captions.isEmpty() ? QString() : captions.back(); }
     QStringList captions;
     int shown = 0;
+    std::function<void(const QString &)> onCaption; // e.g. to see what had happened by then
 };
 
 // One consultation's world without a window: state, scripted services and a recording view.

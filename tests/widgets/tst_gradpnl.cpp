@@ -54,6 +54,9 @@ void tst_GradPnl::pixels_data()
         << u"0,0=F 5,8=F 5,9=T 5,18=T 5,19=T 5,28=T 5,29=- 9,5=-"_s;
     QTest::newRow("TopToBottom 3 colours, halves") << TDirection::TopToBottom << QSize(10, 40) << 3
         << u"5,8=0 5,9=1 5,18=1 5,19=T 5,38=T 5,39=-"_s;
+    // 255 / 6 = 42.5 and 5 * 255 / 6 = 212.5: halves go away from zero, not to the even side.
+    QTest::newRow("TopToBottom 7 colours, halves away") << TDirection::TopToBottom << QSize(10, 40) << 7
+        << u"5,3=0 5,4=1 5,8=1 5,9=2 5,23=4 5,24=5 5,28=5 5,29=6 5,38=6 5,39=-"_s;
     QTest::newRow("TopToBottom 1 colour") << TDirection::TopToBottom << QSize(10, 30) << 1
         << u"5,0=F 5,13=F 5,14=T 5,28=T 5,29=-"_s;
     QTest::newRow("EdgesToCenter 1 colour") << TDirection::EdgesToCenter << QSize(20, 20) << 1
@@ -104,6 +107,12 @@ void tst_GradPnl::pixels_data()
     QTest::newRow("BottomRight") << TDirection::BottomRight << s << 4
         << u"38,28=0 23,17=0 22,17=1 23,16=1 15,11=1 14,11=2 15,10=2 7,5=2 6,5=3 7,4=3 "
            u"0,0=3 39,10=- 10,29=-"_s;
+    // Steps of 4.625 x 2.875 and 7.4 x 4.6 pixels: the band edges truncate, they do not round.
+    QTest::newRow("EdgesToCenter, fractional steps") << TDirection::EdgesToCenter << QSize(37, 23) << 3
+        << u"3,1=1 2,1=0 3,0=0 31,19=1 32,19=0 31,20=0 8,4=2 7,4=1 8,3=1 26,16=2 27,16=1 26,17=1 "
+           u"36,5=- 5,22=-"_s;
+    QTest::newRow("TopLeft, fractional steps") << TDirection::TopLeft << QSize(37, 23) << 4
+        << u"29,18=2 30,18=3 29,19=3 22,13=1 23,13=2 22,14=2 14,9=0 15,9=1 14,10=1 7,4=0 36,22=3"_s;
     // Ellipse pixels are chosen well inside or outside the rasterised edges.
     QTest::newRow("EllipticIn") << TDirection::EllipticIn << s << 4
         << u"0,0=0 38,28=0 20,4=1 20,7=2 20,12=3 19,14=3 39,0=- 39,29=-"_s;
@@ -190,16 +199,20 @@ void tst_GradPnl::setterRepaintsOnlyOnChange_data()
 {
     QTest::addColumn<QByteArray>("property");
     QTest::addColumn<QVariant>("value");
-    QTest::newRow("ColorFrom") << "ColorFrom"_ba << QVariant(QColor(1, 2, 3));
-    QTest::newRow("ColorTo") << "ColorTo"_ba << QVariant(QColor(4, 5, 6));
-    QTest::newRow("ColorCount") << "ColorCount"_ba << QVariant::fromValue(quint8(7));
-    QTest::newRow("Direction") << "Direction"_ba << QVariant::fromValue(TDirection::EllipticOut);
+    QTest::addColumn<bool>("repaints");
+    QTest::newRow("ColorFrom") << "ColorFrom"_ba << QVariant(QColor(1, 2, 3)) << true;
+    QTest::newRow("ColorTo") << "ColorTo"_ba << QVariant(QColor(4, 5, 6)) << true;
+    QTest::newRow("ColorCount") << "ColorCount"_ba << QVariant::fromValue(quint8(7)) << true;
+    QTest::newRow("Direction") << "Direction"_ba << QVariant::fromValue(TDirection::EllipticOut) << true;
+    // Only the RGB bytes count: the default blue with another alpha is the same colour.
+    QTest::newRow("ColorFrom alpha ignored") << "ColorFrom"_ba << QVariant(QColor(0, 0, 255, 10)) << false;
 }
 
 void tst_GradPnl::setterRepaintsOnlyOnChange()
 {
     QFETCH(QByteArray, property);
     QFETCH(QVariant, value);
+    QFETCH(bool, repaints);
 
     QWidget window;
     auto *panel = new TGradientPanel(&window);
@@ -212,9 +225,10 @@ void tst_GradPnl::setterRepaintsOnlyOnChange()
     const int before = paints.count;
     QVERIFY(panel->setProperty(property, panel->property(property)));
     QCOMPARE(paints.count, before);
+    const QVariant old = panel->property(property);
     QVERIFY(panel->setProperty(property, value));
-    QCOMPARE(paints.count, before + 1);
-    QCOMPARE(panel->property(property), value);
+    QCOMPARE(paints.count, before + (repaints ? 1 : 0));
+    QCOMPARE(panel->property(property), repaints ? value : old);
 }
 
 void tst_GradPnl::parentShowsThroughUnpaintedPixels()

@@ -79,13 +79,15 @@ void tst_SMBevel::shapes_data()
     QTest::addColumn<int>("bevelWidth");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<Qt::PenStyle>("pen");
     using enum TSMBevelShape;
     using enum TSMBevelStyle;
     using enum TSMArrow;
     using enum TSMArrowType;
     const auto row = [](const char *name, TSMBevelShape shape, TSMBevelStyle style, TSMArrow arrow,
-                        TSMArrowType type, int bw, QSize size, const QString &expected) {
-        QTest::newRow(name) << shape << style << arrow << type << bw << size << expected;
+                        TSMArrowType type, int bw, QSize size, const QString &expected,
+                        Qt::PenStyle pen = Qt::SolidLine) {
+        QTest::newRow(name) << shape << style << arrow << type << bw << size << expected << pen;
     };
 
     // The boxes ignore the arrow; the defaults make a sunken box in the palette's colours.
@@ -102,6 +104,12 @@ void tst_SMBevel::shapes_data()
     row("mbsNone box", mbsBox, mbsNone, smaNone, atSolid, 1, {10, 10}, u"0,0=K 9,0=K 0,9=K 9,9=K 1,1=-"_s);
     row("rings that do not fit", mbsBox, mbsLowered, smaNone, atSolid, 100, {5, 3},
         u"0,0=B 2,0=B 0,1=B 1,1=T 2,1=T 3,1=T 4,1=T 0,2=T"_s);
+    // Every frame stroke takes the pen style, its pattern starting afresh on each side.
+    row("dashed box", mbsBox, mbsLowered, smaNone, atSolid, 1, {20, 8},
+        u"0,0=B 3,0=B 4,0=- 5,0=- 6,0=B 0,2=- 0,3=- 19,3=T 19,4=- 19,6=T 1,7=T 2,7=- 4,7=T"_s,
+        Qt::DashLine);
+    row("clear pen", mbsBox, mbsLowered, smaNone, atSolid, 1, {20, 8}, u"0,0=- 19,0=- 0,7=- 19,7=-"_s,
+        Qt::NoPen);
 
     // Raised from here: the first line (c1) is TopColor, the second (c2) BottomColor.
     const QSize s(30, 20);
@@ -114,6 +122,8 @@ void tst_SMBevel::shapes_data()
         u"5,13=- 5,14=T 5,16=T 5,17=B 5,19=B"_s);
     row("left line", mbsLeftLine, mbsRaised, smaNone, atSolid, 1, s, u"0,5=T 1,5=B 2,5=- 0,19=T"_s);
     row("right line", mbsRightLine, mbsRaised, smaNone, atSolid, 1, s, u"27,5=- 28,5=T 29,5=B"_s);
+    row("right line BW 3", mbsRightLine, mbsRaised, smaNone, atSolid, 3, s,
+        u"23,4=- 24,4=T 26,4=T 27,4=B 29,4=B"_s);
     row("top-left diagonal", mbsTopLeftLine, mbsRaised, smaNone, atSolid, 1, s,
         u"0,0=T 0,1=B 15,9=T 15,10=B 15,8=- 15,11=-"_s);
     row("top-right diagonal, end point left out", mbsTopRightLine, mbsRaised, smaNone, atSolid, 1, s,
@@ -130,6 +140,16 @@ void tst_SMBevel::shapes_data()
         u"10,3=T 10,4=B 15,7=T 15,0=- 19,2=- 19,5=-"_s);
     row("top line, solid head at start", mbsTopLine, mbsRaised, smaStart, atSolid, 1, s,
         u"20,3=T 20,4=B 10,3=B 11,2=B 19,2=- 19,5=-"_s);
+    // The other lines move in by a = 3 as well; the head is drawn over them, filled in c2.
+    row("bottom line, solid head at finish", mbsBottomLine, mbsRaised, smaFinish, atSolid, 1, s,
+        u"5,14=- 5,15=T 5,16=B 5,17=- 15,12=T 15,19=T 20,15=B 20,17=B"_s);
+    row("left line, solid head at finish", mbsLeftLine, mbsRaised, smaFinish, atSolid, 1, s,
+        u"2,2=- 3,2=T 4,2=B 5,2=- 0,6=T 7,5=T 3,10=B"_s);
+    // From the barb (22, 15) to the tip (25, 0) and on to the barb (29, 14), which is left out.
+    row("right line, outline head at start", mbsRightLine, mbsRaised, smaStart, atOutline, 1, s,
+        u"24,18=- 25,18=T 26,18=B 27,18=- 22,15=T 29,13=T 29,14=- 24,9=-"_s);
+    row("top-right diagonal BW 2, head at finish", mbsTopRightLine, mbsRaised, smaFinish, atSolid, 2,
+        {20, 24}, u"2,22=T 9,9=T 14,13=T 2,23=-"_s);
     row("diagonal, same lines with arrow", mbsTopLeftLine, mbsRaised, smaStart, atSolid, 1, s,
         u"15,9=T 15,10=B 15,8=- 15,11=-"_s);
 }
@@ -143,9 +163,11 @@ void tst_SMBevel::shapes()
     QFETCH(int, bevelWidth);
     QFETCH(QSize, size);
     QFETCH(QString, expected);
+    QFETCH(Qt::PenStyle, pen);
 
     TSMBevel bevel;
     bevel.resize(size);
+    bevel.setPenStyle(pen);
     bevel.setShape(shape);
     bevel.setStyle(style);
     bevel.setArrow(arrow);
