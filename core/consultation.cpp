@@ -27,10 +27,9 @@ std::optional<QString> castInputError(const QString &ownThrowInput, const QStrin
 {
     if (!diceInput.isEmpty())
         return diceError(diceInput);
+    // None or one to five digits are never refused: a cast by the chosen or the yarrow method.
     const qsizetype len = ownThrowInput.size();
-    if (len == 0 || (len >= 1 && len <= 5))
-        return std::nullopt;
-    if (len == 6 && allDigitsIn(ownThrowInput, u'6', u'9'))
+    if (len <= 5 || (len == 6 && allDigitsIn(ownThrowInput, u'6', u'9')))
         return std::nullopt;
     return CastMessages::OwnThrowInvalid;
 }
