@@ -163,6 +163,11 @@ private:
     void colourByTrigrams(const std::array<QColor, 8> &scheme);
     void fillSecondaryPanel();
     bool hasCast() const;
+    void pressViewButton(void (TForm1::*openView)());
+    void openIntermediateView();
+    void openNuclearView();
+    void schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*applyScheme)());
+    void fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, const QColor &colour);
 
     ConsultationState &m_state;
     Shell &m_shell;

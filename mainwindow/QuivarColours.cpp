@@ -60,37 +60,35 @@ void TForm1::applyDoravelColours() { colourByTrigrams(DoravelColours); }
 
 void TForm1::applyRainbowColours() { colourByTrigrams(RainbowColours); }
 
+void TForm1::fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, const QColor &colour)
+{
+    for (const auto *row : bars) {
+        for (TShape *bar : *row)
+            bar->setBrushColor(colour);
+    }
+}
+
 void TForm1::applyGreyColours()
 {
-    for (const auto *bars : {&shp_LijnA_A, &shp_LijnBA_A, &shp_LijnBB_A, &shp_LijnA_B,
-                             &shp_LijnBA_B, &shp_LijnBB_B}) {
-        for (TShape *bar : *bars)
-            bar->setBrushColor(GreyScheme);
-    }
+    fillBars({&shp_LijnA_A, &shp_LijnBA_A, &shp_LijnBB_A, &shp_LijnA_B, &shp_LijnBA_B, &shp_LijnBB_B},
+             GreyScheme);
 }
 
-void TForm1::cbRegenClick()
+// Either box: in the intermediate view the trigram patterns describe another hexagram than
+// the one shown, so the view is left before anything is recoloured. Unticking the other box
+// here does not run its own handler.
+void TForm1::schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*applyScheme)())
 {
-    // In the intermediate view the trigram patterns describe another hexagram than the one
-    // shown, so the view is left before anything is recoloured.
     if (btTussenHex->text() == u"T"_s)
         leaveDerivedView();
-    if (cbRegen->isChecked()) {
-        applyRainbowColours();
-        cbKleur->setChecked(false);
+    if (box->isChecked()) {
+        (this->*applyScheme)();
+        other->setChecked(false);
     } else {
         applyDoravelColours();
     }
 }
 
-void TForm1::cbKleurClick()
-{
-    if (btTussenHex->text() == u"T"_s)
-        leaveDerivedView();
-    if (cbKleur->isChecked()) {
-        applyGreyColours();
-        cbRegen->setChecked(false);
-    } else {
-        applyDoravelColours();
-    }
-}
+void TForm1::cbRegenClick() { schemeBoxClicked(cbRegen, cbKleur, &TForm1::applyRainbowColours); }
+
+void TForm1::cbKleurClick() { schemeBoxClicked(cbKleur, cbRegen, &TForm1::applyGreyColours); }

@@ -28,7 +28,8 @@ void TForm1::leaveDerivedView()
     lbl_Datumx->setText(date);
 }
 
-void TForm1::btTussenHexClick()
+// Both view buttons: leave a derived view, or open one; the date label keeps its text either way.
+void TForm1::pressViewButton(void (TForm1::*openView)())
 {
     if (!hasCast())
         return;
@@ -37,6 +38,16 @@ void TForm1::btTussenHexClick()
         return;
     }
     const QString date = lbl_Datumx->text();
+    (this->*openView)();
+    lbl_Datumx->setText(date);
+}
+
+void TForm1::btTussenHexClick() { pressViewButton(&TForm1::openIntermediateView); }
+
+void TForm1::btKernHexClick() { pressViewButton(&TForm1::openNuclearView); }
+
+void TForm1::openIntermediateView()
+{
     showIntermediateView();
     btKernHex->setText(u"S"_s);
     // Only an opened view saved the caption; otherwise the saved one may belong to an earlier
@@ -45,22 +56,13 @@ void TForm1::btTussenHexClick()
         btTussenHex->setText(u"T"_s);
         lbl_Methode->setText(m_state.savedMethodCaption);
     }
-    lbl_Datumx->setText(date);
 }
 
-void TForm1::btKernHexClick()
+void TForm1::openNuclearView()
 {
-    if (!hasCast())
-        return;
-    if (m_state.secondaryViewActive) {
-        leaveDerivedView();
-        return;
-    }
-    const QString date = lbl_Datumx->text();
     showNuclearView();
     btKernHex->setText(u"K"_s);
     lbl_Methode->setText(m_state.savedMethodCaption);
-    lbl_Datumx->setText(date);
 }
 
 void TForm1::showIntermediateView()
@@ -85,10 +87,4 @@ void TForm1::showNuclearView()
     m_state.lines = cast;
 }
 
-void TForm1::applyIntermediateGrey()
-{
-    for (const auto *bars : {&shp_LijnA_B, &shp_LijnBA_B, &shp_LijnBB_B}) {
-        for (TShape *bar : *bars)
-            bar->setBrushColor(clMedGray);
-    }
-}
+void TForm1::applyIntermediateGrey() { fillBars({&shp_LijnA_B, &shp_LijnBA_B, &shp_LijnBB_B}, clMedGray); }
