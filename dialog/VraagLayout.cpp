@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "GradPnl.h"
+#include "SingleLineValidator.h"
 #include "SpinButtons.h"
 
 using namespace Qt::StringLiterals;
@@ -208,7 +209,7 @@ void TOKBottomDlg::buildQuestionArea()
 
     Vragen = named(new QLineEdit(this), "Vragen");
     Vragen->setGeometry(222, 280, 402, 21);
-    Vragen->setMaxLength(64);
+    SingleLineValidator::apply(*Vragen, 64);
     Vragen->setAccessibleName(u"Vraag"_s);
     Label1->setBuddy(Vragen);
 

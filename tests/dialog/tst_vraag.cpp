@@ -32,6 +32,8 @@ private Q_SLOTS:
     void returningFocusIsNoEntry();
     void keyFiltersDropOtherCharacters_data();
     void keyFiltersDropOtherCharacters();
+    void questionIsOneLine_data();
+    void questionIsOneLine();
     void tabAndAltBecomeSpace_data();
     void tabAndAltBecomeSpace();
     void clearButtons();
@@ -275,6 +277,28 @@ void TestVraag::keyFiltersDropOtherCharacters()
     QLineEdit *edit = rig.typeInto(field, typed);
     QVERIFY(edit);
     QCOMPARE(edit->text(), expected);
+}
+
+void TestVraag::questionIsOneLine_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("expected");
+    const QString letters63(63, u'x');
+    const QString emoji = u"\U0001F642"_s;
+    QTest::newRow("line breaks and tab") << u"Gaat\r\nhet\n\tgoed?"_s << u"Gaat het  goed?"_s;
+    QTest::newRow("other controls dropped") << u"a\u0001b\u007Fc\u0085d"_s << u"abc d"_s;
+    QTest::newRow("no half emoji at 64") << letters63 + emoji << letters63;
+    QTest::newRow("a whole emoji fits") << letters63.left(62) + emoji << letters63.left(62) + emoji;
+}
+
+// What a paste or a drop puts into the field: QLineEdit::insert.
+void TestVraag::questionIsOneLine()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    DialogRig rig;
+    rig.dialog->Vragen->insert(pasted);
+    QCOMPARE(rig.dialog->Vragen->text(), expected);
 }
 
 void TestVraag::tabAndAltBecomeSpace_data()
