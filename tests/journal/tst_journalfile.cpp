@@ -1,0 +1,215 @@
+// The journal file on disk: entries by position, the four encodings written back byte for byte,
+// the move to UTF-8 for characters the code page lacks, line ends, and failures that change
+// nothing.
+#include "JournalFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray utf16(const QString &text, bool bigEndian)
+{
+    QByteArray bytes;
+    for (QChar c : text) {
+        const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+        bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1}
+                           : QByteArray{&low, 1} + QByteArray{&high, 1};
+    }
+    return bytes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(JournalEncoding)
+
+class TestJournalFile : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void parsedByPosition_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("digits");
+        QTest::newRow("commas in the question")
+            << u"24-12-25 09:05:07,Nu, of later, of nooit?,43,44,977777"_s << u"24-12-25 09:05:07"_s
+            << u"Nu, of later, of nooit?"_s << u"977777"_s;
+        QTest::newRow("31 characters: no question")
+            << u"24-12-25 09:05:07,,01,00,777777"_s << u"24-12-25 09:05:07"_s << QString()
+            << u"777777"_s;
+        QTest::newRow("10 characters") << u"0123456789"_s << u"0123456789"_s << QString() << u"456789"_s;
+        QTest::newRow("blank line") << QString() << QString() << QString() << QString();
+    }
+
+    void parsedByPosition()
+    {
+        QFETCH(QString, entry);
+        const JournalEntry fields = parseJournalEntry(entry);
+        QFETCH(QString, date);
+        QCOMPARE(fields.dateText, date);
+        QFETCH(QString, question);
+        QCOMPARE(fields.question, question);
+        QFETCH(QString, digits);
+        QCOMPARE(fields.lineDigits, digits);
+    }
+
+    void holdsCastOnlyWithSixLineValues_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("holds");
+        QTest::newRow("whole entry") << u"24-12-25 09:05:07,Vraag,43,44,977777"_s << true;
+        QTest::newRow("31 characters") << u"24-12-25 09:05:07,,01,00,678966"_s << true;
+        QTest::newRow("30 characters") << u"24-12-25 09:05:07,01,00,678966"_s << false;
+        QTest::newRow("a 5 among the digits") << u"24-12-25 09:05:07,Vraag,43,44,977577"_s << false;
+        QTest::newRow("blank") << QString() << false;
+    }
+
+    void holdsCastOnlyWithSixLineValues()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, holds);
+        QCOMPARE(holdsCast(entry), holds);
+    }
+
+    void newEntryIsOneLine()
+    {
+        QCOMPARE(makeJournalEntry(u"24-12-25 09:05:07"_s, u"twee\r\nregels\n"_s, 5, 0, u"777878"_s),
+                 u"24-12-25 09:05:07,twee  regels ,05,00,777878"_s);
+    }
+
+    // Each file is loaded, checked, saved elsewhere and compared with what was read.
+    void writtenBackByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<JournalEncoding>("encoding");
+        QTest::addColumn<QStringList>("lines");
+
+        QByteArray ascii, high, latin;
+        for (int b = 0; b < 256; ++b) {
+            if (b != '\r' && b != '\n')
+                (b < 0x80 ? ascii : b < 0xA0 ? high : latin) += char(b);
+        }
+        // 0x81, 0x8D, 0x8F, 0x90 and 0x9D are not in windows-1252; they stand for themselves.
+        const QString highText = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s;
+        QTest::newRow("8-bit, every byte")
+            << ascii + "\r\n" + high + "\r\n" + latin + "\r\n" << JournalEncoding::Ansi
+            << QStringList{QString::fromLatin1(ascii), highText, QString::fromLatin1(latin)};
+        QTest::newRow("8-bit accents") << QByteArray("Caf\xE9 \x80 na\xEFve\r\n\r\nb\r\n")
+                                       << JournalEncoding::Ansi
+                                       << QStringList{u"Café € naïve"_s, QString(), u"b"_s};
+        const QStringList unicode{u"易經 zegt 🙂"_s, u"Ωmega"_s};
+        const QString unicodeText = unicode.join(u"\r\n"_s) + u"\r\n"_s;
+        QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + unicodeText.toUtf8() << JournalEncoding::Utf8 << unicode;
+        QTest::newRow("UTF-16LE") << "\xFF\xFE" + utf16(unicodeText, false) << JournalEncoding::Utf16LE
+                                  << unicode;
+        QTest::newRow("UTF-16BE") << "\xFE\xFF" + utf16(unicodeText, true) << JournalEncoding::Utf16BE
+                                  << unicode;
+        QTest::newRow("UTF-8 mark only") << QByteArray("\xEF\xBB\xBF") << JournalEncoding::Utf8 << QStringList();
+        QTest::newRow("UTF-8 mark over broken text") << QByteArray("\xEF\xBB\xBFz\xFF\r\n")
+                                                     << JournalEncoding::Ansi
+                                                     << QStringList{u"ï»¿zÿ"_s};
+        QTest::newRow("UTF-16 of odd length") << QByteArray("\xFF\xFE" "a\0b\r\n", 7)
+                                              << JournalEncoding::Ansi
+                                              << QStringList{u"ÿþa\u0000b"_s};
+        QTest::newRow("empty file") << QByteArray() << JournalEncoding::Ansi << QStringList();
+        QTest::newRow("lone CR stays in its line") << QByteArray("a\rb\r\n") << JournalEncoding::Ansi
+                                                   << QStringList{u"a\rb"_s};
+    }
+
+    void writtenBackByteForByte()
+    {
+        QFETCH(QByteArray, bytes);
+        writeAll(path(u"in.txt"_s), bytes);
+        JournalLines list;
+        QCOMPARE(loadJournalList(path(u"in.txt"_s), list), FileProblem());
+        QFETCH(JournalEncoding, encoding);
+        QCOMPARE(list.encoding, encoding);
+        QFETCH(QStringList, lines);
+        QCOMPARE(list.lines, lines);
+        QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
+        QCOMPARE(readAll(path(u"out.txt"_s)), bytes);
+        // The line reader finds the same lines.
+        for (qsizetype n = 1; n <= list.lines.size() + 1; ++n) {
+            JournalLineRead read;
+            QCOMPARE(readJournalLine(path(u"in.txt"_s), n, read), FileProblem());
+            QCOMPARE(read.count, list.lines.size());
+            QCOMPARE(read.line, n <= list.lines.size() ? std::optional(list.lines.at(n - 1)) : std::nullopt);
+        }
+    }
+
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("last line without a break") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("LF alone") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
+        QTest::newRow("one blank line") << QByteArray("\r\n") << QByteArray("\r\n");
+    }
+
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        writeAll(path(u"in.txt"_s), bytes);
+        JournalLines list;
+        QCOMPARE(loadJournalList(path(u"in.txt"_s), list), FileProblem());
+        QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
+        QFETCH(QByteArray, written);
+        QCOMPARE(readAll(path(u"out.txt"_s)), written);
+    }
+
+    // windows-1252 would write "?" for these without a word; the file turns UTF-8 instead.
+    void charactersOutsideTheCodePageMakeItUtf8()
+    {
+        JournalLines list{{u"Café"_s, u"Wat zegt 易經? 🙂"_s}, JournalEncoding::Ansi};
+        QCOMPARE(saveJournalList(path(u"j.txt"_s), list), FileProblem());
+        QCOMPARE(list.encoding, JournalEncoding::Utf8);
+        QCOMPARE(readAll(path(u"j.txt"_s)), "\xEF\xBB\xBF" + u"Café\r\nWat zegt 易經? 🙂\r\n"_s.toUtf8());
+        JournalLines again;
+        QCOMPARE(loadJournalList(path(u"j.txt"_s), again), FileProblem());
+        QCOMPARE(again.lines, list.lines);
+        QCOMPARE(again.encoding, JournalEncoding::Utf8);
+    }
+
+    // A directory where the file should be: the message names the file and says why, and the
+    // directory is left as it was.
+    void failuresNameTheFileAndChangeNothing()
+    {
+        const QString folder = path(u"fault"_s);
+        const QString journal = folder + u"/QuivarLijst.txt"_s;
+        QVERIFY(QDir().mkpath(journal));
+        JournalLines list{{u"x"_s}, JournalEncoding::Ansi};
+        for (const FileProblem &problem : {loadJournalList(journal, list), saveJournalList(journal, list)}) {
+            QVERIFY(problem);
+            QVERIFY2(problem->contains(QDir::toNativeSeparators(journal)), qPrintable(*problem));
+            QVERIFY2(problem->contains(u"er staat een map met die naam"_s), qPrintable(*problem));
+        }
+        QCOMPARE(list.lines, QStringList{u"x"_s});
+        QVERIFY(QFileInfo(journal).isDir());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJournalFile)
+#include "tst_journalfile.moc"
