@@ -38,9 +38,10 @@ public:
     virtual void error(const QString &text) = 0;
     // A question with OK and Cancel; true for OK.
     virtual bool confirm(const QString &caption, const QString &text) = 0;
-    // A one-line input; no value when the user cancels.
+    // A one-line input of at most maxLength units, kept to one line; no value when the user
+    // cancels.
     virtual std::optional<QString> input(const QString &caption, const QString &label,
-                                         const QString &initial) = 0;
+                                         const QString &initial, int maxLength) = 0;
 };
 
 class Shell

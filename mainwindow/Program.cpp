@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 
@@ -10,6 +11,7 @@ Program::Program(ProgramServices services)
     , m_shell(services.shell ? *services.shell : m_systemShell)
     , m_form(m_state, m_shell)
     , m_consultation(m_state, m_random, m_clock, m_prompts, m_form)
+    , m_journalOps(m_state, m_journalState, m_prompts, *this)
 {
     m_form.setConsultation(&m_consultation);
     // The question dialog may still be on screen; the program ends with the main window anyway.
@@ -24,8 +26,10 @@ Program::Program(ProgramServices services)
     m_about = std::make_unique<TAboutBox>(&m_form);
     m_form.onQuestion = [this] { m_dialog->show(); };
     m_form.onAbout = [this] { m_about->show(); };
-    // The journal commands (onSave, onOpenJournal, onHistoryBack, onHistoryForward) are wired
-    // when the journal is built.
+    m_form.onSave = [this] { m_journalOps.knpBewaarClick(); };
+    m_form.onHistoryBack = [this] { m_journalOps.BackHistoryClick(); };
+    m_form.onHistoryForward = [this] { m_journalOps.GoHistoryClick(); };
+    // "Open" is wired with the journal window.
 }
 
 Program::~Program() = default;
@@ -43,3 +47,26 @@ void Program::resetViewButtons() { m_form.resetViewButtons(); }
 void Program::setListNumberCaption(const QString &caption) { m_form.lbRegelnr->setText(caption); }
 
 void Program::closeMainWindow() { m_form.close(); }
+
+bool Program::confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice)
+{
+    return m_dialog->confirmQuestion(question, ownThrow, dice);
+}
+
+QString Program::listNumberCaption() const { return m_form.lbRegelnr->text(); }
+
+void Program::showDateText(const QString &dateText) { m_form.lbl_Datumx->setText(dateText); }
+
+void Program::showQuestion(const QString &question) { m_form.lbl_Vraag->setText(question); }
+
+void Program::setBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void Program::replaceJournalWindowList(const JournalLines &list) { m_journal.setJournalList(list); }
+
+qsizetype Program::journalWindowListSize() const { return m_journal.journalList().lines.size(); }

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "DialogHost.h"
 #include "History.h"
+#include "Journal.h"
 #include "Quivar.h"
 #include "QtServices.h"
 #include "Vraag.h"
@@ -22,7 +23,7 @@ struct ProgramServices
 
 // The program: the one consultation state, the platform services and the four windows, made
 // in start-up order and living until the main window closes, which ends the program.
-class Program final : public DialogHost
+class Program final : public DialogHost, public JournalHost
 {
 public:
     explicit Program(ProgramServices services = {});
@@ -34,6 +35,8 @@ public:
     TVerleden &journalWindow() { return m_journal; }
     TOKBottomDlg &questionDialog() { return *m_dialog; }
     TAboutBox &aboutWindow() { return *m_about; }
+    JournalState &journalState() { return m_journalState; }
+    Journal &journal() { return m_journalOps; }
 
     // DialogHost
     void setMainWindowEnabled(bool enabled) override;
@@ -42,8 +45,19 @@ public:
     void setListNumberCaption(const QString &caption) override;
     void closeMainWindow() override;
 
+    // JournalHost (with the two above that both hosts share)
+    bool confirmQuestion(const QString &question, const QString &ownThrow,
+                         const QString &dice) override;
+    QString listNumberCaption() const override;
+    void showDateText(const QString &dateText) override;
+    void showQuestion(const QString &question) override;
+    void setBusy(bool busy) override;
+    void replaceJournalWindowList(const JournalLines &list) override;
+    qsizetype journalWindowListSize() const override;
+
 private:
     ConsultationState m_state;
+    JournalState m_journalState;
     ClockRandomSource m_systemRandom;
     SystemClock m_systemClock;
     QtPrompts m_systemPrompts;
@@ -57,6 +71,7 @@ private:
     TForm1 m_form;
     Consultation m_consultation;
     TVerleden m_journal;
+    Journal m_journalOps;
     // Made after the main window is on screen: it shows itself over it as it is made.
     std::unique_ptr<TOKBottomDlg> m_dialog;
     std::unique_ptr<TAboutBox> m_about;

@@ -1,8 +1,11 @@
 #include "QtServices.h"
 
+#include "SingleLineValidator.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -41,12 +44,15 @@ bool QtPrompts::confirm(const QString &caption, const QString &text)
 }
 
 std::optional<QString> QtPrompts::input(const QString &caption, const QString &label,
-                                        const QString &initial)
+                                        const QString &initial, int maxLength)
 {
     QInputDialog dialog;
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        SingleLineValidator::apply(*field, maxLength);
     dialog.setTextValue(initial);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -10,7 +10,7 @@ public:
     void error(const QString &text) override;
     bool confirm(const QString &caption, const QString &text) override;
     std::optional<QString> input(const QString &caption, const QString &label,
-                                 const QString &initial) override;
+                                 const QString &initial, int maxLength) override;
 };
 
 // Opens a file by name through the desktop, resolved against the current directory.

@@ -68,17 +68,24 @@ class RecordingPrompts final : public Prompts
 public:
     void message(const QString &text) override { messages.append(record(text)); }
     void error(const QString &text) override { errors.append(record(text)); }
-    bool confirm(const QString &, const QString &text) override
+    bool confirm(const QString &caption, const QString &text) override
     {
         confirms.append(record(text));
+        confirmCaptions.append(caption);
         return confirmAnswer;
     }
-    std::optional<QString> input(const QString &, const QString &label, const QString &) override
+    std::optional<QString> input(const QString &caption, const QString &label,
+                                 const QString &initial, int maxLength) override
     {
         inputs.append(record(label));
+        inputCaptions.append(caption);
+        inputInitials.append(initial);
+        inputMaxLengths.append(maxLength);
         return inputAnswer;
     }
     QStringList messages, errors, confirms, inputs;
+    QStringList confirmCaptions, inputCaptions, inputInitials;
+    QList<int> inputMaxLengths;
     QStringList shown; // every text of every kind, in order
     bool confirmAnswer = true;
     std::optional<QString> inputAnswer;

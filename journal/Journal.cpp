@@ -1,0 +1,197 @@
+#include "Journal.h"
+
+#include "SingleLine.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The busy cursor over a file operation; it is gone again before any message box shows.
+class BusyCursor
+{
+public:
+    explicit BusyCursor(JournalHost &host) : m_host(host) { m_host.setBusy(true); }
+    ~BusyCursor() { done(); }
+    void done()
+    {
+        if (m_busy)
+            m_host.setBusy(false);
+        m_busy = false;
+    }
+
+private:
+    JournalHost &m_host;
+    bool m_busy = true;
+};
+
+QString entries(int count)
+{
+    return count == 1 ? u"1 vraag"_s : u"%1 vragen"_s.arg(count);
+}
+
+QString noCastText(int n)
+{
+    return u"Vraag %1 van de geschiedenislijst bevat geen worp die te tonen is: de regel is te "
+           u"kort of eindigt niet op zes cijfers van 6 tot en met 9.\n\nHet scherm blijft zoals "
+           u"het was; het bestand is niet veranderd."_s.arg(n);
+}
+
+QString pastEndText(int n, int count)
+{
+    return u"Vraag %1 staat niet (meer) in de geschiedenislijst: QuivarLijst.txt telt %2.\n\n"
+           u"Het scherm blijft zoals het was."_s.arg(n).arg(entries(count));
+}
+
+} // namespace
+
+Journal::Saved Journal::appendToJournal()
+{
+    BusyCursor busy(m_host);
+    ConsultationState &s = m_consultation;
+    if (s.primaryNumber <= 0 || s.question.isEmpty() || s.storedInJournal || s.isFromJournal)
+        return Saved::NothingToSave;
+    JournalLines list;
+    FileProblem failed;
+    if (QFileInfo::exists(JournalFileName))
+        failed = loadJournalList(JournalFileName, list);
+    if (!failed) {
+        list.lines.append(makeJournalEntry(s.castDate, s.question, s.primaryNumber,
+                                           s.hasMovingLines ? s.changedNumber : 0, s.lineDigits));
+        failed = saveJournalList(JournalFileName, list);
+    }
+    busy.done();
+    if (failed) {
+        m_prompts.error(*failed);
+        return Saved::Failed;
+    }
+    m_prompts.message(JournalTexts::Added);
+    m_host.showQuestion(s.question);
+    s.storedInJournal = true;
+    ++m_state.journalPosition;
+    ++m_state.journalCount;
+    return Saved::Yes;
+}
+
+void Journal::askMissingQuestion()
+{
+    const auto answer = m_prompts.input(JournalTexts::MissingQuestionCaption,
+                                        JournalTexts::MissingQuestionPrompt, QString(), 255);
+    m_consultation.question = cutAtCharacter(singleLine(answer.value_or(QString())), 64);
+}
+
+void Journal::knpBewaarClick()
+{
+    if (m_consultation.storedInJournal) {
+        m_prompts.message(JournalTexts::AlreadyStored);
+        return;
+    }
+    if (m_consultation.question.isEmpty())
+        askMissingQuestion();
+    appendToJournal();
+}
+
+Journal::Read Journal::readJournalEntry(int n)
+{
+    if (!QFileInfo::exists(JournalFileName)) {
+        m_prompts.message(JournalTexts::NoFile);
+        return Read::NoFile;
+    }
+    JournalLineRead read;
+    if (const FileProblem failed = readJournalLine(JournalFileName, n, read)) {
+        m_prompts.error(*failed);
+        return Read::Failed;
+    }
+    m_state.journalCount = int(read.count);
+    if (read.line)
+        m_state.journalLine = *read.line;
+    return Read::Done;
+}
+
+Journal::Step Journal::loadAndReplay(int n)
+{
+    switch (readJournalEntry(n)) {
+    case Read::NoFile:
+        return Step::NoFile;
+    case Read::Failed:
+        return Step::NotShown;
+    case Read::Done:
+        break;
+    }
+    if (n > m_state.journalCount) {
+        m_prompts.error(pastEndText(n, m_state.journalCount));
+        return Step::NotShown;
+    }
+    return replayJournalEntry(m_state.journalLine, n) ? Step::Shown : Step::NotShown;
+}
+
+// A step that showed an entry, or found no file at all, leaves the normal view with the
+// consultation counted as stored; one that showed nothing leaves everything as it was.
+void Journal::endStep(Step step)
+{
+    if (step == Step::NotShown)
+        return;
+    m_consultation.secondaryViewActive = false;
+    m_host.resetViewButtons();
+    m_consultation.storedInJournal = true;
+}
+
+void Journal::BackHistoryClick()
+{
+    const ConsultationState &s = m_consultation;
+    if (m_host.listNumberCaption() == JournalTexts::New && !s.question.isEmpty()
+        && !s.storedInJournal && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst)) {
+        // A consultation the user wants kept stays on screen when it could not be saved.
+        if (appendToJournal() == Saved::Failed)
+            return;
+    }
+    if (!m_state.journalPositioned) {
+        if (QFileInfo::exists(JournalFileName)) {
+            JournalLines list;
+            if (const FileProblem failed = loadJournalList(JournalFileName, list)) {
+                m_prompts.error(*failed);
+                return;
+            }
+            m_host.replaceJournalWindowList(list);
+        }
+        m_state.journalPosition = int(m_host.journalWindowListSize()) + 1;
+        m_state.journalPositioned = true;
+    }
+    m_state.journalPosition = qMax(1, m_state.journalPosition - 1);
+    endStep(loadAndReplay(m_state.journalPosition));
+}
+
+void Journal::GoHistoryClick()
+{
+    if (m_state.journalPosition >= m_state.journalCount)
+        return;
+    ++m_state.journalPosition;
+    endStep(loadAndReplay(m_state.journalPosition));
+}
+
+bool Journal::replayJournalEntry(const QString &entry, int n)
+{
+    if (!holdsCast(entry)) {
+        m_prompts.error(noCastText(n));
+        return false;
+    }
+    ConsultationState &s = m_consultation;
+    s.isFromJournal = true;
+    s.isOwnThrow = false;
+    m_state.journalPosition = n;
+    m_state.journalPreselect = n - 1;
+    const JournalEntry fields = parseJournalEntry(entry);
+    s.question = fields.question;
+    s.lineDigits = fields.lineDigits;
+    if (!m_host.confirmQuestion(fields.question, fields.lineDigits, QString()))
+        return false;
+    m_host.showDateText(fields.dateText);
+    m_host.setListNumberCaption(listNumberText());
+    return true;
+}
+
+QString Journal::listNumberText() const
+{
+    return u"%1 v %2"_s.arg(m_state.journalPosition).arg(m_state.journalCount);
+}

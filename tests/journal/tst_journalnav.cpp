@@ -1,0 +1,342 @@
+// "Bewaar", "<<", ">>" and Page Up / Page Down through the real windows, on journal files in a
+// temporary directory.
+#include "AppSetup.h"
+#include "MainWindowRig.h"
+#include "Program.h"
+#include "QuietRaise.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Entry n of the journals written here: a question and a date of its own, hexagram 1 or 2.
+QString entry(int n)
+{
+    return u"01/01/25 10:%1:00,Vraag %1, of niet?,0%2,00,%3"_s.arg(n, 2, 10, QChar(u'0'))
+        .arg(n % 2 ? 1 : 2)
+        .arg(n % 2 ? u"777777"_s : u"888888"_s);
+}
+
+QByteArray journalOf(int count)
+{
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += entry(n).toLatin1() + "\r\n";
+    return bytes;
+}
+
+struct JournalRig : WindowServices
+{
+    QTemporaryDir dir;
+    const QString home = QDir::currentPath();
+    Program program{{&random, &clock, &prompts, &shell}};
+    TForm1 &form = program.mainWindow();
+    ConsultationState &state = program.state();
+    JournalState &journal = program.journalState();
+
+    JournalRig()
+    {
+        QDir::setCurrent(dir.path());
+        // The user leaves the question dialog; the main window is usable.
+        program.questionDialog().CancelBtnClick();
+    }
+    ~JournalRig() { QDir::setCurrent(home); }
+
+    // A new question, asked through the dialog with own digits.
+    void consult(const QString &question, const QString &digits = u"977777"_s)
+    {
+        QTest::mouseClick(form.knpVraag, Qt::LeftButton);
+        QVERIFY(program.questionDialog().isVisible());
+        QVERIFY(program.questionDialog().confirmQuestion(question, digits, QString()));
+    }
+    static void write(const QByteArray &bytes)
+    {
+        QFile file(JournalFileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray file()
+    {
+        QFile file(JournalFileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+    void back(int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(form.BackHistory, Qt::LeftButton);
+    }
+    void forward() { QTest::mouseClick(form.GoHistory, Qt::LeftButton); }
+    void save() { QTest::mouseClick(form.knpBewaar, Qt::LeftButton); }
+    QString shownQuestion() const { return form.lbl_Vraag->text(); }
+    QString listNumber() const { return form.lbRegelnr->text(); }
+};
+
+// Entry n is on screen as a consultation from the journal.
+#define QVERIFY_SHOWS(rig, n, of)                                                                  \
+    do {                                                                                           \
+        QCOMPARE((rig).listNumber(), u"%1 v %2"_s.arg(n).arg(of));                                \
+        QCOMPARE((rig).form.lbl_Datumx->text(), entry(n).left(17));                               \
+        QCOMPARE((rig).shownQuestion(), u"Vraag %1, of niet?"_s.arg(n, 2, 10, QChar(u'0')));      \
+        QCOMPARE((rig).form.lbl_Methode->text(), MethodCaptions::FromJournal);                    \
+    } while (false)
+
+} // namespace
+
+class TestJournalNav : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        quietenRaiseWarnings();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void bewaarAppendsOneLine_data()
+    {
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("no moving line: 05 and 00")
+            << u"777878"_s << QByteArray("07/03/25 09:05:07,Gaat \xE9\xE9n, of twee?,05,00,777878\r\n");
+        QTest::newRow("a moving line")
+            << u"977777"_s << QByteArray("07/03/25 09:05:07,Gaat \xE9\xE9n, of twee?,01,44,977777\r\n");
+    }
+
+    void bewaarAppendsOneLine()
+    {
+        QFETCH(QString, digits);
+        QFETCH(QByteArray, line);
+        JournalRig rig;
+        rig.consult(u"Gaat één, of twee?"_s, digits);
+        rig.save();
+        QCOMPARE(rig.file(), line);
+        QCOMPARE(rig.prompts.shown, QStringList{JournalTexts::Added});
+        QVERIFY(rig.state.storedInJournal);
+        QCOMPARE(rig.journal.journalCount, 1);
+        QCOMPARE(rig.journal.journalPosition, 1);
+        QCOMPARE(rig.listNumber(), JournalTexts::New);
+        rig.save();
+        QCOMPARE(rig.prompts.shown.last(), JournalTexts::AlreadyStored);
+        QCOMPARE(rig.file(), line);
+    }
+
+    void bewaarAsksForAMissingQuestion_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QByteArray>("file");
+        const QString emoji = u"\U0001F642"_s;
+        QTest::newRow("Cancel saves nothing") << std::optional<QString>() << QByteArray("<none>");
+        QTest::newRow("80 characters keep 64")
+            << std::optional(QString(80, u'v')) << "07/03/25 09:05:07," + QByteArray(64, 'v') + ",01,44,977777\r\n";
+        QTest::newRow("no half emoji") << std::optional(QString(63, u'v') + emoji)
+                                       << "07/03/25 09:05:07," + QByteArray(63, 'v') + ",01,44,977777\r\n";
+        QTest::newRow("an emoji makes the file UTF-8")
+            << std::optional(u"Wat nu "_s + emoji)
+            << "\xEF\xBB\xBF" + (u"07/03/25 09:05:07,Wat nu "_s + emoji + u",01,44,977777\r\n"_s).toUtf8();
+        QTest::newRow("a line break becomes a space")
+            << std::optional(u"twee\r\nregels"_s) << QByteArray("07/03/25 09:05:07,twee regels,01,44,977777\r\n");
+    }
+
+    void bewaarAsksForAMissingQuestion()
+    {
+        QFETCH(std::optional<QString>, answer);
+        JournalRig rig;
+        rig.consult(QString());
+        rig.prompts.inputAnswer = answer;
+        rig.save();
+        QCOMPARE(rig.prompts.inputCaptions, QStringList{JournalTexts::MissingQuestionCaption});
+        QCOMPARE(rig.prompts.inputs, QStringList{JournalTexts::MissingQuestionPrompt});
+        QCOMPARE(rig.prompts.inputMaxLengths, QList<int>{255});
+        QFETCH(QByteArray, file);
+        QCOMPARE(rig.file(), file);
+        QCOMPARE(rig.prompts.messages.size(), answer ? 1 : 0);
+    }
+
+    // A directory in the journal's place: reported, nothing counted or marked as stored.
+    void failedSaveIsReportedAndChangesNothing()
+    {
+        JournalRig rig;
+        QVERIFY(QDir().mkdir(JournalFileName));
+        rig.consult(u"Lukt het?"_s);
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            rig.save();
+            QCOMPARE(rig.prompts.errors.size(), attempt);
+            QVERIFY(rig.prompts.errors.last().contains(JournalFileName));
+            QVERIFY(rig.prompts.messages.isEmpty());
+            QVERIFY(!rig.state.storedInJournal);
+            QCOMPARE(rig.journal.journalCount, 0);
+        }
+        // "<<" keeps the consultation the user wanted saved on screen.
+        rig.back();
+        QCOMPARE(rig.prompts.errors.size(), 3);
+        QCOMPARE(rig.listNumber(), JournalTexts::New);
+    }
+
+    void firstBackShowsTheNewestEntry()
+    {
+        JournalRig rig;
+        rig.write(journalOf(11));
+        rig.consult(u"Vraag 12, of niet?"_s, u"777777"_s);
+        rig.clock.moment = QDateTime(QDate(2025, 1, 1), QTime(10, 12));
+        rig.state.castDate = u"01/01/25 10:12:00"_s;
+        rig.save();
+        rig.back();
+        QVERIFY(rig.prompts.confirms.isEmpty());
+        QVERIFY_SHOWS(rig, 12, 12);
+        rig.save();
+        QCOMPARE(rig.prompts.shown.last(), JournalTexts::AlreadyStored);
+    }
+
+    void backOffersToSaveANewConsultation_data()
+    {
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("OK saves it") << u"Nog één?"_s << true << true << 13;
+        QTest::newRow("Cancel does not") << u"Nog één?"_s << false << true << 12;
+        QTest::newRow("no question, nothing asked") << QString() << true << false << 12;
+    }
+
+    void backOffersToSaveANewConsultation()
+    {
+        QFETCH(QString, question);
+        QFETCH(int, entries);
+        JournalRig rig;
+        rig.write(journalOf(12));
+        rig.consult(question);
+        QFETCH(bool, ok);
+        QFETCH(bool, asked);
+        rig.prompts.confirmAnswer = ok;
+        rig.back();
+        QCOMPARE(rig.prompts.confirms,
+                 asked ? QStringList{JournalTexts::SaveFirst} : QStringList());
+        QCOMPARE(rig.prompts.confirmCaptions.size(), rig.prompts.confirms.size());
+        QCOMPARE(rig.file().count('\n'), entries);
+        QCOMPARE(rig.listNumber(), u"%1 v %1"_s.arg(entries));
+        QVERIFY(rig.state.storedInJournal && rig.state.isFromJournal);
+    }
+
+    void savedFromTheMiddleOfTheJournal()
+    {
+        JournalRig rig;
+        rig.write(journalOf(12));
+        rig.back(8);
+        QVERIFY_SHOWS(rig, 5, 12);
+        rig.consult(u"Een nieuwe vraag"_s);
+        rig.back();
+        QCOMPARE(rig.file().count('\n'), 13);
+        QVERIFY(rig.file().endsWith(",Een nieuwe vraag,01,44,977777\r\n"));
+        QVERIFY_SHOWS(rig, 5, 13);
+    }
+
+    void steppingStopsAtBothEnds()
+    {
+        JournalRig rig;
+        rig.write(journalOf(3));
+        rig.forward(); // right after start: nothing
+        QCOMPARE(rig.listNumber(), u"Lijstnummer"_s);
+        QTest::keyClick(&rig.form, Qt::Key_PageUp);
+        QVERIFY_SHOWS(rig, 3, 3);
+        rig.forward(); // at the newest: nothing
+        QVERIFY_SHOWS(rig, 3, 3);
+        rig.back(3);
+        QVERIFY_SHOWS(rig, 1, 3);
+        QTest::keyClick(&rig.form, Qt::Key_PageDown);
+        QVERIFY_SHOWS(rig, 2, 3);
+        QVERIFY(rig.prompts.shown.isEmpty());
+        // Entry 7 of 3 leaves the line last read and counts the file.
+        QCOMPARE(rig.program.journal().readJournalEntry(7), Journal::Read::Done);
+        QCOMPARE(rig.journal.journalLine, entry(2));
+        QCOMPARE(rig.journal.journalCount, 3);
+    }
+
+    void markedJournalsAreSteppedThrough_data()
+    {
+        QTest::addColumn<QByteArray>("mark");
+        QTest::addColumn<QString>("codec");
+        QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF") << u"UTF-8"_s;
+        QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") << u"UTF-16LE"_s;
+        QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF") << u"UTF-16BE"_s;
+    }
+
+    void markedJournalsAreSteppedThrough()
+    {
+        QFETCH(QString, codec);
+        JournalRig rig;
+        QStringEncoder encoder(codec.toLatin1().constData());
+        const QString text = entry(1) + u"\r\n01/02/25 11:00:00,Wat zegt 易經 🙂?,01,00,777777\r\n"_s;
+        QFETCH(QByteArray, mark);
+        rig.write(mark + QByteArray(encoder(text)));
+        rig.back();
+        QCOMPARE(rig.shownQuestion(), u"Wat zegt 易經 🙂?"_s);
+        QCOMPARE(rig.listNumber(), u"2 v 2"_s);
+        rig.back();
+        QVERIFY_SHOWS(rig, 1, 2);
+    }
+
+    // Entries without a cast are passed over with a message, and so is a number the file no
+    // longer has; the screen keeps what it showed.
+    void entriesWithoutACastAreRefused()
+    {
+        JournalRig rig;
+        rig.write(entry(1).toLatin1() + "\r\nkort\r\n01/01/25 10:03:00,Drie,01,00,777a77\r\n"
+                  + entry(4).toLatin1() + "\r\n");
+        rig.back();
+        QVERIFY_SHOWS(rig, 4, 4);
+        for (int refused = 1; refused <= 2; ++refused) {
+            rig.back();
+            QCOMPARE(rig.prompts.errors.size(), refused);
+            QVERIFY(rig.prompts.errors.last().startsWith(u"Vraag %1 van de geschiedenislijst"_s.arg(4 - refused)));
+            QVERIFY_SHOWS(rig, 4, 4);
+        }
+        rig.back();
+        QVERIFY_SHOWS(rig, 1, 4);
+        rig.write(QByteArray());
+        rig.forward();
+        QCOMPARE(rig.prompts.errors.size(), 3);
+        QVERIFY(rig.prompts.errors.last().contains(u"telt 0 vragen"_s));
+        QCOMPARE(rig.journal.journalCount, 0);
+        QCOMPARE(rig.shownQuestion(), u"Vraag 01, of niet?"_s);
+    }
+
+    // The real prompt of "Bewaar" keeps a pasted text to one line of at most 255 units.
+    void promptKeepsOneLine()
+    {
+        QTimer::singleShot(0, qApp, [] {
+            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit *>()->insert(u"een\ntwee"_s + QString(300, u'x'));
+            dialog->accept();
+        });
+        QtPrompts prompts;
+        const auto answer = prompts.input(u"Bewaar vraag?"_s, u"Vraag"_s, QString(), 255);
+        QCOMPARE(answer, std::optional(u"een twee"_s + QString(247, u'x')));
+    }
+
+    void missingFileEndsTheStep()
+    {
+        JournalRig rig;
+        rig.consult(u"Zonder lijst"_s);
+        rig.prompts.confirmAnswer = false;
+        rig.back();
+        QCOMPARE(rig.prompts.messages, QStringList{JournalTexts::NoFile});
+        QCOMPARE(rig.listNumber(), JournalTexts::New);
+        QCOMPARE(rig.shownQuestion(), u"Zonder lijst"_s);
+        QVERIFY(rig.state.storedInJournal);
+    }
+};
+
+QTEST_MAIN(TestJournalNav)
+#include "tst_journalnav.moc"
