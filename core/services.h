@@ -36,8 +36,10 @@ public:
     virtual void message(const QString &text) = 0;
     // An error message (warning icon) with an OK button.
     virtual void error(const QString &text) = 0;
-    // A question with OK and Cancel; true for OK.
-    virtual bool confirm(const QString &caption, const QString &text) = 0;
+    // A question with OK and Cancel, under a question mark or, before a deletion, a warning
+    // sign; true for OK.
+    enum class Icon { Question, Warning };
+    virtual bool confirm(const QString &caption, const QString &text, Icon icon) = 0;
     // A one-line input of at most maxLength units, kept to one line; no value when the user
     // cancels.
     virtual std::optional<QString> input(const QString &caption, const QString &label,

@@ -141,7 +141,8 @@ void Journal::BackHistoryClick()
 {
     const ConsultationState &s = m_consultation;
     if (m_host.listNumberCaption() == JournalTexts::New && !s.question.isEmpty()
-        && !s.storedInJournal && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst)) {
+        && !s.storedInJournal && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst,
+                                              Prompts::Icon::Question)) {
         // A consultation the user wants kept stays on screen when it could not be saved.
         if (appendToJournal() == Saved::Failed)
             return;

@@ -32,6 +32,8 @@ public:
     virtual void showQuestion(const QString &question) = 0; // lbl_Vraag
     // The normal view's captions again ("R", "S") with no derived view active.
     virtual void resetViewButtons() = 0;
+    virtual void setMainWindowEnabled(bool enabled) = 0;
+    virtual void focusMainWindow() = 0;
     virtual void setBusy(bool busy) = 0;
     // The journal window's list, which the first "<<" of a run fills from the file.
     virtual void replaceJournalWindowList(const JournalLines &list) = 0;

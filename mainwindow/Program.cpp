@@ -12,8 +12,10 @@ Program::Program(ProgramServices services)
     , m_form(m_state, m_shell)
     , m_consultation(m_state, m_random, m_clock, m_prompts, m_form)
     , m_journalOps(m_state, m_journalState, m_prompts, *this)
+    , m_journal(m_state, m_journalOps, m_prompts, *this)
 {
     m_form.setConsultation(&m_consultation);
+    m_form.FormCreate(m_journalState);
     // The question dialog may still be on screen; the program ends with the main window anyway.
     QObject::connect(&m_form, &TForm1::closed, &m_form, [] { QCoreApplication::quit(); });
     m_form.move(592, 208);
@@ -29,7 +31,7 @@ Program::Program(ProgramServices services)
     m_form.onSave = [this] { m_journalOps.knpBewaarClick(); };
     m_form.onHistoryBack = [this] { m_journalOps.BackHistoryClick(); };
     m_form.onHistoryForward = [this] { m_journalOps.GoHistoryClick(); };
-    // "Open" is wired with the journal window.
+    m_form.onOpenJournal = [this] { m_journal.showJournalWindow(); };
 }
 
 Program::~Program() = default;

@@ -70,8 +70,8 @@ private:
     // The windows, in the order they are made.
     TForm1 m_form;
     Consultation m_consultation;
-    TVerleden m_journal;
     Journal m_journalOps;
+    TVerleden m_journal;
     // Made after the main window is on screen: it shows itself over it as it is made.
     std::unique_ptr<TOKBottomDlg> m_dialog;
     std::unique_ptr<TAboutBox> m_about;

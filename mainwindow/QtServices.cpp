@@ -37,9 +37,10 @@ void QtPrompts::error(const QString &text)
     showBox(QMessageBox::Warning, Caption, text, QMessageBox::Ok);
 }
 
-bool QtPrompts::confirm(const QString &caption, const QString &text)
+bool QtPrompts::confirm(const QString &caption, const QString &text, Icon icon)
 {
-    return showBox(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel)
+    return showBox(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Question, caption,
+                   text, QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 

@@ -8,7 +8,7 @@ class QtPrompts final : public Prompts
 public:
     void message(const QString &text) override;
     void error(const QString &text) override;
-    bool confirm(const QString &caption, const QString &text) override;
+    bool confirm(const QString &caption, const QString &text, Icon icon) override;
     std::optional<QString> input(const QString &caption, const QString &label,
                                  const QString &initial, int maxLength) override;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Journal.h"
 #include "consultation.h"
 
 #include <QColor>
@@ -55,6 +56,8 @@ public:
     void resetViewButtons();
 
     // Commands.
+    // The window is made: the journal starts from its first entry's place, nothing counted.
+    void FormCreate(JournalState &journal);
     void FormKeyDown(int key);
     void knpVraagClick();
     void knpHelpClick();

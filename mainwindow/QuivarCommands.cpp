@@ -25,6 +25,8 @@ void TForm1::keyPressEvent(QKeyEvent *event)
         knpVraag->click();
 }
 
+void TForm1::FormCreate(JournalState &journal) { journal = JournalState(); }
+
 void TForm1::FormKeyDown(int key)
 {
     // Shift, Ctrl and Alt are not looked at: any H recasts.

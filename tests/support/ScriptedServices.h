@@ -68,10 +68,11 @@ class RecordingPrompts final : public Prompts
 public:
     void message(const QString &text) override { messages.append(record(text)); }
     void error(const QString &text) override { errors.append(record(text)); }
-    bool confirm(const QString &caption, const QString &text) override
+    bool confirm(const QString &caption, const QString &text, Icon icon) override
     {
         confirms.append(record(text));
         confirmCaptions.append(caption);
+        confirmIcons.append(icon);
         return confirmAnswer;
     }
     std::optional<QString> input(const QString &caption, const QString &label,
@@ -86,6 +87,7 @@ public:
     QStringList messages, errors, confirms, inputs;
     QStringList confirmCaptions, inputCaptions, inputInitials;
     QList<int> inputMaxLengths;
+    QList<Icon> confirmIcons;
     QStringList shown; // every text of every kind, in order
     bool confirmAnswer = true;
     std::optional<QString> inputAnswer;

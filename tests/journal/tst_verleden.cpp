@@ -1,0 +1,316 @@
+// The journal window "Verleden" on journal files in a temporary directory: its layout, the
+// replays from the list, deleting, clearing, restoring, editing and copying, and a list that
+// follows the file.
+#include "History.h"
+#include "JournalRig.h"
+#include "QuietRaise.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct WindowRig : JournalRig
+{
+    TVerleden &window = program.journalWindow();
+
+    explicit WindowRig(int entries = 5)
+    {
+        write(journalOf(entries));
+        open();
+    }
+    void open() { QTest::mouseClick(form.knpOpen, Qt::LeftButton); }
+    void press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // A click on entry n (1-based) of the list.
+    void clickEntry(int n, Qt::KeyboardModifiers modifiers = {})
+    {
+        const QModelIndex index = window.lbxLijst->model()->index(n - 1, 0);
+        window.lbxLijst->scrollTo(index);
+        QTest::mouseClick(window.lbxLijst->viewport(), Qt::LeftButton, modifiers,
+                          window.lbxLijst->visualRect(index).center());
+    }
+    QList<int> selected() const
+    {
+        QList<int> rows;
+        for (const QModelIndex &index : window.lbxLijst->selectionModel()->selectedRows())
+            rows.append(index.row() + 1);
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+    int focused() const { return window.lbxLijst->currentIndex().row() + 1; }
+    int rows() const { return window.lbxLijst->model()->rowCount(); }
+    static QByteArray backup()
+    {
+        QFile file(JournalBackupName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+};
+
+QByteArray entries(std::initializer_list<int> numbers)
+{
+    QByteArray bytes;
+    for (int n : numbers)
+        bytes += entry(n).toLatin1() + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestVerleden : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        quietenRaiseWarnings();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("tabStop");
+        QTest::newRow("lbxLijst") << u"lbxLijst"_s << QRect(9, 9, 544, 326) << QString()
+                                  << u"Kopieer de tekst naar klembord"_s << false;
+        QTest::newRow("btWisLst") << u"btWisLst"_s << QRect(9, 343, 65, 22) << u"Wis Lijst"_s << QString() << false;
+        QTest::newRow("btWisSel") << u"btWisSel"_s << QRect(76, 343, 93, 22) << u"Wis Selectie"_s
+                                  << u"Selectie = Klik (+ Ctrl / Shift)"_s << false;
+        QTest::newRow("btKlip") << u"btKlip"_s << QRect(206, 343, 88, 22) << u"Kopieer Lijst"_s << QString() << true;
+        QTest::newRow("btBewerk") << u"btBewerk"_s << QRect(322, 342, 99, 22) << u"Bewerk vraag"_s
+                                  << u"Bewerk de Vraag"_s << true;
+        QTest::newRow("btKeuze") << u"btKeuze"_s << QRect(446, 342, 109, 22) << u"Kies een vraag"_s
+                                 << u"Dubbelklik op een vraag om te openen."_s << true;
+        QTest::newRow("btHerstel") << u"btHerstel"_s << QRect(42, 371, 66, 22) << u"Herstel"_s << QString() << true;
+        QTest::newRow("Label1") << u"Label1"_s << QRect(214, 374, 147, 13) << u"Is de Vraag al Bewaard??"_s
+                                << QString() << false;
+        QTest::newRow("btGoBew") << u"btGoBew"_s << QRect(398, 370, 64, 22) << u"Doe Nu"_s << QString() << true;
+        QTest::newRow("btTerug") << u"btTerug"_s << QRect(495, 370, 60, 22) << u"&Sluiten"_s << QString() << true;
+    }
+
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
+        WindowRig rig;
+        QCOMPARE(rig.window.windowTitle(), u"Verleden"_s);
+        QCOMPARE(rig.window.size(), QSize(563, 400));
+        QCOMPARE(rig.window.pos(), QPoint(25, 230));
+        QVERIFY(!rig.window.parentWidget());
+        QWidget *control = rig.window.findChild<QWidget *>(name);
+        QVERIFY(control);
+        QFETCH(QRect, place);
+        QCOMPARE(control->geometry(), place);
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QCOMPARE(button->text(), caption);
+        if (auto *label = qobject_cast<QLabel *>(control))
+            QCOMPARE(label->text(), caption);
+        QCOMPARE(control->toolTip(), hint);
+        QFETCH(bool, tabStop);
+        QCOMPARE(bool(control->focusPolicy() & Qt::TabFocus), tabStop);
+        QVERIFY(!control->accessibleName().isEmpty() || !caption.isEmpty());
+    }
+
+    void tabOrderAndEsc()
+    {
+        WindowRig rig;
+        TVerleden &w = rig.window;
+        QList<QWidget *> order{w.btKeuze};
+        for (QWidget *next = w.btKeuze->nextInFocusChain(); next != w.btKeuze; next = next->nextInFocusChain()) {
+            if (next->focusPolicy() & Qt::TabFocus)
+                order.append(next);
+        }
+        QCOMPARE(order, (QList<QWidget *>{w.btKeuze, w.btTerug, w.btKlip, w.btGoBew, w.btBewerk, w.btHerstel}));
+        QCOMPARE(w.btHerstel->cursor().shape(), Qt::PointingHandCursor);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QVERIFY(rig.form.isEnabled());
+    }
+
+    // A plain click replays at once, and so does a Ctrl+click that adds to the selection; an
+    // arrow key replays the entry it moves to.
+    void clicksAndKeysReplay()
+    {
+        WindowRig rig;
+        rig.clickEntry(2);
+        QVERIFY_SHOWS(rig, 2, 5);
+        rig.clickEntry(4, Qt::ControlModifier);
+        QVERIFY_SHOWS(rig, 4, 5);
+        QCOMPARE(rig.selected(), (QList<int>{2, 4}));
+        QVERIFY(rig.state.storedInJournal);
+        QTest::keyClick(rig.window.lbxLijst, Qt::Key_Up);
+        QVERIFY_SHOWS(rig, 3, 5);
+        rig.press(rig.window.btKeuze);
+        QVERIFY_SHOWS(rig, 3, 5);
+    }
+
+    void reopeningSelectsTheEntryLastReplayed_data()
+    {
+        QTest::addColumn<int>("replayed");
+        QTest::addColumn<QList<int>>("selection");
+        QTest::newRow("entry 5") << 5 << QList<int>{5};
+        QTest::newRow("entry 1: nothing") << 1 << QList<int>();
+    }
+
+    void reopeningSelectsTheEntryLastReplayed()
+    {
+        QFETCH(int, replayed);
+        WindowRig rig(6);
+        rig.clickEntry(replayed);
+        rig.press(rig.window.btTerug);
+        rig.open();
+        QFETCH(QList<int>, selection);
+        QCOMPARE(rig.selected(), selection);
+        QCOMPARE(rig.focused(), 6);
+    }
+
+    void deletingTheSelection()
+    {
+        WindowRig rig;
+        rig.clickEntry(2);
+        rig.clickEntry(4, Qt::ControlModifier);
+        rig.press(rig.window.btWisSel);
+        QCOMPARE(rig.prompts.confirms, QStringList{u"Selectie wordt verwijderd!"_s});
+        QCOMPARE(rig.prompts.confirmIcons, QList<Prompts::Icon>{Prompts::Icon::Warning});
+        QCOMPARE(rig.file(), entries({1, 3, 5}));
+        QCOMPARE(rig.backup(), journalOf(5));
+        QCOMPARE(rig.listNumber(), u"3 v 3"_s);
+        QVERIFY(!rig.state.storedInJournal);
+        QVERIFY(rig.window.isEnabled());
+        rig.press(rig.window.btTerug);
+        rig.open();
+        QCOMPARE(rig.selected(), QList<int>());
+    }
+
+    void deletingNothingAsksNothing()
+    {
+        WindowRig rig;
+        rig.state.storedInJournal = true;
+        rig.press(rig.window.btWisSel);
+        QVERIFY(rig.prompts.confirms.isEmpty());
+        QCOMPARE(rig.file(), journalOf(5));
+        QCOMPARE(rig.backup(), QByteArray("<none>"));
+        QVERIFY(!rig.state.storedInJournal);
+        QCOMPARE(rig.listNumber(), u"0 v 5"_s);
+    }
+
+    void clearingAndRestoring()
+    {
+        WindowRig rig;
+        rig.prompts.confirmAnswer = false;
+        rig.press(rig.window.btWisLst);
+        QCOMPARE(rig.prompts.confirms, QStringList{u"Hele Lijst Wissen?!"_s});
+        QCOMPARE(rig.file(), journalOf(5));
+        QVERIFY(rig.window.isEnabled());
+        rig.prompts.confirmAnswer = true;
+        rig.press(rig.window.btWisLst);
+        QCOMPARE(rig.file(), QByteArray());
+        QCOMPARE(rig.backup(), journalOf(5));
+        QCOMPARE(rig.rows(), 0);
+        QCOMPARE(rig.listNumber(), u"0 v 0"_s);
+        rig.press(rig.window.btHerstel);
+        QCOMPARE(rig.file(), journalOf(5));
+        QCOMPARE(rig.rows(), 5);
+        QCOMPARE(rig.listNumber(), u"5 v 5"_s);
+        QCOMPARE(rig.prompts.messages, QStringList{u"Lijst is hersteld naar laatst bewerkte versie."_s});
+    }
+
+    void editingAQuestion_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QByteArray>("second");
+        const QByteArray head = entry(2).left(18).toLatin1(), tail = entry(2).right(13).toLatin1();
+        QTest::newRow("emptied: three dots") << std::optional(QString()) << head + "..." + tail;
+        QTest::newRow("Cancel") << std::optional<QString>() << entry(2).toLatin1();
+        QTest::newRow("a line break becomes a space")
+            << std::optional(u"Nieuw,\r\nnu"_s) << head + "Nieuw, nu" + tail;
+    }
+
+    void editingAQuestion()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QByteArray, second);
+        WindowRig rig(3);
+        rig.clickEntry(2);
+        rig.prompts.inputAnswer = answer;
+        rig.press(rig.window.btBewerk);
+        QCOMPARE(rig.prompts.inputCaptions, QStringList{u"Bewerk Selectie:"_s});
+        QCOMPARE(rig.prompts.inputInitials, QStringList{u"Vraag 02, of niet?"_s});
+        QCOMPARE(rig.prompts.inputMaxLengths, QList<int>{255});
+        QCOMPARE(rig.backup(), journalOf(3));
+        QCOMPARE(rig.file(), entries({1}) + second + "\r\n" + entries({3}));
+        QCOMPARE(rig.selected(), QList<int>{2});
+    }
+
+    void copyingTheList_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("three") << 3;
+        QTest::newRow("empty") << 0;
+    }
+
+    void copyingTheList()
+    {
+        QFETCH(int, count);
+        WindowRig rig(count);
+        QGuiApplication::clipboard()->setText(u"iets anders"_s);
+        rig.press(rig.window.btKlip);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(journalOf(count)));
+    }
+
+    void saveNowOnAStoredConsultation()
+    {
+        WindowRig rig(2);
+        rig.clickEntry(1);
+        rig.write(journalOf(3));
+        rig.press(rig.window.btGoBew);
+        QVERIFY(rig.prompts.shown.isEmpty());
+        QCOMPARE(rig.rows(), 3);
+        QVERIFY(rig.window.isVisible());
+    }
+
+    // A consultation saved in the main window while the list is open joins the list, keeps the
+    // selection where it was, and survives deleting here; "Herstel" keeps what was saved after
+    // the backup too.
+    void theListFollowsTheFile()
+    {
+        WindowRig rig(3);
+        rig.clickEntry(2);
+        rig.consult(u"Eerst bewaard"_s);
+        rig.save();
+        QTRY_COMPARE(rig.rows(), 4);
+        QCOMPARE(rig.selected(), QList<int>{2});
+        rig.press(rig.window.btWisSel);
+        const QByteArray first = rig.file().mid(entries({1, 3}).size());
+        QVERIFY(first.contains(",Eerst bewaard,01,44,977777"));
+        QCOMPARE(rig.backup(), journalOf(3) + first);
+        rig.consult(u"Daarna bewaard"_s);
+        rig.save();
+        const QByteArray second = rig.file().mid(entries({1, 3}).size() + first.size());
+        QVERIFY(second.contains(",Daarna bewaard,"));
+        rig.press(rig.window.btHerstel);
+        QCOMPARE(rig.file(), journalOf(3) + first + second);
+        QCOMPARE(rig.listNumber(), u"5 v 5"_s);
+    }
+
+    void aFailedBackupLeavesTheJournal()
+    {
+        WindowRig rig;
+        QVERIFY(QDir().mkdir(JournalBackupName));
+        rig.press(rig.window.btWisLst);
+        QCOMPARE(rig.prompts.errors.size(), 1);
+        QVERIFY(rig.prompts.errors.first().contains(JournalBackupName));
+        QCOMPARE(rig.file(), journalOf(5));
+        QCOMPARE(rig.rows(), 5);
+    }
+};
+
+QTEST_MAIN(TestVerleden)
+#include "tst_verleden.moc"
