@@ -5,6 +5,7 @@
 #include "AppSetup.h"
 #include "MainWindowRig.h"
 #include "Program.h"
+#include "QuietRaise.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,13 @@ struct JournalRig : WindowServices
     TForm1 &form = program.mainWindow();
     ConsultationState &state = program.state();
     JournalState &journal = program.journalState();
+
+    static void setUpApplication()
+    {
+        ::setUpApplication(*qApp);
+        quietenRaiseWarnings();
+        QLocale::setDefault(QLocale::c());
+    }
 
     JournalRig()
     {

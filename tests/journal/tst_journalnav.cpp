@@ -1,7 +1,6 @@
 // "Bewaar", "<<", ">>" and Page Up / Page Down through the real windows, on journal files in a
 // temporary directory.
 #include "JournalRig.h"
-#include "QuietRaise.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,17 +14,11 @@
 
 using namespace Qt::StringLiterals;
 
-
 class TestJournalNav : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        setUpApplication(*qApp);
-        quietenRaiseWarnings();
-        QLocale::setDefault(QLocale::c());
-    }
+    void initTestCase() { JournalRig::setUpApplication(); }
 
     void bewaarAppendsOneLine_data()
     {

@@ -3,7 +3,6 @@
 // follows the file.
 #include "History.h"
 #include "JournalRig.h"
-#include "QuietRaise.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -63,12 +62,7 @@ class TestVerleden : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        setUpApplication(*qApp);
-        quietenRaiseWarnings();
-        QLocale::setDefault(QLocale::c());
-    }
+    void initTestCase() { JournalRig::setUpApplication(); }
 
     void layout_data()
     {
