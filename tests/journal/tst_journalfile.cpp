@@ -75,30 +75,6 @@ private Q_SLOTS:
         QCOMPARE(fields.lineDigits, digits);
     }
 
-    void holdsCastOnlyWithSixLineValues_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("holds");
-        QTest::newRow("whole entry") << u"24-12-25 09:05:07,Vraag,43,44,977777"_s << true;
-        QTest::newRow("31 characters") << u"24-12-25 09:05:07,,01,00,678966"_s << true;
-        QTest::newRow("30 characters") << u"24-12-25 09:05:07,01,00,678966"_s << false;
-        QTest::newRow("a 5 among the digits") << u"24-12-25 09:05:07,Vraag,43,44,977577"_s << false;
-        QTest::newRow("blank") << QString() << false;
-    }
-
-    void holdsCastOnlyWithSixLineValues()
-    {
-        QFETCH(QString, entry);
-        QFETCH(bool, holds);
-        QCOMPARE(holdsCast(entry), holds);
-    }
-
-    void newEntryIsOneLine()
-    {
-        QCOMPARE(makeJournalEntry(u"24-12-25 09:05:07"_s, u"twee\r\nregels\n"_s, 5, 0, u"777878"_s),
-                 u"24-12-25 09:05:07,twee  regels ,05,00,777878"_s);
-    }
-
     // Each file is loaded, checked, saved elsewhere and compared with what was read.
     void writtenBackByteForByte_data()
     {
