@@ -70,38 +70,38 @@ const std::array<QStringView, 576> OracleTexts = {
     u"VOOR DE VOLEINDING", // 64
 
     // Process texts
-    u"Zuivere scheppingskracht beweegt zonder rust; wie haar in zich herkent, zet iets nieuws in gang.", // 1
-    u"De aarde draagt alles zonder te kiezen; door te ontvangen komt wat gezaaid is tot groei.", // 2
-    u"Uit chaos breekt nieuw leven moeizaam door; het begin is warrig, maar vol kiemkracht.", // 3
-    u"Een jonge bron zoekt haar weg langs de berg; onwetendheid wijkt voor wie ontvankelijk leert.", // 4
-    u"Wolken pakken zich samen, maar de regen valt nog niet; vertrouwen maakt het wachten vruchtbaar.", // 5
-    u"De hemel trekt omhoog, het water stroomt omlaag; waar wegen zo uiteengaan, ontstaat twist.", // 6
-    u"In de aarde ligt water verborgen; zo bundelt discipline losse krachten tot één geheel.", // 7
-    u"Water op de aarde zoekt het laagste punt en stroomt samen; zo vinden mensen elkaar rond een sterk midden.", // 8
-    u"Wind drijft wolken langs de hemel zonder regen; iets zachts houdt het sterke even in.", // 9
-    u"Wie behoedzaam in de buurt van een sterkere beweegt, blijft door goede manieren ongedeerd.", // 10
-    u"Hemel en aarde ontmoeten elkaar; alles bloeit wanneer boven en onder zich verbinden.", // 11
-    u"Hemel en aarde wijken uiteen en niets stroomt meer; het goede trekt zich terug.", // 12
-    u"Vuur reikt naar de hemel; mensen vinden elkaar in een doel dat groter is dan ieder apart.", // 13
-    u"De zon staat hoog en verlicht alles; veel bezit vraagt om een helder en ruim hart.", // 14
-    u"De berg houdt zich onder de aarde verborgen; wie zich niet verheft, brengt evenwicht.", // 15
-    u"Donder rolt over de aarde en wekt het leven; echte geestdrift neemt anderen vanzelf mee.", // 16
-    u"Donder rust diep in het meer; wie wil dat anderen volgen, leert eerst zelf te volgen.", // 17
-    u"Wat stilstond, is gaan bederven; door zorgvuldig te herstellen krijgt het nieuw leven.", // 18
-    u"Het licht groeit en komt dichterbij; een goede tijd breekt aan, al duurt ook die niet eeuwig.", // 19
-    u"Wind waait over de aarde en raakt alles aan; wie stil beschouwt, ziet en wordt gezien.", // 20
-    u"Een harde brok zit tussen de kaken; wie vastberaden doorbijt, maakt de weg weer vrij.", // 21
-    u"Vuur verlicht de voet van de berg; schoonheid geeft glans, maar is niet de kern van de zaak.", // 22
-    u"De berg rust op de aarde, maar brokkelt langzaam af; wat geen fundament heeft, valt uiteen.", // 23
-    u"Diep in de aarde roert de donder zich weer; na het donkerste punt keert het licht terug.", // 24
-    u"Onder de hemel rolt de donder; wie onbevangen handelt, beweegt mee met de natuur.", // 25
-    u"De hemel rust binnen in de berg; grote kracht wordt bewaard en gericht in plaats van verspild.", // 26
-    u"Tussen berg en donder opent zich een mond; let op wat je eet en waarmee je anderen voedt.", // 27
-    u"Het meer stijgt tot boven de bomen; de last is te zwaar en vraagt om een buitengewone aanpak.", // 28
-    u"Water stroomt door kloof na kloof zonder zijn aard te verliezen; zo blijf je trouw, ook in gevaar.", // 29
-    u"Vuur brandt alleen zolang het zich ergens aan hecht; zo ontstaat helderheid uit verbondenheid.", // 30
-    u"Het meer ligt hoog op de berg; wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
-    u"Donder en wind bewegen steeds samen; wat blijft, is niet star maar vernieuwt zich trouw.", // 32
+    u"De hemel draait onvermoeibaar door, dag na dag, en wie die stuwing voelt, kan iets beginnen.", // 1
+    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, laat het zaad rijpen.", // 2
+    u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
+    u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
+    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel.", // 5
+    u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
+    u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
+    u"Water op de aarde vloeit naar de laagste plek en vormt daar een plas, rond een vast midden.", // 8
+    u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
+    u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
+    u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
+    u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
+    u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
+    u"De zon staat in het zenit. Wie zoveel bezit, heeft een helder hoofd en een ruime hand nodig.", // 14
+    u"Een berg onder de aarde verheft zich niet, en zo brengt ze hoogten en laagten in evenwicht.", // 15
+    u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
+    u"De donder trekt zich 's avonds terug in het meer. Wie gevolgd wil worden, leert eerst zelf te volgen.", // 17
+    u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
+    u"De oever buigt naar het water en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
+    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, ziet veel en wordt zelf ook gezien.", // 20
+    u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
+    u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
+    u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
+    u"Diep in de aarde roert de donder zich weer. Na de langste nacht keert het licht terug, eerst nog zwak.", // 24
+    u"Onder de hemel rolt de donder, en alles beweegt zonder plan of list. Wat uit zichzelf handelt, klopt.", // 25
+    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaard vermogen vraagt om tucht.", // 26
+    u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
+    u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
+    u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
+    u"Vuur brandt alleen zolang het hout heeft. Wie zich aan het juiste hecht, verspreidt licht.", // 30
+    u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
+    u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
     u"Het onedele wint terrein en je ruimte krimpt; door tijdig afstand te nemen bewaar je je kracht.", // 33
     u"Er stroomt veel kracht door je heen, als donder aan de hemel; richt haar op wat juist is.", // 34
     u"Zoals de zon boven de aarde opkomt, groeit je invloed als je helder blijft en ruimte geeft.", // 35
@@ -136,38 +136,38 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het doel is in zicht maar nog niet bereikt; met zorg breng je de overgang tot een goed einde.", // 64
 
     // Advice
-    u"Handel krachtig en houd vol.", // 1
-    u"Volg en draag, leid nu niet.", // 2
-    u"Vraag hulp, ga stap voor stap.", // 3
-    u"Stel je vraag en luister echt.", // 4
-    u"Wacht vol vertrouwen af.", // 5
-    u"Zoek overleg, niet je gelijk.", // 6
-    u"Zorg voor orde en een doel.", // 7
-    u"Kies waar je bij wilt horen.", // 8
-    u"Oefen geduld in het kleine.", // 9
-    u"Stap voorzichtig en beleefd.", // 10
-    u"Gebruik de goede tijd wijs.", // 11
-    u"Blijf trouw, ook in stilte.", // 12
-    u"Bouw op een gedeeld doel.", // 13
+    u"Zet vandaag de eerste spade.", // 1
+    u"Maak af wat een ander begon.", // 2
+    u"Vraag hulp aan één vakkundig mens.", // 3
+    u"Stel je vraag maar één keer.", // 4
+    u"Eet, slaap en werk zoals altijd.", // 5
+    u"Kap de ruzie halverwege af.", // 6
+    u"Leg vast wie er beslist.", // 7
+    u"Zeg ja voordat de kring sluit.", // 8
+    u"Werk eerst de losse eindjes af.", // 9
+    u"Vraag eerst toestemming.", // 10
+    u"Plant nu voor de oogst.", // 11
+    u"Wijs een ereplaats nu af.", // 12
+    u"Nodig een buitenstaander uit.", // 13
     u"Wees gul zonder te pronken.", // 14
-    u"Maak jezelf niet groter.", // 15
-    u"Wek anderen met je vuur.", // 16
-    u"Volg wat werkelijk goed is.", // 17
-    u"Pak aan wat bedorven is.", // 18
-    u"Benut de groei die komt.", // 19
-    u"Kijk eerst, oordeel later.", // 20
-    u"Pak het obstakel kordaat aan.", // 21
-    u"Laat vorm de inhoud dienen.", // 22
-    u"Houd je stil en wacht af.", // 23
-    u"Geef het nieuwe tijd.", // 24
+    u"Noem eerst wat een ander deed.", // 15
+    u"Wijs elke helper een taak toe.", // 16
+    u"Sluit de dag af zonder haast.", // 17
+    u"Achterhaal waar het misging.", // 18
+    u"Bel iemand die op je rekent.", // 19
+    u"Was je handen voor je begint.", // 20
+    u"Benoem hardop wat niet klopt.", // 21
+    u"Leg één versiering af.", // 22
+    u"Versterk eerst je fundering.", // 23
+    u"Gun het herstel zeven dagen.", // 24
     u"Handel zonder bijbedoeling.", // 25
-    u"Bundel je kracht en wacht.", // 26
-    u"Kies zorgvuldig wat je voedt.", // 27
-    u"Draag de last met beleid.", // 28
-    u"Blijf stromen, blijf oprecht.", // 29
-    u"Hecht je aan wat licht geeft.", // 30
-    u"Sta open voor wat je raakt.", // 31
-    u"Houd vast aan je koers.", // 32
+    u"Neem een taak buitenshuis aan.", // 26
+    u"Let een dag op wat je zegt.", // 27
+    u"Verdeel de last vandaag nog.", // 28
+    u"Doe één ding tegelijk.", // 29
+    u"Verzorg iets wat van jou afhangt.", // 30
+    u"Vraag de ander wat hem raakt.", // 31
+    u"Kies één gewoonte voor een jaar.", // 32
     u"Trek je terug zonder wrok.", // 33
     u"Gebruik je kracht met mate.", // 34
     u"Laat je licht gewoon schijnen.", // 35
@@ -203,229 +203,229 @@ const std::array<QStringView, 576> OracleTexts = {
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
-    u"Diep onder de oppervlakte rijpt je kracht; treed nog niet naar buiten.",
-    u"Voor het eerst wordt je talent zichtbaar; zoek iemand die je verder helpt.",
-    u"Onvermoeibaar werk je door; juist als het goed loopt, sluipen fouten binnen.",
-    u"Opstijgen of nog even wachten: beide kan, als je maar doet wat bij je past.",
-    u"Ten volle ontplooid sta je in het licht; verbind je nu met wie je aanvult.",
-    u"Wie steeds hoger wil, raakt de grond kwijt; ken je grens en daal op tijd af.",
+    u"Onder water groeit de draak nog, dus deel je plannen voorlopig met niemand.",
+    u"Je talent staat nu in het open veld: van wie zou je het meest kunnen leren?",
+    u"Van vroeg tot laat ben je in de weer, en 's avonds waakzaam: dat behoedt je.",
+    u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
+    u"Hoog in de lucht vliegt de draak, en met wie je aanvult bereik je nu veel.",
+    u"Een draak die boven de wolken uit wil, verliest zijn volk uit het oog.",
     // 2 HET ONTVANGENDE
-    u"Een klein scheurtje in de dijk vertelt al veel; neem vroege tekenen serieus.",
-    u"Blijf oprecht en ruimhartig; wat vanzelf gaat, hoef je niet te forceren.",
-    u"Houd je gaven op de achtergrond en dien een groter doel; erkenning volgt.",
-    u"Houd je woorden voor je en trek geen aandacht; zo blijf je buiten schot.",
-    u"In je ingetogenheid schuilt je echte waarde; dien met zorg vanuit het midden.",
-    u"Grijp je de leiding waar je hoort te volgen, dan ontstaat strijd; ken je rol.",
+    u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
+    u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
+    u"Dien een zaak die de jouwe overstijgt en gun de eer van het slot een ander.",
+    u"Knoop de zak dicht en zwijg, want nu brengt elk woord meer blaam dan lof.",
+    u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
+    u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
     // 3 AANVANGSPROBLEMEN
-    u"Bij de eerste tegenslag sta je beter even stil; zoek eerst bondgenoten.",
-    u"Hulp komt, maar niet elke uitgestoken hand is de juiste; wacht op de ware.",
-    u"Blind verder gaan in onbekend terrein loopt slecht af; keer om en zoek raad.",
-    u"Zoek nu de verbinding die je eerder meed; samen kom je verder dan alleen.",
-    u"Jouw invloed reikt nog niet ver; werk in kleine, zekere stappen.",
-    u"Blijf niet hangen in verdriet om wat mislukte; kies een nieuwe weg.",
+    u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
+    u"Niet elk aanbod is een val, maar dit komt te vroeg: pas later zeg je ja.",
+    u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
+    u"De hulp die je nodig hebt, dient zich aan: neem haar aan en trek samen op.",
+    u"Je invloed reikt nog niet ver: een beperkt plan slaagt, een breed plan niet.",
+    u"Tranen om een mislukt begin zijn begrijpelijk, maar ze brengen je niets.",
     // 4 ONERVARENHEID
-    u"Een beetje tucht helpt je op weg; te veel ervan knelt en remt je groei.",
-    u"Ga mild om met wie nog onwetend is; dat geduld maakt je tot een goede gids.",
-    u"Werp je niet in de armen van wie glanst; verlies jezelf niet aan schijn.",
-    u"Koppig vasthouden aan dwaze ideeën maakt eenzaam; sta open voor een les.",
-    u"Kinderlijke openheid is nu je grootste kracht; vraag en laat je leiden.",
-    u"Grijp in waar dwaasheid schade doet, niet uit woede maar om te beschermen.",
+    u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
+    u"Wie mild is voor onwetenden, krijgt op den duur een heel huis toevertrouwd.",
+    u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
+    u"Hoe vaster je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
+    u"Vraag als een kind, zonder iets te willen bewijzen: zo leer je nu het meest.",
+    u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
-    u"Het gevaar is nog ver weg; houd vast aan je gewone ritme en wees geduldig.",
-    u"Scheve blikken horen bij het wachten; laat ze rustig langs je heen gaan.",
-    u"Ongeduld brengt je te dicht bij het gevaar en roept het op; stap terug.",
-    u"Midden in de benauwdheid helpt geen paniek; blijf stil en zoek de uitweg.",
-    u"Een rustpunt onderweg: geniet van wat er is, maar houd je doel voor ogen.",
-    u"Wanneer je vastloopt, komt hulp uit onverwachte hoek; wijs die niet af.",
+    u"Het onweer is nog ver, en wie zijn gewone ritme volgt, loopt weinig risico.",
+    u"Op het zand aan de oever wordt wat over je geroddeld, maar dat drijft af.",
+    u"Ongeduldig ben je tot in de modder doorgelopen, en zo lok je zelf onheil uit.",
+    u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
+    u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
+    u"Onverwachte gasten staan bij de kuil waarin je viel: ontvang hen hartelijk.",
     // 6 HET CONFLICT
-    u"Laat een beginnend geschil niet uitgroeien; een kort woord voorkomt veel.",
-    u"Tegen een sterkere partij win je niet; trek je terug en bescherm de jouwen.",
-    u"Teer op wat je eerlijk verworven hebt en zoek nu geen eer voor jezelf.",
-    u"Winnen zou kunnen, toch zie je ervan af; die keuze brengt innerlijke rust.",
-    u"Een rechtvaardige bemiddelaar kan dit beslechten; leg je zaak eerlijk voor.",
-    u"Wat je door twist wint, wordt je steeds weer afgenomen; zo'n zege duurt niet.",
+    u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
+    u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
+    u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
+    u"Deze strijd is niet te winnen, dus je keert om, schikt je en vindt vrede.",
+    u"Leg je zaak voor aan een rechtvaardige scheidsrechter, want je hebt gelijk.",
+    u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
-    u"Begin pas als alles goed geregeld is; zonder orde loopt elke poging stuk.",
-    u"Midden tussen je mensen sta je sterk; het vertrouwen van boven draagt je.",
-    u"Geven te veel mensen bevelen, dan volgt verlies; regel wie er leidt.",
-    u"Terugtrekken is nu geen nederlaag maar wijsheid; zo spaar je je krachten.",
-    u"Stel een ervaren leider aan en laat onbekwame handen niet meebeslissen.",
-    u"Na het succes verdeel je taken en loon; geef geen macht aan kleine geesten.",
+    u"Vertrek pas als iedereen zijn taak kent: een rommelige start kost verlies.",
+    u"Midden tussen je mensen en gesteund van boven krijg je de eer die je toekomt.",
+    u"Als iedereen wil commanderen, rijdt de wagen terug met gewonden.",
+    u"Terugtrekken is nu verstandig, want een veldheer kiest zelf zijn terrein.",
+    u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
+    u"Na de zege beloon je wie vocht, maar een buitjager krijgt geen zeggenschap.",
     // 8 VERENIGING
-    u"Oprechtheid is het begin van elke band; wie eerlijk komt, wordt rijk beloond.",
-    u"Verbind je met anderen vanuit je eigen kern en blijf trouw aan jezelf.",
-    u"Je zoekt aansluiting bij mensen die niet bij je passen; wees behoedzaam.",
-    u"Laat openlijk zien aan wie je trouw bent; die duidelijkheid geeft houvast.",
-    u"Echte verbinding dwingt niemand; laat gaan wie gaat, verwelkom wie blijft.",
-    u"Wie het moment om zich aan te sluiten mist, staat straks alleen aan de kant.",
+    u"Wie zich met een gemeend hart aansluit, krijgt meer terug dan hij verwachtte.",
+    u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
+    u"Je schuift aan bij mensen die niet bij je passen, en zo'n band kost je veel.",
+    u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
+    u"Als de jager die één kant openlaat, dwing je niemand, en wie komt, is welkom.",
+    u"Wie pas aanklopt als de kring gesloten is, vindt niemand die nog opendoet.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Keer terug naar je eigen weg; wie niet doordrukt, maakt hier geen fout.",
-    u"Ook anderen kiezen voor terugkeer; laat je door hun voorbeeld meenemen.",
-    u"Forceer je het nu, dan breekt er iets en volgt ruzie met je naasten.",
-    u"Oprechtheid verdrijft angst en gevaar; blijf eerlijk, ook als het spant.",
-    u"Trouw verbindt je met anderen; deel wat je hebt, dan groeit het voor allen.",
-    u"De regen is gevallen en het doel bereikt; ga nu niet verder, maar rust uit.",
+    u"Je keert op je schreden terug naar je eigen pad, en dat is niets verkeerds.",
+    u"Met anderen die ook omkeren loop je mee terug, en dat is geen schande.",
+    u"Wie te hard doorrijdt, breekt de spaken uit het wiel en krijgt ruzie thuis.",
+    u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
+    u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
+    u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
     // 10 HET OPTREDEN
-    u"Begin eenvoudig en zonder pretentie; zo ga je je weg zonder gevaar.",
-    u"Een rustig pad ligt voor je; wie stil en zelfstandig gaat, blijft veilig.",
-    u"Overschat jezelf niet; wie halfblind toch doorloopt, wekt het gevaar op.",
-    u"Vlak naast je ligt iets dat kan bijten; uiterste behoedzaamheid redt je.",
-    u"Vastberaden doorgaan kan, mits je je bewust blijft van het risico.",
-    u"Aan het einde van de tocht zie je wat je stappen waard waren; leer daarvan.",
+    u"Vertrek in je gewone kleren, zonder iets te willen lijken, en niets deert je.",
+    u"Op een vlak pad kan wie alleen en onopvallend loopt, ongehinderd verder.",
+    u"Wie half ziet en mank loopt maar toch doorstapt, wordt gebeten.",
+    u"Je staat op de staart van de tijger, en alleen uiterste zorg redt je nu.",
+    u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
+    u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
-    u"Een goed begin trekt anderen mee; zet de eerste stap samen met je gelijken.",
-    u"Wees ruim van hart en sluit niemand buiten; juist dan draagt het goede ver.",
-    u"Geniet van het goede, maar weet dat elk tij keert; houd vast aan wat telt.",
-    u"Je hoeft niet rijk te lijken om welkom te zijn; ga eenvoudig naar je buren.",
-    u"Wie hoog staat en zich bescheiden verbindt met wie lager staat, brengt zegen.",
-    u"Wat opgebouwd was, brokkelt af; vecht er niet tegen, maar orden je kring.",
+    u"Trek aan één grashalm en de hele pol komt mee: begin met wie bij je hoort.",
+    u"Durf de rivier over, verdraag wie ruw is en vergeet wie ver weg woont niet.",
+    u"Op elke vlakte volgt een helling, en wie dat weet, schrikt niet van de klim.",
+    u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
+    u"Wie hoog staat en zonder trots onder eenvoudige mensen leeft, brengt zegen.",
+    u"De muur zakt terug in de gracht; spreek je eigen volk toe en vecht niet.",
     // 12 DE WANKLANK
-    u"Trek je samen met gelijkgezinden terug; zo blijf je jezelf en elkaar trouw.",
-    u"Meebuigen lijkt voordelig, maar wie zich innerlijk vrijhoudt, wint het meest.",
-    u"Wie zich onterecht een plaats toe-eigende, gaat zich schamen; dat is winst.",
-    u"Handel je vanuit een hogere roeping, dan vind je bondgenoten die meedoen.",
-    u"De stilstand wijkt, maar blijf alert; veranker wat je bereikt hebt stevig.",
-    u"De impasse breekt open; na de benauwde tijd komt er eindelijk weer vreugde.",
+    u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
+    u"Meebuigen levert wat op, maar wie van binnen vrij wil zijn, slikt het liever.",
+    u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
+    u"Wie in opdracht van iets hogers handelt, krijgt gezelschap van zijn gelijken.",
+    u"De stilstand wijkt, en juist nu bind je wat je bereikte aan iets stevigs.",
+    u"Eerst zat alles vast, en nu zet jij het in beweging: daarna volgt vreugde.",
     // 13 SAAMHORIGHEID
-    u"Ga de deur uit en ontmoet anderen openlijk; zo begint echte verbondenheid.",
-    u"Wie alleen de eigen kring opzoekt, maakt de band smal; kijk verder.",
-    u"Achterdocht houdt je op je hoede en op afstand; zo groeit er niets.",
-    u"Net voordat je aanvalt, keer je om; dat inzicht behoedt je voor schade.",
-    u"Eerst verdriet om wat jullie scheidt, dan vreugde als jullie elkaar vinden.",
-    u"Aan de rand van de groep vind je rust, al is het nog geen volle eenheid.",
+    u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
+    u"Wie alleen met de eigen familie optrekt, sluit de rest buiten.",
+    u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
+    u"Je klimt al op de muur om aan te vallen, maar ziet in dat het niet kan.",
+    u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
+    u"Aan de rand van het veld sta je bij een kring die nog niet heel is.",
     // 14 OVERVLOED
-    u"Nog is er geen kwaad gedaan; blijf je bewust van de valkuilen van bezit.",
-    u"Je rijkdom kan in beweging komen; met goede helpers breng je haar ver.",
-    u"Stel je rijkdom ten dienste van het geheel; wie alles zelf houdt, verliest.",
-    u"Vergelijk je niet met je buren; wie niet pronkt, blijft vrij van fouten.",
-    u"Met warmte en eerlijkheid trek je mensen aan; houd daarbij wel je rug recht.",
-    u"Alles valt je toe, omdat je het hogere eert; dit is een gezegende tijd.",
+    u"Rijkdom heeft je nog niets aangedaan, mits je weet hoe zwaar bezit kan wegen.",
+    u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
+    u"Schenk je rijkdom aan het geheel, wat een kleinzielig mens nooit zou kunnen.",
+    u"Steek je buren niet naar de kroon, dan kan niemand je iets kwalijk nemen.",
+    u"Je warmte trekt mensen aan, en je waardigheid weert wie haar misbruikt.",
+    u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
-    u"Wie bescheiden is zonder het te tonen, kan zelfs grote stappen zetten.",
-    u"Je bescheidenheid spreekt uit wat je doet; dat wordt vanzelf opgemerkt.",
-    u"Je hebt veel bereikt; blijf bescheiden en maak je werk rustig af.",
-    u"Laat bescheidenheid je hele handelen kleuren, zonder je te verstoppen.",
-    u"Bescheiden hoeft niet zwak te zijn; treed kordaat op waar dat nodig is.",
-    u"Begin bij jezelf: orden je eigen huis voordat je anderen iets verwijt.",
+    u"Wie zonder ophef zijn werk doet, kan zelfs het grote water oversteken.",
+    u"Je terughoudendheid spreekt uit elk gebaar, en men merkt het op.",
+    u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
+    u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
+    u"Wie geen ophef maakt, mag toch hard ingrijpen als iemand het geheel schaadt.",
+    u"Is je naam als stil mens gevestigd, richt je strengheid dan op je eigen huis.",
     // 16 DE GEESTDRIFT
-    u"Wie opschept over wat komen gaat, stoot anderen af; houd het nog voor je.",
-    u"Het enthousiasme sleept je niet mee; je voelt precies wanneer het genoeg is.",
-    u"Op de gunst van hogeren wachten maakt je besluiteloos; kies zelf.",
-    u"Jij bent de bron van dit vuur; vertrouw erop, dan sluiten anderen zich aan.",
-    u"Iets blijft knagen en remt je, maar het houdt je juist scherp en levend.",
-    u"Je laat je meeslepen door een roes; wie nu nog bijstuurt, voorkomt schade.",
+    u"Wie nu al roept hoe prachtig het wordt, stoot anderen af.",
+    u"Als een rots sta je te midden van de opwinding, en je weet wanneer je stopt.",
+    u"Wie omhoog kijkt en op een teken van hogerhand hoopt, aarzelt te lang.",
+    u"Het elan gaat van jou uit, en zonder twijfel zie je vrienden toestromen.",
+    u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
+    u"Je leeft in een roes die al te lang duurt, en alleen omkeren spaart je nog.",
     // 17 DE NAVOLGING
-    u"Wat voor jou vaststond, komt in beweging; zoek het gesprek met anderen op.",
-    u"Gemak trekt, maar wie daarvoor kiest, raakt kwijt wat er echt toe doet.",
-    u"Kies je voor wat wezenlijk is, dan laat je iets kleiners los; dat is goed.",
-    u"Men volgt je om eigenbelang; blijf helder en oprecht, dan vergis je je niet.",
-    u"Vertrouw op het goede en volg het van harte; dat brengt je geluk.",
-    u"Een diepe band houdt je vast, ook als je je wilt terugtrekken; eer die trouw.",
+    u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
+    u"Wie zich aan het makkelijke hecht, laat het wezenlijke schieten.",
+    u"Wie het wezenlijke kiest, laat iets kleiners los en vindt wat hij zocht.",
+    u"Volgt men je uit eigenbelang, wees dan helder over wat je wel en niet wilt.",
+    u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
+    u"Een vaste band trekt je terug, zelfs als je wilt vertrekken: eer die band.",
     // 18 HET HERSTELLEN
-    u"Een oude fout uit je familie vraagt herstel; begin voorzichtig en grondig.",
-    u"Wat uit zwakte misging, herstel je met mildheid en niet met harde hand.",
-    u"Wie te fel herstelt, wekt wat wrijving, maar doet uiteindelijk goed werk.",
-    u"Oud bederf dat je laat voortbestaan, groeit; schuif het niet voor je uit.",
-    u"Je herstelt wat misging en krijgt daarvoor erkenning; zoek goede hulp.",
-    u"Je trekt je terug uit de wereld van macht om aan iets hogers te werken.",
+    u"Een oude familiefout ligt op je bord, en met beleid krijg je hem recht.",
+    u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
+    u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
+    u"Wie oud bederf gedoogt, ziet het woekeren en krijgt er spijt van.",
+    u"Wat je rechtzet, levert je lof op, vooral als je er bekwame handen bij haalt.",
+    u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
     // 19 DE TOENADERING
-    u"Samen met anderen beweeg je naar iets goeds; laat het juiste je leiden.",
-    u"Alles werkt mee nu je samen optrekt; wees niet bang voor wat later komt.",
-    u"Gemakzucht doet je de kans verspelen; wie het inziet, kan nog bijsturen.",
-    u"Open en zonder voorbehoud nader je de ander; dat is volkomen passend.",
-    u"Wijs leiderschap kiest de juiste mensen en laat hen hun werk doen.",
-    u"Ruimhartig keer je terug om anderen te helpen; die edelmoedigheid loont.",
+    u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
+    u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
+    u"Op je gemak naderen levert niets op, maar wie dat inziet, kan nog bijsturen.",
+    u"Je komt de ander zonder enig voorbehoud tegemoet, en daar is niets mis mee.",
+    u"Wie wijs leidt, haalt bekwame mensen binnen en laat hen hun werk doen.",
+    u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
-    u"Als een kind zie je alleen de buitenkant; wie leiding geeft, kijkt dieper.",
-    u"Door een kier zie je maar een deel; verruim je blik voordat je oordeelt.",
-    u"Weeg af wat je keuzes tot nu toe brachten, en kies dan je volgende stap.",
-    u"Je ziet hoe het grotere geheel werkt; breng je kennis in waar ze gewenst is.",
-    u"Beschouw de gevolgen van je eigen daden; daarin ligt je zuiverste maat.",
-    u"Van een afstand bekijk je je leven; zonder eigenbelang zie je het helderst.",
+    u"Je kijkt als een kind naar de buitenkant, en een leider kijkt dieper.",
+    u"Door een kier in de deur zie je maar een strook: oordeel dus nog niet.",
+    u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
+    u"Je begrijpt hoe het geheel bestuurd wordt, en als gast is je inzicht welkom.",
+    u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
+    u"Op afstand overzie je je leven, en zonder eigenbelang wordt het beeld helder.",
     // 21 HET DOORBIJTEN
-    u"Een kleine misstap wordt direct rechtgezet; dat voorkomt grotere dwaling.",
-    u"Je bijt gemakkelijk door en schiet iets te ver; het doel blijft goed.",
-    u"Je stuit op iets taais en oud dat onaangenaam smaakt; houd vol, het lukt.",
-    u"Het is hard en taai, maar je hebt de kracht; blijf standvastig en waakzaam.",
-    u"Het oordeel ligt in jouw handen; weeg zuiver en vergeet het gevaar niet.",
-    u"Wie niet wil horen, loopt vast in eigen schuld; luister nu het nog kan.",
+    u"Een eerste misstap wordt meteen afgestraft, en dat behoedt je voor erger.",
+    u"Je bijt gretig door en gaat wat te ver, maar je zaak is rechtvaardig.",
+    u"Een oude, bedorven kwestie ligt je zwaar op de maag, maar het is geen ramp.",
+    u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
+    u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
+    u"Wie nooit wilde luisteren, staat nu met het blok om zijn nek.",
     // 22 DE BEKOORLIJKHEID
-    u"Kom niet met vertoon binnen; op eigen kracht beginnen siert je meer.",
-    u"Versiering volgt de vorm; besteed vooral aandacht aan wat eronder ligt.",
-    u"Alles glanst en gaat je goed af; let op dat je niet wegzakt in gemak.",
-    u"Iemand komt zonder franje op je af; laat opsmuk varen en ontvang hem open.",
-    u"Je geschenk lijkt karig, maar het is oprecht gemeend; uiteindelijk telt dat.",
-    u"Puur en onversierd is nu het mooiste; eenvoud zegt meer dan opsmuk.",
+    u"Te voet vertrekken in plaats van per koets siert een begin meer dan pracht.",
+    u"Een baard siert de kin, maar beweegt alleen met wat eronder zit.",
+    u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
+    u"Een ruiter op een wit paard komt je niet beroven, maar vragen: ontvang hem.",
+    u"Een schamele rol zijde als geschenk volstaat, want het komt uit het hart.",
+    u"Wit en onversierd: nu is eenvoud het mooiste wat je kunt dragen.",
     // 23 DE VERSPLINTERING
-    u"Het verval begint onderaan, nog nauwelijks zichtbaar; wees er alert op.",
-    u"De ondermijning komt dichterbij; zoek steun, want alleen kun je weinig.",
-    u"Maak je los van wie het verval voedt, ook als dat je eenzaam maakt.",
-    u"Het gevaar raakt je nu direct; dit is het moment van het grootste verlies.",
-    u"Wat uiteenviel, voegt zich weer onder een goede leiding; er is hoop.",
-    u"Aan de kale boom hangt nog één vrucht; daarin rust een nieuw begin.",
+    u"De poot van het bed begint te splijten, nog nauwelijks te zien: let erop.",
+    u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
+    u"Breek met wie de boel ondermijnt, al kost het je gezelschap.",
+    u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
+    u"Als vissen aan een snoer voegt zich alles weer onder een milde leiding.",
+    u"Aan de kale boom hangt nog één vrucht, en in haar pitten zit het begin.",
     // 24 HET KEERPUNT
-    u"Je bent nog niet ver afgedwaald; keer nu terug, dan is er niets verloren.",
-    u"Keer rustig terug en volg het goede voorbeeld van wie je voorgingen.",
-    u"Steeds opnieuw afdwalen en terugkeren is zwaar, maar het keren telt.",
-    u"Waar de groep een andere kant op gaat, volg jij gerust je innerlijke kompas.",
-    u"Keer met open hart terug en onderzoek jezelf; je hebt niets te vrezen.",
-    u"Wie het moment om te keren mist, raakt ver van huis; wacht niet langer.",
+    u"Na een paar passen merk je de dwaling al: keer om en niets is verloren.",
+    u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
+    u"Afdwalen, omkeren, weer afdwalen: het is vermoeiend, maar elk omkeren telt.",
+    u"Midden in een groep die verder trekt, draai jij alleen om, en je hebt gelijk.",
+    u"Je kijkt jezelf recht in de ogen en keert om, zonder iets te verbloemen.",
+    u"Wie het keerpunt mist, dwaalt nog jaren rond voordat hij zijn huis terugziet.",
     // 25 DE ONSCHULD
-    u"Volg je eerste, zuivere impuls; wat uit het hart komt, brengt je verder.",
-    u"Doe het werk om het werk zelf, niet om de opbrengst; dan gaat het je goed af.",
-    u"Onverdiend verlies treft je, omdat een ander iets meenam; draag het kalm.",
-    u"Blijf bij wat echt van jou is; dan kan niemand je iets verwijten.",
-    u"Een kwaal die je niet zelf veroorzaakte, gaat vanzelf over; forceer niets.",
-    u"Zelfs een onschuldige daad is nu misplaatst; wacht tot de tijd rijp is.",
+    u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
+    u"Ploeg zonder aan de oogst te denken, en het land beloont je toch.",
+    u"Een voorbijganger neemt jouw koe mee, en het verlies treft je zonder schuld.",
+    u"Wat werkelijk van jou is, raak je niet kwijt: sta erachter.",
+    u"Grijp niet naar medicijnen voor een kwaal die je niet zelf veroorzaakte.",
+    u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
-    u"Er dreigt gevaar als je nu doorzet; stop en spaar je kracht voor later.",
-    u"De rem zit erop en je kunt niet verder; aanvaard het zonder te morren.",
-    u"De weg gaat open en je mag vooruit; blijf oefenen en let op gevaar.",
-    u"Tem een kracht zolang ze nog jong is; dat bespaart je later veel strijd.",
-    u"Pak niet de wilde kracht zelf aan, maar haar oorzaak; dan wordt ze mild.",
-    u"De weg naar boven ligt vrij; al je opgespaarde kracht kan nu stromen.",
+    u"Er ligt gevaar vlak voor je: sta stil voordat je verder rijdt.",
+    u"De assen zijn uit de wagen gehaald en je kunt niet verder; morren helpt niet.",
+    u"Het paard mag weer lopen, maar oefen elke dag het mennen en het afweren.",
+    u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
+    u"Haal bij de wilde ever de oorzaak weg, dan worden zijn slagtanden onschuldig.",
+    u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
     // 27 DE VOEDING
-    u"Je laat je eigen bron staan en kijkt jaloers naar wat een ander heeft.",
-    u"Zoek geen voeding bij wie het je niet gunt; zorg liever zelf voor jezelf.",
-    u"Je grijpt naar wat niet voedt en raakt er leeg van; keer je ervan af.",
-    u"Zoek gretig hulp om anderen te kunnen voeden; dat is geen schande.",
-    u"Je weet dat je steun nodig hebt; blijf geduldig en begin niets groots.",
-    u"Anderen putten uit wat jij geeft; ken de zwaarte daarvan en ga moedig verder.",
+    u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
+    u"Wie zijn eten bedelt bij wie hoger woont, raakt van zijn pad af.",
+    u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
+    u"Met tijgerogen speur je naar hulp om anderen te kunnen voeden, en dat mag.",
+    u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
+    u"Velen leven van wat jij geeft: besef dat gewicht en durf toch het water over.",
     // 28 OVERDAAD IN HET GROTE
-    u"Leg een zachte, stevige ondergrond voordat je iets zwaars neerzet.",
-    u"Verbinding met het jonge en frisse geeft oude kracht nieuw leven.",
-    u"Wie koppig doordrukt terwijl alles kraakt, laat de boel bezwijken.",
-    u"Steun komt van binnenuit en houdt alles overeind; misbruik die niet.",
-    u"Een late bloei geeft schijn van leven, maar verandert weinig aan de kern.",
-    u"Het water slaat over je hoofd; je offer is niet zinloos, het doel is goed.",
+    u"Leg witte biezen onder wat je neerzet, want zo'n begin vraagt zorg.",
+    u"Een dorre populier loopt uit aan de wortel, en het oude herleeft.",
+    u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
+    u"De balk wordt gestut en houdt het, zolang je die steun niet misbruikt.",
+    u"Een verdorde populier bloeit nog eens, maar zo'n late bloei verandert weinig.",
+    u"Het water slaat over je hoofd bij de oversteek, maar niemand verwijt je iets.",
     // 29 HET ONPEILBARE
-    u"Je raakt gewend aan het gevaar en glijdt er steeds dieper in; word wakker.",
-    u"Midden in het gevaar los je niet alles op; zet kleine, haalbare stappen.",
-    u"Waar je ook stapt, het is glad en diep; beweeg niet tot je vaste grond voelt.",
-    u"Eenvoud en oprechtheid openen een deur; een sober gebaar zegt nu het meest.",
-    u"Het water stijgt, maar stroomt nog niet over; ga net zo ver als nodig is.",
-    u"In je eigen fouten verstrikt kom je niet snel los; geef het tijd.",
+    u"Wie aan het gevaar went, glijdt ongemerkt steeds dieper de kuil in.",
+    u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
+    u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
+    u"Een kruik wijn en een kom rijst door het raam: een sober gebaar volstaat.",
+    u"Het water staat tot de rand en loopt niet over: doe niet meer dan nodig is.",
+    u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
     // 30 HET ZICH-HECHTENDE
-    u"Bij het begin vraagt alles tegelijk aandacht; breng eerst rust in je hoofd.",
-    u"Een warm, zacht licht schijnt vanuit het midden; wie maat houdt, bloeit.",
-    u"De zon gaat onder zoals elke dag; geniet van wat er is en klaag niet.",
-    u"Wat plots opvlamt, brandt snel op; bouw op iets dat langer meegaat.",
-    u"Diep verdriet opent je ogen; wie oprecht rouwt, vindt nieuwe klaarheid.",
-    u"Pak de kern van het kwaad aan, maar spaar wie slechts blindelings meeliep.",
+    u"Vroeg in de ochtend kruisen de sporen elkaar: begin ernstig en bedachtzaam.",
+    u"Zacht geel licht, als de zon op het middaguur, maakt alles helder en mild.",
+    u"Bij ondergaande zon kun je zingen of klagen over de ouderdom: kies het lied.",
+    u"Wat plots oplaait, brandt snel op en wordt weggeworpen als as.",
+    u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
+    u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
     // 31 DE AANTREKKING
-    u"Er roert zich iets, nog maar in je tenen; het is te vroeg voor actie.",
-    u"Je wilt al lopen voordat het duidelijk is; blijf nog even staan.",
-    u"Volg niet iedere opwelling van het hart; wie zomaar meeloopt, krijgt spijt.",
-    u"Met een zuiver hart raak je anderen echt; berekening bereikt bijna niemand.",
-    u"Stijf en onbewogen maak je geen fouten, maar je raakt ook niemand.",
-    u"Mooie woorden alleen overtuigen niet; laat je daden voor je spreken.",
+    u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
+    u"Je kuiten willen al lopen, maar wie nu vertrekt, struikelt.",
+    u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
+    u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
+    u"Stijf als een nek ben je nu moeilijk te raken, en dat is geen fout.",
+    u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
     // 32 DE DUURZAAMHEID
-    u"Wie meteen iets blijvends wil, vraagt te veel; duurzaamheid groeit langzaam.",
-    u"De spijt verdwijnt wanneer je maat houdt; blijf rustig in het midden.",
-    u"Wie steeds van houding wisselt, verliest vertrouwen; wees standvastig.",
-    u"Je zoekt op een plek waar niets te vinden is; volharden helpt hier niet.",
-    u"Trouw aan gewoonte past bij wie volgt, maar wie leidt moet durven vernieuwen.",
-    u"Voortdurende onrust wordt een gewoonte die alles ondermijnt; kom tot rust.",
+    u"Wie meteen iets blijvends eist, bouwt op zand en komt bedrogen uit.",
+    u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
+    u"Wie de ene dag dit en de andere dag dat vindt, raakt zijn gezicht kwijt.",
+    u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
+    u"Vasthouden aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
+    u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
     // 33 DE AFZIJDIGHEID
     u"Als laatste vertrekken maakt kwetsbaar; houd je nu kalm en waag niets nieuws.",
     u"Houd vast aan wat je dierbaar is; geen druk van buiten maakt die band los.",
