@@ -102,22 +102,22 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vuur brandt alleen zolang het hout heeft. Wie zich aan het juiste hecht, verspreidt licht.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
-    u"Het onedele wint terrein en je ruimte krimpt; door tijdig afstand te nemen bewaar je je kracht.", // 33
-    u"Er stroomt veel kracht door je heen, als donder aan de hemel; richt haar op wat juist is.", // 34
-    u"Zoals de zon boven de aarde opkomt, groeit je invloed als je helder blijft en ruimte geeft.", // 35
-    u"Het licht is in de aarde gezonken; in zo'n duistere tijd is het wijs om niet op te vallen.", // 36
-    u"Een gezin gedijt als ieder zijn plaats kent; de warmte binnenshuis straalt vanzelf naar buiten.", // 37
-    u"Vuur stijgt en water zakt; jullie wegen lopen uiteen, maar in kleine dingen lukt samenwerking.", // 38
-    u"Steile rotsen en diep water versperren de weg; wie niet verder kan, keert naar binnen.", // 39
-    u"Het onweer barst los en de lucht klaart op; wat vastzat, komt vrij en je kunt weer ademen.", // 40
-    u"Wat hier afneemt, komt elders ten goede; met eenvoud en oprechtheid wordt verlies een winst.", // 41
-    u"Wat van boven wordt gegeven, doet alles groeien; dit is een gunstige tijd om te ondernemen.", // 42
-    u"Het onrecht moet wijken; doorbreek het niet met geweld, maar met openheid en een vaste wil.", // 43
-    u"Iets kleins en verleidelijks komt je tegemoet; het lijkt onschuldig, maar wint snel aan macht.", // 44
-    u"Mensen komen samen rond een gedeeld doel; eerlijkheid en toewijding houden de kring heel.", // 45
-    u"Zoals een jonge boom uit de aarde opgroeit, klim je gestaag hogerop door geduld en volharding.", // 46
-    u"Het meer valt droog en je krachten raken op; blijf opgewekt, dan verlies je jezelf niet.", // 47
-    u"De bron blijft waar ze is en laaft ieder die komt; zorg dat je echt tot het water reikt.", // 48
+    u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
+    u"Donder rolt over de hemel heen. Zoveel macht vraagt om een besef van wat juist is.", // 34
+    u"De zon komt op boven de aarde en klimt gestaag, en met haar rijst wie helder straalt.", // 35
+    u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
+    u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
+    u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
+    u"Een steile berg en daarachter diep water: de weg is versperd. Wie niet verder kan, kijkt eerst naar zichzelf.", // 39
+    u"Na het onweer is de lucht schoon: wat vastzat, breekt los en iedereen ademt vrij.", // 40
+    u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
+    u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
+    u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
+    u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
+    u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
+    u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast en zonder omwegen.", // 46
+    u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
+    u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
     u"Het oude heeft zijn tijd gehad en maakt plaats; een omwenteling slaagt als het moment rijp is.", // 49
     u"Zoals de ketel voedsel bereidt voor velen, laat een heldere orde alles op zijn plaats rijpen.", // 50
     u"De donder rolt en schudt alles wakker; blijf na de schrik kalm, dan kun je er straks om lachen.", // 51
@@ -168,22 +168,22 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Verzorg iets wat van jou afhangt.", // 30
     u"Vraag de ander wat hem raakt.", // 31
     u"Kies één gewoonte voor een jaar.", // 32
-    u"Trek je terug zonder wrok.", // 33
-    u"Gebruik je kracht met mate.", // 34
-    u"Laat je licht gewoon schijnen.", // 35
-    u"Bewaar je licht vanbinnen.", // 36
-    u"Begin de orde bij jezelf.", // 37
-    u"Zoek wat jullie wel verbindt.", // 38
-    u"Bezin je en zoek bondgenoten.", // 39
-    u"Vergeef wat was en ga verder.", // 40
-    u"Houd het eenvoudig en oprecht.", // 41
-    u"Grijp de gunstige tijd aan.", // 42
-    u"Spreek de waarheid open uit.", // 43
-    u"Laat je niet zomaar verleiden.", // 44
-    u"Zoek verbinding met anderen.", // 45
-    u"Groei rustig en gestaag.", // 46
-    u"Zeg weinig en houd moed.", // 47
-    u"Put uit je diepste bron.", // 48
+    u"Zeg de volgende afspraak af.", // 33
+    u"Tel tot tien voor je ingrijpt.", // 34
+    u"Bied je diensten aan.", // 35
+    u"Zeg minder dan je weet.", // 36
+    u"Eet vanavond samen aan tafel.", // 37
+    u"Werk samen aan één klein klusje.", // 38
+    u"Vraag iemand mee te denken.", // 39
+    u"Schrap één oude schuld.", // 40
+    u"Zet maar twee schaaltjes op tafel.", // 41
+    u"Begin vandaag wat je uitstelde.", // 42
+    u"Zet het zwart op wit.", // 43
+    u"Zeg vandaag één keer nee.", // 44
+    u"Neem iets mee voor de gastheer.", // 45
+    u"Maak een afspraak met je meerdere.", // 46
+    u"Spaar je woorden voor morgen.", // 47
+    u"Haal vandaag water voor een ander.", // 48
     u"Verander op het juiste moment.", // 49
     u"Geef alles zijn juiste plek.", // 50
     u"Schrik, adem en herpak je.", // 51
@@ -427,117 +427,117 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vasthouden aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
     u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
     // 33 DE AFZIJDIGHEID
-    u"Als laatste vertrekken maakt kwetsbaar; houd je nu kalm en waag niets nieuws.",
-    u"Houd vast aan wat je dierbaar is; geen druk van buiten maakt die band los.",
-    u"Afhankelijke mensen houden je tegen; zorg voor hen, maar blijf niet hangen.",
-    u"Je kiest zelf het moment om te gaan; voor jou is dat een opluchting.",
-    u"Neem op het juiste moment afscheid, hartelijk maar zonder te aarzelen.",
-    u"Niets bindt je nog en je twijfelt niet; met een licht hart ga je verder.",
+    u"Achteraan bij de aftocht is het gevaarlijk, dus onderneem nu niets.",
+    u"Je houvast zit als in een riem van ossenhuid die niemand kan losrukken.",
+    u"Een haperende aftocht vreet aan je; leun op de mensen die voor je werken.",
+    u"Je vertrekt uit vrije wil en zonder wrok, wat wie kleinzielig is nooit lukt.",
+    u"Je neemt vriendelijk afscheid, en niemand neemt het je kwalijk.",
+    u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
-    u"Onbeproefde kracht maakt overmoedig; storm je nu al vooruit, dan struikel je.",
-    u"Het gaat je voor de wind; juist nu houd je maat en blijf je bescheiden.",
-    u"Met je hoofd door de muur willen lost niets op; ware kracht kan ook wachten.",
-    u"Volhard rustig, dan wijkt de weerstand en opent zich een weg die dicht leek.",
-    u"Koppigheid kun je nu zonder spijt laten varen; je zult haar niet eens missen.",
-    u"Elke duw zet je vaster klem; pas als je de impasse erkent, komt er ruimte.",
+    u"De macht zit nog in je tenen: wie nu voortstormt, struikelt keer op keer.",
+    u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
+    u"Een bok die tegen de heg stoot, raakt met zijn hoorns verstrikt.",
+    u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
+    u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
+    u"De bok zit vast in de heg, voor noch achteruit, tot hij ophoudt met duwen.",
     // 35 DE VOORUITGANG
-    u"Je eerste stappen wekken nog geen vertrouwen; blijf vriendelijk en geduldig.",
-    u"Zorgen vergezellen je vooruitgang, maar een warm hart waakt over je.",
-    u"Nu anderen achter je staan, valt je eigen twijfel weg; ga samen verder.",
-    u"Trek je heimelijk meer naar je toe dan je toekomt, dan val je door de mand.",
-    u"Reken niet elke stap na; wie eerlijk doorgaat, vindt deuren die openstaan.",
-    u"Wees nu alleen streng voor je eigen fouten, niet voor die van anderen.",
+    u"Je eerste poging stuit op wantrouwen, maar gelijkmoedigheid brengt je verder.",
+    u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
+    u"Iedereen om je heen stemt in, en de twijfel die je had, valt weg.",
+    u"Wie als een hamster stiekem voorraad aanlegt, wekt wantrouwen.",
+    u"Neem winst en verlies niet te zwaar: wat je onderneemt, slaagt.",
+    u"Met de hoorns vooruit duwen is alleen nog goed om je eigen huis te tuchtigen.",
     // 36 DE VERDUISTERING
-    u"Vroeg zie je dat het misgaat; vertrek, ook al begrijpt niemand je keuze.",
-    u"Gewond, maar niet verlamd, help je anderen met de kracht die je nog hebt.",
-    u"In het donker stuit je op de bron van het kwaad; zet niet alles ineens recht.",
-    u"Nu doorzie je wat er achter de schermen speelt; vertrek op tijd.",
-    u"Weggaan bij het kwaad kan niet; verberg je inzicht en blijf jezelf trouw.",
-    u"Wie het licht verduisterde, valt zelf diep; het duister verteert zichzelf.",
+    u"Met lage vleugels vlucht je weg, en een paar dagen eet je nauwelijks.",
+    u"Al ben je aan je been gewond, je hebt nog paardenkracht genoeg om te helpen.",
+    u"Je vangt de aanvoerder van het duister, maar herstel vraagt meer dan een dag.",
+    u"Je doorziet het hart van het duister en verlaat stil het huis.",
+    u"Verberg je helderheid zoals de prins die aan een wreed hof de dwaas speelde.",
+    u"Wie tot de hemel klom door het licht te doven, stort nu zelf in de diepte.",
     // 37 HET GEZIN (DE CLAN)
-    u"Leg vanaf het begin heldere afspraken vast; dat bespaart later veel spijt.",
-    u"In stilte zorg je voor wat iedereen nodig heeft; dat houdt het huis bijeen.",
-    u"Tucht schuurt, maar zonder tucht ontspoort het huis; houd de teugels kort.",
-    u"Met zorg beheer je wat het huis bezit; daar vaart iedereen wel bij.",
-    u"Leid het huis met liefde in plaats van angst; dan hoef je niets te vrezen.",
-    u"Blijf waarachtig en trouw; dat geeft je vanzelf gezag en een goed einde.",
+    u"Spreek vanaf het begin heldere huisregels af, dat bespaart later spijt.",
+    u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
+    u"Te streng is beter dan te los: een huis vol gegiechel eindigt in schaamte.",
+    u"Wie zuinig beheert wat het huis bezit, maakt het hele gezin welvarend.",
+    u"Leid je huis met liefde in plaats van angst, en niemand hoeft te vrezen.",
+    u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
-    u"Laat gaan wat zich afwendt; wie dwarsligt, behandel je correct en kalm.",
-    u"Langs een onverwachte omweg kom je toch bij degene die je nodig hebt.",
-    u"Alles lijkt tegen te zitten en je wordt gehinderd; toch loopt het goed af.",
-    u"Juist in je eenzaamheid vind je een gelijkgestemde; schenk elkaar vertrouwen.",
-    u"Een verwant reikt je de hand; de stap lijkt groot, maar zet hem gerust.",
-    u"Je wantrouwen ziet vijanden in vrienden; leg je wapens neer en kijk opnieuw.",
+    u"Ren je weggelopen paard niet achterna: het keert vanzelf terug.",
+    u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
+    u"De wagen wordt teruggetrokken en de ossen staan stil, maar het eind valt mee.",
+    u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
+    u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
+    u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
     // 39 DE HINDERNIS
-    u"Ga je nu verder, dan stuit je op een muur; wacht, en je oogst waardering.",
-    u"Obstakel na obstakel komt op je weg, omdat je een taak voor anderen draagt.",
-    u"Vooruit wacht alleen gevaar; keer terug naar wie blij is je weer te zien.",
-    u"Ga niet op eigen houtje verder; wacht tot de juiste mensen naast je staan.",
-    u"Juist nu de last het zwaarst is, staan anderen op om met je mee te dragen.",
-    u"Loop niet weg uit de moeite; keer om en help mee, dan groeit er iets groots.",
+    u"Doorlopen brengt je tegen een muur, en wie stilhoudt, oogst er lof mee.",
+    u"Hindernis na hindernis treft je, niet door eigen schuld, maar omdat je dient.",
+    u"Verderop ligt alleen gevaar, dus keer terug naar wie je graag ziet.",
+    u"Verder trekken loopt vast, maar terugkeren brengt je bij bondgenoten.",
+    u"Juist nu de last het zwaarst is, komen vrienden van alle kanten toegesneld.",
+    u"Ontvlucht de moeite niet in eenzaamheid: wie terugkeert en helpt, wint veel.",
     // 40 DE BEVRIJDING
-    u"De spanning is voorbij; rust eerst uit en laat verwijten achterwege.",
-    u"Ontmasker wie je listig ondermijnt, maar blijf zelf recht en eerlijk.",
-    u"Vertoon dat je positie niet rechtvaardigt, maakt je een makkelijk doelwit.",
-    u"Neem afstand van wie je klein houdt; dan vinden echte vrienden je vanzelf.",
-    u"Alleen jij kunt je bevrijden van wat je tegenhoudt; doe het vastberaden.",
-    u"Met één rustige, gerichte daad ruim je het laatste obstakel uit de weg.",
+    u"De spanning is weg, en je hoeft niets te doen dan even bij te komen.",
+    u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
+    u"Wie een last op zijn rug draagt en toch in een koets rijdt, trekt dieven aan.",
+    u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
+    u"Maak jezelf los, dan trekken ook de kwaadwilligen zich terug.",
+    u"De vorst schiet de havik van de hoge muur: één gerichte daad maakt je vrij.",
     // 41 DE VERMINDERING
-    u"Geef gerust van je tijd en kracht aan een ander, maar put jezelf niet uit.",
-    u"Blijf bij jezelf; je helpt niemand door jezelf weg te cijferen.",
-    u"Met te velen verwatert de band; zoek het eerlijke gesprek met één ander.",
-    u"Laat een slechte gewoonte los; dan maak je ruimte voor wie je goed doet.",
-    u"Onverwacht valt je een rijke gift toe; niets kan haar nog tegenhouden.",
-    u"Je groeit zonder iemand iets af te nemen; zo word je tot steun van velen.",
+    u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
+    u"Jezelf wegcijferen helpt niemand: sta stevig waar je staat.",
+    u"Met drie op pad raak je er één kwijt, en alleen op pad vind je een metgezel.",
+    u"Leg een slechte gewoonte snel af, en wie je mag, vindt je dan vanzelf.",
+    u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
+    u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
     // 42 DE VERMEERDERING
-    u"Gesteund door anderen kun je iets groots beginnen; houd je bedoeling zuiver.",
-    u"Het goede stroomt naar je toe zonder dat je erom vraagt; blijf standvastig.",
-    u"Zelfs tegenslag levert je winst op, zolang je eerlijk blijft handelen.",
-    u"Men luistert naar je als bemiddelaar; zet dat vertrouwen in voor allen.",
-    u"Geef zonder te letten op wie het merkt; echte goedheid spreekt voor zich.",
-    u"Denk je alleen aan jezelf, dan sta je straks alleen; wees juist nu gul.",
+    u"Gesteund van boven kun je een zware klus aan, zonder bijbedoeling.",
+    u"Er stroomt je meer toe dan je vroeg, en niemand kan je dat afnemen.",
+    u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
+    u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
+    u"Geef zonder te vragen wie het merkt: een goed hart heeft geen getuigen nodig.",
+    u"Wie alleen aan zichzelf denkt, krijgt klappen van wie hij niets gunt.",
     // 43 DE VASTBERADENHEID
-    u"Storm je te vroeg vooruit, dan overschat je je kracht; doe wat je aankunt.",
-    u"Blijf alert en goed voorbereid; dan kan geen onraad je nog verrassen.",
-    u"Eenzaam trek je verder en men begrijpt je wellicht verkeerd; volg je geweten.",
-    u"Rusteloos loop je heen en weer; neem goede raad aan en kom tot bedaren.",
-    u"Wat steeds terugkomt, verdwijnt alleen door volharding; houd daarbij de maat.",
-    u"Net voor de zege kan het kwaad nog terugslaan; blijf tot het einde waakzaam.",
+    u"Een te vroege aanval overschat wat je kunt, en kost je de eerste ronde.",
+    u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
+    u"Alleen trek je door de regen en men mompelt over je, maar je doet wat moet.",
+    u"Onrustig schuifel je heen en weer, en elke raad wuif je weg.",
+    u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
+    u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
     // 44 HET TEGEMOETKOMEN
-    u"Rem het ongewenste af zolang het nog klein is; later is het niet te stuiten.",
-    u"Houd het ongewenste in bedwang en laat het niet op anderen overslaan.",
-    u"Je aarzelt; zie het gevaar nuchter onder ogen, dan blijft de schade klein.",
-    u"Sluit je je af van gewone mensen, dan sta je alleen als het erop aankomt.",
-    u"Bescherm zonder dwang wat je is toevertrouwd; het goede rijpt dan vanzelf.",
-    u"Trots houd je je afzijdig; dat lijkt hard, maar je vergissing is gering.",
+    u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
+    u"Houd de vis in je eigen kom, en zet hem niet aan de gasten voor.",
+    u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
+    u"De vijver is leeg, omdat je gewone mensen hooghartig links liet liggen.",
+    u"Een meloen onder wilgenbladeren rijpt verborgen, tot hij vanzelf valt.",
+    u"Je stoot wie je tegemoetkomt af met je hoorns: kil, maar je fout is klein.",
     // 45 HET VERZAMELEN
-    u"Je wilt erbij horen maar aarzelt; laat je twijfel los en stap naar voren.",
-    u"Laat je meenemen door wie je roept; je hoeft niets groots mee te brengen.",
-    u"Je voelt je buitengesloten; zoek aansluiting bij wie al in de kring staat.",
-    u"Breng mensen samen voor het goede; doe het onbaatzuchtig, dan slaagt het.",
-    u"Nog niet iedereen vertrouwt je; blijf zuiver en geduldig, dan groeit dat.",
-    u"Je treurt omdat niemand je lijkt te zien; die eerlijke klacht opent deuren.",
+    u"Je twijfelt of je erbij hoort, maar één handdruk verandert je zorg in gelach.",
+    u"Wie je roept, mag je volgen; een schamel offer is genoeg.",
+    u"Zuchtend sta je aan de kant, en aansluiten kost je hooguit wat trots.",
+    u"Je brengt mensen bijeen voor iets wat hen overstijgt, en dat is een zegen.",
+    u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
+    u"Je huilt omdat niemand je opneemt, en juist die tranen openen de kring.",
     // 46 HET OMHOOGDRINGEN
-    u"Met steun van boven begin je te stijgen; vertrouw op wie je verder helpt.",
-    u"Je middelen zijn klein, maar je inzet is echt; dat wordt hogerop gezien.",
-    u"Niets houdt je tegen en alle deuren staan open; ga zonder aarzelen door.",
-    u"Je krijgt een eervolle plek om te dienen; je trouw brengt zegen.",
-    u"Ga in je eigen tempo verder, geduldig en standvastig; zo bereik je de top.",
-    u"Blindelings doorklimmen put je uit; volhard alleen met open ogen.",
+    u"Wie boven je staat, heeft oog voor je, en zo begint de klim.",
+    u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
+    u"Je trekt een verlaten stad binnen, en geen poort is gesloten.",
+    u"Op de heilige berg mag je offeren: een eervolle plek om te dienen.",
+    u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
+    u"Wie in het donker doorklimt, heeft nu meer aan volharding dan aan drift.",
     // 47 DE BENAUWENIS
-    u"Somber gepieker houdt je gevangen; zoek het licht op, niet de schaduw.",
-    u"Je hebt genoeg, maar mist vervulling; wacht rustig op de juiste uitnodiging.",
-    u"Duwen tegen muren die niet wijken put je uit; stop ermee en zoek rust.",
-    u"De hulp die je zoekt, komt traag op gang; schaam je niet, ze komt er wel.",
-    u"Van boven en onder word je beknot; met geduld en toewijding keert het tij.",
-    u"Oude angsten houden je verstrikt; zodra je resoluut beweegt, kom je vrij.",
+    u"Onder een kale boom zit je te somberen, en zo dwaal je een duister dal in.",
+    u"Je hebt eten en drinken genoeg en voelt je toch leeg, tot iemand je uitnodigt.",
+    u"Je stoot je aan steen en grijpt naar distels, en thuis is de haard koud.",
+    u"Hulp rijdt traag aan in een gouden wagen: schaam je niet, ze bereikt je.",
+    u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
+    u"Ranken om je enkels doen je wankelen, maar één besliste ruk maakt je vrij.",
     // 48 DE BRON
-    u"Verwaarloos je jezelf, dan heb je weinig te geven; zorg eerst voor je bron.",
-    u"Er is water genoeg, maar het lekt weg; geef je gaven een beter vat.",
-    u"Veel heb je te geven, maar nog put niemand eruit; wacht, je tijd komt.",
-    u"Herstel eerst de wanden van de bron; dat werk gaat nu voor het putten.",
-    u"Wat je te bieden hebt, is fris en goed; laat het nu echt bij anderen komen.",
-    u"Laat de bron open voor iedereen; wie trouw blijft geven, oogst groot geluk.",
+    u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
+    u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
+    u"De put is schoongemaakt, maar niemand drinkt eruit, en dat doet pijn.",
+    u"Je metselt de put opnieuw, en zolang dat duurt, haalt niemand er water.",
+    u"Het water in de put is koel en helder, en het wordt eindelijk gedronken.",
+    u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
     // 49 DE OMWENTELING
     u"Het is nog te vroeg voor verandering; houd je stevig vast aan wat is.",
     u"Nu het juiste uur geslagen heeft, mag je doorpakken; bereid alles goed voor.",
