@@ -88,7 +88,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
     u"De donder trekt zich 's avonds terug in het meer. Wie gevolgd wil worden, leert eerst zelf te volgen.", // 17
     u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
-    u"De oever buigt naar het water en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
+    u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
     u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, ziet veel en wordt zelf ook gezien.", // 20
     u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
     u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
@@ -118,22 +118,22 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast en zonder omwegen.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
-    u"Het oude heeft zijn tijd gehad en maakt plaats; een omwenteling slaagt als het moment rijp is.", // 49
-    u"Zoals de ketel voedsel bereidt voor velen, laat een heldere orde alles op zijn plaats rijpen.", // 50
-    u"De donder rolt en schudt alles wakker; blijf na de schrik kalm, dan kun je er straks om lachen.", // 51
-    u"Als een berg die in zichzelf rust, kom je tot stilstand; in die stilte wordt alles helder.", // 52
-    u"Een boom op de berg groeit traag maar stevig; echte ontwikkeling volgt haar eigen volgorde.", // 53
-    u"Je komt in een afhankelijke positie terecht; met tact en terughoudendheid blijft het goed.", // 54
-    u"Alles staat in volle bloei, als de zon op haar hoogste punt; treur niet nu al om het einde.", // 55
-    u"Je bent een vreemdeling onderweg; met bescheidenheid en goede manieren vind je gastvrijheid.", // 56
-    u"Zacht en aanhoudend als de wind dring je overal door; zo bereik je meer dan met kracht.", // 57
-    u"Echte vreugde komt van binnen en is aanstekelijk; gedeeld wordt ze alleen maar groter.", // 58
-    u"De wind strijkt over het water; wat verstard en gescheiden was, lost op en stroomt weer.", // 59
-    u"Een meer kan maar zoveel water bevatten; gezonde grenzen geven houvast, te strenge knellen.", // 60
-    u"Wind beroert het meer tot in de diepte; oprechtheid raakt zelfs wie moeilijk te bereiken is.", // 61
-    u"Nu slaagt het kleine beter dan het grote; blijf dicht bij de grond en doe het gewone goed.", // 62
-    u"Alles staat op zijn plaats, maar orde is broos; juist nu vraagt het kleine je aandacht.", // 63
-    u"Het doel is in zicht maar nog niet bereikt; met zorg breng je de overgang tot een goed einde.", // 64
+    u"Vuur onder het meer: een van beide moet wijken, en het oude maakt plaats voor het ongekende.", // 49
+    u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
+    u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
+    u"Berg op berg, en niets beweegt: wie weet wanneer hij moet stoppen, vindt een heldere stilte.", // 52
+    u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
+    u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
+    u"Donder en bliksem tegelijk: alles staat in volle bloei. Treur niet om de avond, maar straal als de middagzon.", // 55
+    u"Een vuur op de berg brandt nergens lang en trekt steeds verder, zoals een reiziger.", // 56
+    u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
+    u"Twee meren die elkaar raken, drogen niet uit. Zo wordt blijheid groter als je haar deelt.", // 58
+    u"De lentewind breekt het ijs. Wat verstard en versnipperd was, begint weer te stromen.", // 59
+    u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
+    u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
+    u"Donder klinkt gedempt boven de berg, en een vogel die laag vliegt, vindt zijn nest.", // 62
+    u"De pot hangt boven het vuur en kookt: alles staat op zijn plaats. Juist dan sluipt het verval binnen.", // 63
+    u"De jonge vos is bijna aan de overkant van de rivier, maar nog niet droog aan land.", // 64
 
     // Advice
     u"Zet vandaag de eerste spade.", // 1
@@ -184,30 +184,30 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Maak een afspraak met je meerdere.", // 46
     u"Spaar je woorden voor morgen.", // 47
     u"Haal vandaag water voor een ander.", // 48
-    u"Verander op het juiste moment.", // 49
-    u"Geef alles zijn juiste plek.", // 50
+    u"Leg je plan drie keer voor.", // 49
+    u"Kook eens voor een ander.", // 50
     u"Schrik, adem en herpak je.", // 51
-    u"Kom tot rust in jezelf.", // 52
-    u"Neem de tijd, stap voor stap.", // 53
-    u"Ken je plaats en wees tactvol.", // 54
-    u"Geniet van het volle licht.", // 55
-    u"Wees een bescheiden gast.", // 56
-    u"Blijf zacht, maar houd vol.", // 57
-    u"Deel je vreugde oprecht.", // 58
-    u"Laat verharding smelten.", // 59
-    u"Stel grenzen die je kunt houden.", // 60
-    u"Wees oprecht tot in je kern.", // 61
-    u"Doe kleine dingen zorgvuldig.", // 62
-    u"Waak over wat bereikt is.", // 63
-    u"Ga behoedzaam verder.", // 64
+    u"Zit een kwartier stil.", // 52
+    u"Plan alleen de volgende halte.", // 53
+    u"Vraag wat men van je verwacht.", // 54
+    u"Rond vandaag een zaak af.", // 55
+    u"Leer de groet van je gastheren.", // 56
+    u"Herhaal je verzoek vriendelijk.", // 57
+    u"Oefen samen met een vriend.", // 58
+    u"Vier samen een feest.", // 59
+    u"Stel één vaste regel voor jezelf.", // 60
+    u"Zeg één ding dat je echt meent.", // 61
+    u"Schrijf vandaag een bedankje.", // 62
+    u"Loop vandaag de sloten na.", // 63
+    u"Toets het ijs voor elke pas.", // 64
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
     u"Onder water groeit de draak nog, dus deel je plannen voorlopig met niemand.",
     u"Je talent staat nu in het open veld: van wie zou je het meest kunnen leren?",
-    u"Van vroeg tot laat ben je in de weer, en 's avonds waakzaam: dat behoedt je.",
+    u"Je zwoegt tot de avond valt en bent ook dan nog op je hoede; dat behoedt je.",
     u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
-    u"Hoog in de lucht vliegt de draak, en met wie je aanvult bereik je nu veel.",
+    u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
     u"Een draak die boven de wolken uit wil, verliest zijn volk uit het oog.",
     // 2 HET ONTVANGENDE
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
@@ -225,13 +225,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Tranen om een mislukt begin zijn begrijpelijk, maar ze brengen je niets.",
     // 4 ONERVARENHEID
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
-    u"Wie mild is voor onwetenden, krijgt op den duur een heel huis toevertrouwd.",
+    u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
     u"Hoe vaster je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
     u"Vraag als een kind, zonder iets te willen bewijzen: zo leer je nu het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
-    u"Het onweer is nog ver, en wie zijn gewone ritme volgt, loopt weinig risico.",
+    u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
     u"Op het zand aan de oever wordt wat over je geroddeld, maar dat drijft af.",
     u"Ongeduldig ben je tot in de modder doorgelopen, en zo lok je zelf onheil uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
@@ -254,28 +254,28 @@ const std::array<QStringView, 576> OracleTexts = {
     // 8 VERENIGING
     u"Wie zich met een gemeend hart aansluit, krijgt meer terug dan hij verwachtte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
-    u"Je schuift aan bij mensen die niet bij je passen, en zo'n band kost je veel.",
+    u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
-    u"Als de jager die één kant openlaat, dwing je niemand, en wie komt, is welkom.",
+    u"Als een jager die één kant openlaat, dwing je niemand: wie wil, is welkom.",
     u"Wie pas aanklopt als de kring gesloten is, vindt niemand die nog opendoet.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Je keert op je schreden terug naar je eigen pad, en dat is niets verkeerds.",
-    u"Met anderen die ook omkeren loop je mee terug, en dat is geen schande.",
-    u"Wie te hard doorrijdt, breekt de spaken uit het wiel en krijgt ruzie thuis.",
+    u"Terug naar je eigen pad: wat zou daar verkeerd aan zijn?",
+    u"Anderen keren ook om; met hen teruglopen is geen schande.",
+    u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
     u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
     u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
     u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
     // 10 HET OPTREDEN
-    u"Vertrek in je gewone kleren, zonder iets te willen lijken, en niets deert je.",
+    u"Vertrek in je gewone kleren, zonder iets te willen lijken; niets deert je.",
     u"Op een vlak pad kan wie alleen en onopvallend loopt, ongehinderd verder.",
-    u"Wie half ziet en mank loopt maar toch doorstapt, wordt gebeten.",
-    u"Je staat op de staart van de tijger, en alleen uiterste zorg redt je nu.",
+    u"Half blind en mank stap je toch door, tot de tijger bijt.",
+    u"Je staat op de staart van de tijger; alleen uiterste zorg redt je nu.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
     u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
     u"Trek aan één grashalm en de hele pol komt mee: begin met wie bij je hoort.",
     u"Durf de rivier over, verdraag wie ruw is en vergeet wie ver weg woont niet.",
-    u"Op elke vlakte volgt een helling, en wie dat weet, schrikt niet van de klim.",
+    u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
     u"Wie hoog staat en zonder trots onder eenvoudige mensen leeft, brengt zegen.",
     u"De muur zakt terug in de gracht; spreek je eigen volk toe en vecht niet.",
@@ -283,8 +283,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
     u"Meebuigen levert wat op, maar wie van binnen vrij wil zijn, slikt het liever.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"Wie in opdracht van iets hogers handelt, krijgt gezelschap van zijn gelijken.",
-    u"De stilstand wijkt, en juist nu bind je wat je bereikte aan iets stevigs.",
+    u"Handel je in opdracht van iets hogers, dan krijg je gezelschap van gelijken.",
+    u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
     u"Eerst zat alles vast, en nu zet jij het in beweging: daarna volgt vreugde.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
@@ -302,27 +302,27 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
     u"Wie zonder ophef zijn werk doet, kan zelfs het grote water oversteken.",
-    u"Je terughoudendheid spreekt uit elk gebaar, en men merkt het op.",
+    u"Zonder woorden spreekt je terughoudendheid uit elk gebaar.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
-    u"Wie geen ophef maakt, mag toch hard ingrijpen als iemand het geheel schaadt.",
+    u"Geen ophef maken sluit hard ingrijpen niet uit, als het geheel schade lijdt.",
     u"Is je naam als stil mens gevestigd, richt je strengheid dan op je eigen huis.",
     // 16 DE GEESTDRIFT
-    u"Wie nu al roept hoe prachtig het wordt, stoot anderen af.",
-    u"Als een rots sta je te midden van de opwinding, en je weet wanneer je stopt.",
+    u"Roep je nu al hoe prachtig het wordt, dan stoot je anderen af.",
+    u"Als een rots sta je te midden van de opwinding, wetend wanneer je stopt.",
     u"Wie omhoog kijkt en op een teken van hogerhand hoopt, aarzelt te lang.",
-    u"Het elan gaat van jou uit, en zonder twijfel zie je vrienden toestromen.",
+    u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
-    u"Je leeft in een roes die al te lang duurt, en alleen omkeren spaart je nog.",
+    u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
     // 17 DE NAVOLGING
     u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
     u"Wie zich aan het makkelijke hecht, laat het wezenlijke schieten.",
-    u"Wie het wezenlijke kiest, laat iets kleiners los en vindt wat hij zocht.",
+    u"Kies je het wezenlijke, dan laat je iets kleiners los en vind je je doel.",
     u"Volgt men je uit eigenbelang, wees dan helder over wat je wel en niet wilt.",
     u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
     u"Een vaste band trekt je terug, zelfs als je wilt vertrekken: eer die band.",
     // 18 HET HERSTELLEN
-    u"Een oude familiefout ligt op je bord, en met beleid krijg je hem recht.",
+    u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
     u"Wie oud bederf gedoogt, ziet het woekeren en krijgt er spijt van.",
@@ -332,8 +332,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
     u"Op je gemak naderen levert niets op, maar wie dat inziet, kan nog bijsturen.",
-    u"Je komt de ander zonder enig voorbehoud tegemoet, en daar is niets mis mee.",
-    u"Wie wijs leidt, haalt bekwame mensen binnen en laat hen hun werk doen.",
+    u"Je gaat de ander zonder enig voorbehoud tegemoet: wat is daar mis mee?",
+    u"Een wijze leider haalt bekwame mensen binnen en laat hen hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
     u"Je kijkt als een kind naar de buitenkant, en een leider kijkt dieper.",
@@ -354,7 +354,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een baard siert de kin, maar beweegt alleen met wat eronder zit.",
     u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
     u"Een ruiter op een wit paard komt je niet beroven, maar vragen: ontvang hem.",
-    u"Een schamele rol zijde als geschenk volstaat, want het komt uit het hart.",
+    u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
     u"Wit en onversierd: nu is eenvoud het mooiste wat je kunt dragen.",
     // 23 DE VERSPLINTERING
     u"De poot van het bed begint te splijten, nog nauwelijks te zien: let erop.",
@@ -386,7 +386,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
     // 27 DE VOEDING
     u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
-    u"Wie zijn eten bedelt bij wie hoger woont, raakt van zijn pad af.",
+    u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
     u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
     u"Met tijgerogen speur je naar hulp om anderen te kunnen voeden, en dat mag.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
@@ -402,7 +402,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wie aan het gevaar went, glijdt ongemerkt steeds dieper de kuil in.",
     u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
-    u"Een kruik wijn en een kom rijst door het raam: een sober gebaar volstaat.",
+    u"Een kruik wijn en een schaal rijst door het raam: een sober gebaar volstaat.",
     u"Het water staat tot de rand en loopt niet over: doe niet meer dan nodig is.",
     u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
     // 30 HET ZICH-HECHTENDE
@@ -420,9 +420,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Stijf als een nek ben je nu moeilijk te raken, en dat is geen fout.",
     u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
     // 32 DE DUURZAAMHEID
-    u"Wie meteen iets blijvends eist, bouwt op zand en komt bedrogen uit.",
+    u"Eis je meteen iets blijvends, dan bouw je op zand en word je bedrogen.",
     u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
-    u"Wie de ene dag dit en de andere dag dat vindt, raakt zijn gezicht kwijt.",
+    u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
     u"Vasthouden aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
     u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
@@ -458,7 +458,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Spreek vanaf het begin heldere huisregels af, dat bespaart later spijt.",
     u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
     u"Te streng is beter dan te los: een huis vol gegiechel eindigt in schaamte.",
-    u"Wie zuinig beheert wat het huis bezit, maakt het hele gezin welvarend.",
+    u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
     u"Leid je huis met liefde in plaats van angst, en niemand hoeft te vrezen.",
     u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
@@ -469,7 +469,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
     u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
     // 39 DE HINDERNIS
-    u"Doorlopen brengt je tegen een muur, en wie stilhoudt, oogst er lof mee.",
+    u"Doorlopen brengt je tegen een muur; wie stilhoudt, oogst er lof mee.",
     u"Hindernis na hindernis treft je, niet door eigen schuld, maar omdat je dient.",
     u"Verderop ligt alleen gevaar, dus keer terug naar wie je graag ziet.",
     u"Verder trekken loopt vast, maar terugkeren brengt je bij bondgenoten.",
@@ -518,15 +518,15 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
     u"Je huilt omdat niemand je opneemt, en juist die tranen openen de kring.",
     // 46 HET OMHOOGDRINGEN
-    u"Wie boven je staat, heeft oog voor je, en zo begint de klim.",
+    u"Iemand boven je heeft oog voor je gekregen: zo begint je klim.",
     u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
-    u"Je trekt een verlaten stad binnen, en geen poort is gesloten.",
+    u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
     u"Op de heilige berg mag je offeren: een eervolle plek om te dienen.",
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
     u"Wie in het donker doorklimt, heeft nu meer aan volharding dan aan drift.",
     // 47 DE BENAUWENIS
     u"Onder een kale boom zit je te somberen, en zo dwaal je een duister dal in.",
-    u"Je hebt eten en drinken genoeg en voelt je toch leeg, tot iemand je uitnodigt.",
+    u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
     u"Je stoot je aan steen en grijpt naar distels, en thuis is de haard koud.",
     u"Hulp rijdt traag aan in een gouden wagen: schaam je niet, ze bereikt je.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
@@ -534,122 +534,122 @@ const std::array<QStringView, 576> OracleTexts = {
     // 48 DE BRON
     u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
     u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
-    u"De put is schoongemaakt, maar niemand drinkt eruit, en dat doet pijn.",
-    u"Je metselt de put opnieuw, en zolang dat duurt, haalt niemand er water.",
-    u"Het water in de put is koel en helder, en het wordt eindelijk gedronken.",
+    u"De put is schoongemaakt, maar niemand drinkt eruit: hoe pijnlijk is dat?",
+    u"Zolang je de put opnieuw metselt, haalt niemand er water uit.",
+    u"Het water in de put is koel en helder; eindelijk drinkt men ervan.",
     u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
     // 49 DE OMWENTELING
-    u"Het is nog te vroeg voor verandering; houd je stevig vast aan wat is.",
-    u"Nu het juiste uur geslagen heeft, mag je doorpakken; bereid alles goed voor.",
-    u"Ga niet overhaast en niet te traag; overleg goed tot er brede instemming is.",
-    u"Je spijt verdwijnt; gedragen door vertrouwen verander je de gang van zaken.",
-    u"Zo helder is je vernieuwing dat niemand nog een verklaring nodig heeft.",
-    u"De ommekeer is voltooid; verfijn nu het nieuwe en zoek geen verdere strijd.",
+    u"Gebonden als in een gele koeienhuid is het nog te vroeg om te veranderen.",
+    u"Is de dag van de ommekeer aangebroken, pak dan door, met alles voorbereid.",
+    u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
+    u"Men gelooft in je en je spijt verdwijnt; nu mag de oude vorm wijken.",
+    u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
+    u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
     // 50 KOSMISCHE ORDE
-    u"Maak eerst schoon en ruim het oude op; dat schept ruimte voor iets nieuws.",
-    u"Wat je in je draagt is waardevol; laat de afgunst van anderen je niet raken.",
-    u"Je gaven worden nog niet benut; wacht geduldig, de erkenning komt.",
-    u"Je neemt te veel op je schouders en het loopt mis; ken je grenzen.",
-    u"Als leider ben je helder en toegankelijk; blijf open voor goede raad.",
-    u"Hardheid en zachtheid zijn in evenwicht; wat je nu doet, brengt groot geluk.",
+    u"Keer de ketel om en schud het oude vuil eruit: zo begint iets waardevols.",
+    u"In de ketel zit voedsel, en de afgunst van anderen kan je niet deren.",
+    u"Het oor van de ketel is verbogen en niemand eet van het vet, tot het regent.",
+    u"Onder te veel gewicht breekt de poot van de ketel: het maal ligt op de grond.",
+    u"Gouden ringen aan gele oren maken de ketel draagbaar: wees bereikbaar.",
+    u"Ringen van jade sieren de ketel: hard en zacht in evenwicht, en alles lukt.",
     // 51 HET OPWINDENDE
-    u"Eerst jaagt de schok je angst aan; daarna volgen opluchting en vreugde.",
-    u"Door de schok verlies je iets waardevols; laat het gaan, je krijgt het weer.",
-    u"Ben je van slag, gebruik die onrust dan om je koers bij te sturen.",
-    u"Na de klap blijf je hangen in verwarring; zoek houvast en kom in beweging.",
-    u"Golf na golf trekt voorbij; houd je positie vast, dan verlies je niets.",
-    u"Om je heen heerst paniek; houd rustig afstand, wat men er ook van zegt.",
+    u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
+    u"De schok kost je iets kostbaars, maar ren er niet achteraan: het komt terug.",
+    u"Raak je van slag, gebruik die schrik dan om meteen bij te sturen.",
+    u"De klap verzandt in de modder, en jij staat er versuft bij.",
+    u"Golf na golf rolt voorbij, maar wie zijn post niet verlaat, verliest niets.",
+    u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
-    u"Sta stil voordat je de eerste stap zet; zo voorkom je een misstap.",
-    u"Je kunt een ander niet tegenhouden en moet meegaan; dat doet je pijn.",
-    u"Geforceerde stilte maakt je stijf; ware rust laat zich niet afdwingen.",
-    u"Breng je lichaam tot rust; dan komt er vanzelf ook ruimte in je hoofd.",
-    u"Houd je tong in bedwang; weloverwogen woorden voorkomen spijt.",
-    u"Je rust is diep en echt geworden; vanuit die stilte kun je alles aan.",
+    u"Wie zijn tenen stilhoudt voor het vertrek, struikelt niet.",
+    u"Je moet stilstaan terwijl een ander doorholt die je niet kunt tegenhouden.",
+    u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
+    u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
+    u"Je kaken staan stil: je spreekt weinig, en wat je zegt, heeft orde.",
+    u"Je stilte is diep en edel geworden, en daarin vind je een vaste grond.",
     // 53 DE ONTWIKKELING
-    u"Je begint klein en onzeker en krijgt kritiek; laat je niet ontmoedigen.",
-    u"Op een veilige plek aangekomen deel je wat je hebt met wie bij je is.",
-    u"Ga je overmoedig te ver, dan verdwaal je; bescherm liever wat je hebt.",
-    u"Nog sta je wankel; zoek een tijdelijke plek om op adem te komen.",
-    u"Een tijd lang blijven jullie van elkaar gescheiden; toch wint het goede.",
-    u"Je ontwikkeling is voltooid; je leven wordt tot voorbeeld voor anderen.",
+    u"Als de jonge gans aan de waterkant krijg je kritiek, maar dat schaadt niet.",
+    u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
+    u"Op de kale vlakte vliegt de gans te ver: bewaar liever wat je hebt.",
+    u"In de boom vindt de gans misschien een platte tak om op adem te komen.",
+    u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
+    u"Hoog in de wolken vliegt de gans; zijn veren sieren de dans van anderen.",
     // 54 BETAMELIJKHEID
-    u"Je rol is bescheiden, maar binnen die grenzen kun je toch veel bereiken.",
-    u"Blijf trouw, ook als je partner teleurstelt; bewaar je innerlijke licht.",
-    u"Verlang geen hogere plaats dan je toekomt; wacht liever op je kans.",
-    u"Stel de verbintenis gerust uit; een late vervulling is het wachten waard.",
-    u"Eenvoud staat je beter dan pracht; je waarde hoeft niet te schitteren.",
-    u"Een vorm zonder inhoud leidt nergens heen; er is niets echts om te delen.",
+    u"Als tweede in het huis loop je mank, en toch bereik je wat je moet.",
+    u"Met één oog zie je nog genoeg om je belofte na te komen, ook zonder steun.",
+    u"Wie per se een hogere plek wil dan hem toekomt, belandt lager dan hij was.",
+    u"Je stelt de verbintenis uit, en een late vervulling blijkt de moeite waard.",
+    u"De bruid draagt eenvoudiger kleren dan haar meid, en juist dat siert haar.",
+    u"Een mand zonder vruchten, een offer zonder bloed: deze vorm is hol.",
     // 55 DE VOLHEID
-    u"Je vindt een gelijkwaardige partner; werk samen zolang de tijd goed is.",
-    u"Wolken dekken je licht af en men wantrouwt je; houd vast aan de waarheid.",
-    u"Het duister is zo dicht dat je niets kunt doen; wacht zonder schuldgevoel.",
-    u"Het donker neemt af wanneer je iemand ontmoet die met je meedenkt.",
-    u"Bekwame mensen komen op je af; luister naar hen, dat brengt zegen en eer.",
-    u"Je sluit je in je overvloed op en raakt alleen; open je deuren weer.",
+    u"Je vindt een gelijke met wie je tien dagen lang kunt optrekken zonder fout.",
+    u"Zo dicht is het gordijn dat je 's middags sterren ziet, en men wantrouwt je.",
+    u"Het duister is zo dicht dat je niets kunt doen, met een gebroken rechterarm.",
+    u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
+    u"Bekwame mensen melden zich bij je: luister naar hen, dan volgen zegen en eer.",
+    u"Je huis is overvol, maar wie door de poort kijkt, ziet er niemand meer.",
     // 56 DE ZWERVER
-    u"Kleinzielig gedoe over details maakt je onderweg kwetsbaar; zie het grote.",
-    u"Onderweg vind je onderdak en een trouwe helper die je bijstaat.",
-    u"Hooghartigheid kost je het onderdak en de trouw van wie je hielp.",
-    u"Je vindt een tijdelijk thuis, maar voelt je er niet op je gemak.",
-    u"Met een gebaar van goede wil win je vrienden en een eervolle plek.",
-    u"Spot en overmoed kosten je onderweg snel je rustplaats; blijf nederig.",
+    u"Een reiziger die kibbelt over kleinigheden, haalt zich onheil op de hals.",
+    u"Je vindt een herberg, hebt geld op zak en een knecht die je niet verlaat.",
+    u"De herberg brandt af, en door je hooghartigheid loopt je knecht van je weg.",
+    u"Je krijgt een dak, wat geld en een bijl, maar thuis voel je je er niet.",
+    u"Met je eerste pijl raak je de fazant: dat levert je lof en een ambt op.",
+    u"Het vogelnest vat vlam: eerst lach je nog, dan klaag je, en je koe is weg.",
     // 57 HET ZACHTMOEDIGE
-    u"Twijfel houdt je in zijn greep; neem een besluit en houd je eraan.",
-    u"Verborgen invloeden werken tegen je; breng ze geduldig aan het licht.",
-    u"Blijf je eindeloos wikken en wegen, dan verlies je gezag en vertrouwen.",
-    u"Met bescheiden ijver behaal je nu een rijke oogst die velen ten goede komt.",
-    u"Een stroef begin kan goed aflopen; verander met zorg en kijk daarna terug.",
-    u"Te veel toegeven kost je je kracht; zacht zijn is niet jezelf verliezen.",
+    u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
+    u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
+    u"Wie eindeloos wikt en weegt, verspeelt het gezag dat hij had.",
+    u"Je spijt verdwijnt: de jacht levert drie soorten wild op, genoeg voor velen.",
+    u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
+    u"Wie tot onder het bed wegkruipt, raakt zijn bezit en zijn bijl kwijt.",
     // 58 HET BLIJMOEDIGE
-    u"Stille vreugde die niets meer verlangt, brengt je nu het meeste geluk.",
-    u"Je vreugde komt uit een oprecht hart; daardoor verdwijnt elke twijfel.",
-    u"Vreugde die van buiten komt, laat je leeg achter; zoek haar niet bij anderen.",
-    u"Je weegt lichte tegen diepe vreugde af; kies het blijvende en je vindt rust.",
-    u"Vertrouw niet blind op wie je vleit; die ondermijnt je ongemerkt.",
-    u"Verleidingen trekken aan je; let goed op waar je vreugde je heen voert.",
+    u"Tevreden met wat er is, lach je zonder iets te verlangen.",
+    u"Je blijheid is gemeend, en daarom verdampt elke twijfel.",
+    u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
+    u"Je weegt het snelle genoegen af tegen het diepe, en kiest het blijvende.",
+    u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
+    u"Verleidelijk vermaak trekt aan je: vraag je af waar het je heen voert.",
     // 59 DE OPLOSSING
-    u"Grijp vroeg in voordat onenigheid wortel schiet; snelle hulp is krachtig.",
-    u"Voel je je vervreemd, zoek dan snel steun bij wat je van harte vertrouwt.",
-    u"Laat je eigenbelang los; door je aan een groter doel te wijden, vind je rust.",
-    u"Je maakt je los van je eigen kring; zo ontstaat een grotere eenheid.",
-    u"Een helder, bevrijdend woord van jou verbindt wat uit elkaar was gevallen.",
-    u"Trek je terug uit gevaar en neem de jouwen mee; dat is wijs, geen lafheid.",
+    u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
+    u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
+    u"Zet je eigenbelang opzij, en je ontdekt dat je meer terugkrijgt dan je opgaf.",
+    u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
+    u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
+    u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
     // 60 DE BEPERKING
-    u"Blijf nu binnen je eigen muren; buiten is het nog niet je tijd.",
-    u"De deur staat open en je aarzelt; blijf je nu zitten, dan mis je je kans.",
-    u"Je kende geen maat en draagt nu de gevolgen; verwijt het niemand anders.",
-    u"Grenzen die je zonder moeite aanvaardt, geven rust en laten je slagen.",
-    u"Houd je eerst zelf aan de maat die je vraagt; dan volgt men je graag.",
-    u"Te harde beperking knelt en schaadt; gebruik strengheid alleen als het moet.",
+    u"Verlaat huis en binnenplaats nog niet: daarbuiten is het te vroeg.",
+    u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
+    u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
+    u"Grenzen die je zonder morren aanvaardt, maken het leven eenvoudiger.",
+    u"Wie de maat eerst zelf draagt, maakt haar zoet voor anderen.",
+    u"Te harde tucht bijt en schaadt: ontspan de teugels als het kan.",
     // 61 INNERLIJKE WAARHEID
-    u"Vertrouw op je eigen innerlijke houvast; zoek geen heimelijke steun elders.",
-    u"Wat je vanuit je hart uitzendt, vindt weerklank bij wie met je verwant is.",
-    u"Hangt je stemming af van een ander, dan slinger je tussen jubel en verdriet.",
-    u"Wend je af van je gelijken en richt je op het hogere; zo blijf je zuiver.",
-    u"Als een sterke, onzichtbare band verbindt je oprechtheid de mensen.",
-    u"Grote woorden zonder grond klinken hol; beloof niet meer dan je waarmaakt.",
+    u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
+    u"Een kraanvogel roept uit de schaduw, en zijn jong antwoordt hem.",
+    u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
+    u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
+    u"Men merkt dat je meent wat je zegt; daarom sluiten mensen zich bij je aan.",
+    u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
-    u"Wil je te vroeg hoog vliegen, dan stort je neer; blijf nog even laag.",
-    u"De top bereik je niet, wel een plek die bij je past; aanvaard dat met rust.",
-    u"Onderschat het gevaar niet; een kleine voorzorg bespaart je veel leed.",
-    u"Dring niet aan, maar wacht waakzaam af; nu is terughoudendheid sterk.",
-    u"Alleen lukt het niet; zoek een bekwaam mens die nog in de schaduw staat.",
-    u"Je schiet voorbij je doel; te hoog grijpen haalt onheil over je heen.",
+    u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
+    u"Je bereikt de vorst niet, wel zijn dienaar, en dat is precies genoeg.",
+    u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
+    u"Forceer niets en ga niet verder: wat je onderweg tegenkomt, is genoeg.",
+    u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
+    u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
-    u"Rem tijdig af na het succes; wie doorstormt, raakt snel uit evenwicht.",
-    u"Je mist even de erkenning die je toekomt; wacht geduldig, ze komt terug.",
-    u"Zelfs een gewonnen strijd put je uit; neem nu rust voordat je verder bouwt.",
-    u"Ook in goede dagen ontstaan lekken; blijf alert en houd iets achter de hand.",
-    u"Een eenvoudig, oprecht gebaar weegt zwaarder dan een groots vertoon.",
-    u"Ga niet door als het werk klaar is; wie te ver gaat, raakt kopje-onder.",
+    u"Wie de wielen tijdig inhoudt, wordt hooguit nat aan zijn staart.",
+    u"Je verliest het gordijn van je koets; na zeven dagen is het vanzelf terug.",
+    u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
+    u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
+    u"De buurman slacht een os, maar jouw schamele offer brengt meer zegen.",
+    u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
-    u"Begin je te vroeg, dan raak je in de problemen; wacht tot je sterker bent.",
-    u"Rem je vaart af zonder stil te staan; geduldig blijf je op de goede koers.",
-    u"Je kunt de overgang nog niet alleen maken; zoek hulp en waag dan de stap.",
-    u"Nu is het tijd voor beslist optreden; je inzet wordt rijkelijk beloond.",
-    u"De twijfel is voorbij en je licht straalt; het succes is echt en verdiend.",
-    u"Vier het bereikte met vertrouwen, maar verlies in de vreugde niet je maat.",
+    u"Spring je te vroeg het water in, dan zit je met een natte staart.",
+    u"Je trekt de teugels aan zonder stil te vallen, en je koers klopt.",
+    u"Alleen haal je de overkant nog niet; regel hulp en waag dan de oversteek.",
+    u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
+    u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
+    u"Proost gerust op wat bereikt is, maar steek je hoofd niet in de beker.",
 };
 
 const std::array<QStringView, 8> HouseWordTable = {
