@@ -77,14 +77,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel.", // 5
     u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
     u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
-    u"Water op de aarde vloeit naar de laagste plek en vormt daar een plas, rond een vast midden.", // 8
+    u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
     u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
     u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
     u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
     u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
     u"De zon staat in het zenit. Wie zoveel bezit, heeft een helder hoofd en een ruime hand nodig.", // 14
-    u"Een berg onder de aarde verheft zich niet, en zo brengt ze hoogten en laagten in evenwicht.", // 15
+    u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
     u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
     u"De donder trekt zich 's avonds terug in het meer. Wie gevolgd wil worden, leert eerst zelf te volgen.", // 17
     u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
@@ -118,7 +118,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast en zonder omwegen.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
-    u"Vuur onder het meer: een van beide moet wijken, en het oude maakt plaats voor het ongekende.", // 49
+    u"Vuur onder het meer: een van beide moet wijken, en het oude heeft zijn langste tijd gehad.", // 49
     u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
     u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
     u"Berg op berg, en niets beweegt: wie weet wanneer hij moet stoppen, vindt een heldere stilte.", // 52
@@ -136,7 +136,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De jonge vos is bijna aan de overkant van de rivier, maar nog niet droog aan land.", // 64
 
     // Advice
-    u"Zet vandaag de eerste spade.", // 1
+    u"Steek vandaag de eerste spade.", // 1
     u"Maak af wat een ander begon.", // 2
     u"Vraag hulp aan één vakkundig mens.", // 3
     u"Stel je vraag maar één keer.", // 4
@@ -205,14 +205,14 @@ const std::array<QStringView, 576> OracleTexts = {
     // 1 HET SCHEPPENDE
     u"Onder water groeit de draak nog, dus deel je plannen voorlopig met niemand.",
     u"Je talent staat nu in het open veld: van wie zou je het meest kunnen leren?",
-    u"Je zwoegt tot de avond valt en bent ook dan nog op je hoede; dat behoedt je.",
+    u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
     u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
     u"Een draak die boven de wolken uit wil, verliest zijn volk uit het oog.",
     // 2 HET ONTVANGENDE
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
-    u"Dien een zaak die de jouwe overstijgt en gun de eer van het slot een ander.",
+    u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
     u"Knoop de zak dicht en zwijg, want nu brengt elk woord meer blaam dan lof.",
     u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
     u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
@@ -227,7 +227,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
     u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
-    u"Hoe vaster je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
+    u"Hoe steviger je je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
     u"Vraag als een kind, zonder iets te willen bewijzen: zo leer je nu het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
@@ -242,7 +242,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
     u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
     u"Deze strijd is niet te winnen, dus je keert om, schikt je en vindt vrede.",
-    u"Leg je zaak voor aan een rechtvaardige scheidsrechter, want je hebt gelijk.",
+    u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
     u"Vertrek pas als iedereen zijn taak kent: een rommelige start kost verlies.",
@@ -250,7 +250,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als iedereen wil commanderen, rijdt de wagen terug met gewonden.",
     u"Terugtrekken is nu verstandig, want een veldheer kiest zelf zijn terrein.",
     u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
-    u"Na de zege beloon je wie vocht, maar een buitjager krijgt geen zeggenschap.",
+    u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
     // 8 VERENIGING
     u"Wie zich met een gemeend hart aansluit, krijgt meer terug dan hij verwachtte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
@@ -281,7 +281,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De muur zakt terug in de gracht; spreek je eigen volk toe en vecht niet.",
     // 12 DE WANKLANK
     u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
-    u"Meebuigen levert wat op, maar wie van binnen vrij wil zijn, slikt het liever.",
+    u"Meebuigen levert wat op, maar wie vrij wil zijn, verdraagt liever de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
     u"Handel je in opdracht van iets hogers, dan krijg je gezelschap van gelijken.",
     u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
@@ -353,7 +353,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Te voet vertrekken in plaats van per koets siert een begin meer dan pracht.",
     u"Een baard siert de kin, maar beweegt alleen met wat eronder zit.",
     u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
-    u"Een ruiter op een wit paard komt je niet beroven, maar vragen: ontvang hem.",
+    u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
     u"Wit en onversierd: nu is eenvoud het mooiste wat je kunt dragen.",
     // 23 DE VERSPLINTERING
@@ -382,7 +382,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De assen zijn uit de wagen gehaald en je kunt niet verder; morren helpt niet.",
     u"Het paard mag weer lopen, maar oefen elke dag het mennen en het afweren.",
     u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
-    u"Haal bij de wilde ever de oorzaak weg, dan worden zijn slagtanden onschuldig.",
+    u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
     u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
     // 27 DE VOEDING
     u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
@@ -455,7 +455,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Verberg je helderheid zoals de prins die aan een wreed hof de dwaas speelde.",
     u"Wie tot de hemel klom door het licht te doven, stort nu zelf in de diepte.",
     // 37 HET GEZIN (DE CLAN)
-    u"Spreek vanaf het begin heldere huisregels af, dat bespaart later spijt.",
+    u"Spreek vanaf het begin heldere huisregels af; dat bespaart later spijt.",
     u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
     u"Te streng is beter dan te los: een huis vol gegiechel eindigt in schaamte.",
     u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
@@ -539,7 +539,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het water in de put is koel en helder; eindelijk drinkt men ervan.",
     u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
     // 49 DE OMWENTELING
-    u"Gebonden als in een gele koeienhuid is het nog te vroeg om te veranderen.",
+    u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
     u"Is de dag van de ommekeer aangebroken, pak dan door, met alles voorbereid.",
     u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
     u"Men gelooft in je en je spijt verdwijnt; nu mag de oude vorm wijken.",
@@ -567,7 +567,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je kaken staan stil: je spreekt weinig, en wat je zegt, heeft orde.",
     u"Je stilte is diep en edel geworden, en daarin vind je een vaste grond.",
     // 53 DE ONTWIKKELING
-    u"Als de jonge gans aan de waterkant krijg je kritiek, maar dat schaadt niet.",
+    u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
     u"Op de kale vlakte vliegt de gans te ver: bewaar liever wat je hebt.",
     u"In de boom vindt de gans misschien een platte tak om op adem te komen.",
@@ -583,7 +583,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 55 DE VOLHEID
     u"Je vindt een gelijke met wie je tien dagen lang kunt optrekken zonder fout.",
     u"Zo dicht is het gordijn dat je 's middags sterren ziet, en men wantrouwt je.",
-    u"Het duister is zo dicht dat je niets kunt doen, met een gebroken rechterarm.",
+    u"Met een gebroken rechterarm in het duister verwijt niemand je dat je stilzit.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
     u"Bekwame mensen melden zich bij je: luister naar hen, dan volgen zegen en eer.",
     u"Je huis is overvol, maar wie door de poort kijkt, ziet er niemand meer.",
@@ -637,7 +637,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
     u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
-    u"Wie de wielen tijdig inhoudt, wordt hooguit nat aan zijn staart.",
+    u"Wie de wielen tijdig afremt, krijgt hooguit een natte staart.",
     u"Je verliest het gordijn van je koets; na zeven dagen is het vanzelf terug.",
     u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
     u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
