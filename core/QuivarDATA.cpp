@@ -213,7 +213,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
     u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
-    u"Knoop de zak dicht en zwijg, want nu brengt elk woord meer blaam dan lof.",
+    u"Stop je woorden in een zak en knoop hem dicht: zwijgen is nu veiliger.",
     u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
     u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
     // 3 AANVANGSPROBLEMEN
@@ -379,7 +379,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
     u"Er ligt gevaar vlak voor je: sta stil voordat je verder rijdt.",
-    u"De assen zijn uit de wagen gehaald en je kunt niet verder; morren helpt niet.",
+    u"Je wagen staat stil zonder assen, en morren brengt hem niet in beweging.",
     u"Het paard mag weer lopen, maar oefen elke dag het mennen en het afweren.",
     u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
     u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
@@ -402,7 +402,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wie aan het gevaar went, glijdt ongemerkt steeds dieper de kuil in.",
     u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
-    u"Een kruik wijn en een schaal rijst door het raam: een sober gebaar volstaat.",
+    u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
     u"Het water staat tot de rand en loopt niet over: doe niet meer dan nodig is.",
     u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
     // 30 HET ZICH-HECHTENDE
@@ -436,7 +436,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 34 MACHT VAN HET GROTE
     u"De macht zit nog in je tenen: wie nu voortstormt, struikelt keer op keer.",
     u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
-    u"Een bok die tegen de heg stoot, raakt met zijn hoorns verstrikt.",
+    u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
     u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
     u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
     u"De bok zit vast in de heg, voor noch achteruit, tot hij ophoudt met duwen.",
@@ -448,7 +448,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Neem winst en verlies niet te zwaar: wat je onderneemt, slaagt.",
     u"Met de hoorns vooruit duwen is alleen nog goed om je eigen huis te tuchtigen.",
     // 36 DE VERDUISTERING
-    u"Met lage vleugels vlucht je weg, en een paar dagen eet je nauwelijks.",
+    u"Als een vogel die met lage vleugels vlucht, neem je honger voor lief.",
     u"Al ben je aan je been gewond, je hebt nog paardenkracht genoeg om te helpen.",
     u"Je vangt de aanvoerder van het duister, maar herstel vraagt meer dan een dag.",
     u"Je doorziet het hart van het duister en verlaat stil het huis.",
@@ -464,7 +464,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 38 DE TEGENSTELLING
     u"Ren je weggelopen paard niet achterna: het keert vanzelf terug.",
     u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
-    u"De wagen wordt teruggetrokken en de ossen staan stil, maar het eind valt mee.",
+    u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
     u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
     u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
     u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
@@ -485,7 +485,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 41 DE VERMINDERING
     u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
     u"Jezelf wegcijferen helpt niemand: sta stevig waar je staat.",
-    u"Met drie op pad raak je er één kwijt, en alleen op pad vind je een metgezel.",
+    u"Een driespan valt uiteen, maar wie alleen gaat, vindt vanzelf een maat.",
     u"Leg een slechte gewoonte snel af, en wie je mag, vindt je dan vanzelf.",
     u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
     u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
@@ -525,18 +525,18 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
     u"Wie in het donker doorklimt, heeft nu meer aan volharding dan aan drift.",
     // 47 DE BENAUWENIS
-    u"Onder een kale boom zit je te somberen, en zo dwaal je een duister dal in.",
+    u"Zit je te somberen, dan glijd je steeds verder een donker dal in.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
-    u"Je stoot je aan steen en grijpt naar distels, en thuis is de haard koud.",
+    u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
     u"Hulp rijdt traag aan in een gouden wagen: schaam je niet, ze bereikt je.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
     u"Ranken om je enkels doen je wankelen, maar één besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
     u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
-    u"De put is schoongemaakt, maar niemand drinkt eruit: hoe pijnlijk is dat?",
+    u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
     u"Zolang je de put opnieuw metselt, haalt niemand er water uit.",
-    u"Het water in de put is koel en helder; eindelijk drinkt men ervan.",
+    u"Wat je te bieden hebt, is fris als bronwater, en eindelijk drinkt men ervan.",
     u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
     // 49 DE OMWENTELING
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
@@ -592,15 +592,15 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je vindt een herberg, hebt geld op zak en een knecht die je niet verlaat.",
     u"De herberg brandt af, en door je hooghartigheid loopt je knecht van je weg.",
     u"Je krijgt een dak, wat geld en een bijl, maar thuis voel je je er niet.",
-    u"Met je eerste pijl raak je de fazant: dat levert je lof en een ambt op.",
-    u"Het vogelnest vat vlam: eerst lach je nog, dan klaag je, en je koe is weg.",
+    u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
+    u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
     u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
     u"Wie eindeloos wikt en weegt, verspeelt het gezag dat hij had.",
     u"Je spijt verdwijnt: de jacht levert drie soorten wild op, genoeg voor velen.",
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
-    u"Wie tot onder het bed wegkruipt, raakt zijn bezit en zijn bijl kwijt.",
+    u"Wie overal voor buigt, verliest ten slotte ook de middelen om zich te weren.",
     // 58 HET BLIJMOEDIGE
     u"Tevreden met wat er is, lach je zonder iets te verlangen.",
     u"Je blijheid is gemeend, en daarom verdampt elke twijfel.",
@@ -624,24 +624,24 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Te harde tucht bijt en schaadt: ontspan de teugels als het kan.",
     // 61 INNERLIJKE WAARHEID
     u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
-    u"Een kraanvogel roept uit de schaduw, en zijn jong antwoordt hem.",
+    u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
     u"Men merkt dat je meent wat je zegt; daarom sluiten mensen zich bij je aan.",
     u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
     u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
-    u"Je bereikt de vorst niet, wel zijn dienaar, en dat is precies genoeg.",
+    u"De hoogste deur blijft dicht, maar een lagere gaat open, en dat volstaat.",
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
     u"Forceer niets en ga niet verder: wat je onderweg tegenkomt, is genoeg.",
     u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
     u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
     u"Wie de wielen tijdig afremt, krijgt hooguit een natte staart.",
-    u"Je verliest het gordijn van je koets; na zeven dagen is het vanzelf terug.",
+    u"Verloren aanzien hoef je niet na te jagen: binnen een week keert het terug.",
     u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
     u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
-    u"De buurman slacht een os, maar jouw schamele offer brengt meer zegen.",
+    u"Een klein gebaar dat gemeend is, weegt zwaarder dan een os op het altaar.",
     u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
     u"Spring je te vroeg het water in, dan zit je met een natte staart.",
