@@ -74,7 +74,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, laat het zaad rijpen.", // 2
     u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
-    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel.", // 5
+    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel: nu voedt geduld je.", // 5
     u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
     u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
     u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
@@ -95,7 +95,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
     u"Diep in de aarde roert de donder zich weer. Na de langste nacht keert het licht terug, eerst nog zwak.", // 24
     u"Onder de hemel rolt de donder, en alles beweegt zonder plan of list. Wat uit zichzelf handelt, klopt.", // 25
-    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaard vermogen vraagt om tucht.", // 26
+    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaarde kracht vraagt om tucht.", // 26
     u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
     u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
@@ -252,7 +252,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
     u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
     // 8 VERENIGING
-    u"Wie zich met een gemeend hart aansluit, krijgt meer terug dan hij verwachtte.",
+    u"Een gemeend hart dat zich aansluit, krijgt meer terug dan het verwachtte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
@@ -288,7 +288,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Eerst zat alles vast, en nu zet jij het in beweging: daarna volgt vreugde.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
-    u"Wie alleen met de eigen familie optrekt, sluit de rest buiten.",
+    u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
     u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
     u"Je klimt al op de muur om aan te vallen, maar ziet in dat het niet kan.",
     u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
@@ -301,7 +301,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je warmte trekt mensen aan, en je waardigheid weert wie haar misbruikt.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
-    u"Wie zonder ophef zijn werk doet, kan zelfs het grote water oversteken.",
+    u"Doe je werk zonder ophef, en zelfs het grote water kun je oversteken.",
     u"Zonder woorden spreekt je terughoudendheid uit elk gebaar.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
@@ -316,7 +316,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
     // 17 DE NAVOLGING
     u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
-    u"Wie zich aan het makkelijke hecht, laat het wezenlijke schieten.",
+    u"Hecht je je aan het makkelijke, dan schiet het wezenlijke erbij in.",
     u"Kies je het wezenlijke, dan laat je iets kleiners los en vind je je doel.",
     u"Volgt men je uit eigenbelang, wees dan helder over wat je wel en niet wilt.",
     u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
@@ -325,7 +325,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
-    u"Wie oud bederf gedoogt, ziet het woekeren en krijgt er spijt van.",
+    u"Gedoogde rotting woekert voort, en de spijt komt later.",
     u"Wat je rechtzet, levert je lof op, vooral als je er bekwame handen bij haalt.",
     u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
     // 19 DE TOENADERING
@@ -399,7 +399,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een verdorde populier bloeit nog eens, maar zo'n late bloei verandert weinig.",
     u"Het water slaat over je hoofd bij de oversteek, maar niemand verwijt je iets.",
     // 29 HET ONPEILBARE
-    u"Wie aan het gevaar went, glijdt ongemerkt steeds dieper de kuil in.",
+    u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
     u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
     u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
@@ -424,7 +424,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
-    u"Vasthouden aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
+    u"Trouw aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
     u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
     // 33 DE AFZIJDIGHEID
     u"Achteraan bij de aftocht is het gevaarlijk, dus onderneem nu niets.",
@@ -444,7 +444,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je eerste poging stuit op wantrouwen, maar gelijkmoedigheid brengt je verder.",
     u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
     u"Iedereen om je heen stemt in, en de twijfel die je had, valt weg.",
-    u"Wie als een hamster stiekem voorraad aanlegt, wekt wantrouwen.",
+    u"Een hamster die stiekem voorraad aanlegt, wekt wantrouwen: ben jij dat?",
     u"Neem winst en verlies niet te zwaar: wat je onderneemt, slaagt.",
     u"Met de hoorns vooruit duwen is alleen nog goed om je eigen huis te tuchtigen.",
     // 36 DE VERDUISTERING
@@ -495,7 +495,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
     u"Geef zonder te vragen wie het merkt: een goed hart heeft geen getuigen nodig.",
-    u"Wie alleen aan zichzelf denkt, krijgt klappen van wie hij niets gunt.",
+    u"Denk je alleen aan jezelf, dan krijg je klappen van wie je niets gunt.",
     // 43 DE VASTBERADENHEID
     u"Een te vroege aanval overschat wat je kunt, en kost je de eerste ronde.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
@@ -523,7 +523,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
     u"Op de heilige berg mag je offeren: een eervolle plek om te dienen.",
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
-    u"Wie in het donker doorklimt, heeft nu meer aan volharding dan aan drift.",
+    u"In het donker doorklimmen vraagt nu meer volharding dan drift.",
     // 47 DE BENAUWENIS
     u"Zit je te somberen, dan glijd je steeds verder een donker dal in.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
@@ -565,7 +565,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
     u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
     u"Je kaken staan stil: je spreekt weinig, en wat je zegt, heeft orde.",
-    u"Je stilte is diep en edel geworden, en daarin vind je een vaste grond.",
+    u"Je rust is diep en edel geworden, en daarin vind je een vaste grond.",
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
@@ -576,7 +576,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 54 BETAMELIJKHEID
     u"Als tweede in het huis loop je mank, en toch bereik je wat je moet.",
     u"Met één oog zie je nog genoeg om je belofte na te komen, ook zonder steun.",
-    u"Wie per se een hogere plek wil dan hem toekomt, belandt lager dan hij was.",
+    u"Waarom een hogere plek eisen dan je toekomt, als je daardoor lager belandt?",
     u"Je stelt de verbintenis uit, en een late vervulling blijkt de moeite waard.",
     u"De bruid draagt eenvoudiger kleren dan haar meid, en juist dat siert haar.",
     u"Een mand zonder vruchten, een offer zonder bloed: deze vorm is hol.",
@@ -597,7 +597,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
     u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
-    u"Wie eindeloos wikt en weegt, verspeelt het gezag dat hij had.",
+    u"Eindeloos wikken en wegen kost je het gezag dat je had.",
     u"Je spijt verdwijnt: de jacht levert drie soorten wild op, genoeg voor velen.",
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
     u"Wie overal voor buigt, verliest ten slotte ook de middelen om zich te weren.",
@@ -620,14 +620,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
     u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
     u"Grenzen die je zonder morren aanvaardt, maken het leven eenvoudiger.",
-    u"Wie de maat eerst zelf draagt, maakt haar zoet voor anderen.",
+    u"Draag de maat eerst zelf: zo wordt ze zoet voor anderen.",
     u"Te harde tucht bijt en schaadt: ontspan de teugels als het kan.",
     // 61 INNERLIJKE WAARHEID
     u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
     u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
-    u"Men merkt dat je meent wat je zegt; daarom sluiten mensen zich bij je aan.",
+    u"Men voelt dat je oprecht bent, en daarom sluiten mensen zich bij je aan.",
     u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
     u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
