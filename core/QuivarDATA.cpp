@@ -157,7 +157,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Bel iemand die op je rekent.", // 19
     u"Was je handen voor je begint.", // 20
     u"Benoem hardop wat niet klopt.", // 21
-    u"Leg één versiering af.", // 22
+    u"Leg een versiering af.", // 22
     u"Versterk eerst je fundering.", // 23
     u"Gun het herstel zeven dagen.", // 24
     u"Handel zonder bijbedoeling.", // 25
@@ -173,32 +173,32 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Bied je diensten aan.", // 35
     u"Zeg minder dan je weet.", // 36
     u"Eet vanavond samen aan tafel.", // 37
-    u"Werk samen aan één klein klusje.", // 38
+    u"Vraag je tegenstrever om hulp.", // 38
     u"Vraag iemand mee te denken.", // 39
-    u"Schrap één oude schuld.", // 40
+    u"Schrap een oude schuld.", // 40
     u"Zet maar twee schaaltjes op tafel.", // 41
     u"Begin vandaag wat je uitstelde.", // 42
     u"Zet het zwart op wit.", // 43
-    u"Zeg vandaag één keer nee.", // 44
+    u"Zeg één keer nee.", // 44
     u"Neem iets mee voor de gastheer.", // 45
     u"Maak een afspraak met je meerdere.", // 46
     u"Spaar je woorden voor morgen.", // 47
-    u"Haal vandaag water voor een ander.", // 48
+    u"Haal water voor een ander.", // 48
     u"Leg je plan drie keer voor.", // 49
     u"Kook eens voor een ander.", // 50
     u"Schrik, adem en herpak je.", // 51
     u"Zit een kwartier stil.", // 52
     u"Plan alleen de volgende halte.", // 53
     u"Vraag wat men van je verwacht.", // 54
-    u"Rond vandaag een zaak af.", // 55
+    u"Rond deze week een zaak af.", // 55
     u"Leer de groet van je gastheren.", // 56
     u"Herhaal je verzoek vriendelijk.", // 57
     u"Oefen samen met een vriend.", // 58
-    u"Vier samen een feest.", // 59
-    u"Stel één vaste regel voor jezelf.", // 60
-    u"Zeg één ding dat je echt meent.", // 61
-    u"Schrijf vandaag een bedankje.", // 62
-    u"Loop vandaag de sloten na.", // 63
+    u"Organiseer een feest.", // 59
+    u"Stel jezelf een vaste regel.", // 60
+    u"Zeg iets wat je echt meent.", // 61
+    u"Schrijf iemand een bedankje.", // 62
+    u"Loop 's avonds de sloten na.", // 63
     u"Toets het ijs voor elke pas.", // 64
 
     // Line texts, line 1 (bottom) first
