@@ -54,7 +54,7 @@ bool isStopWord(const QString &w)
             s.insert(v.toString());
         return s;
     }();
-    return stop.contains(w);
+    return w.size() < 2 || stop.contains(w); // the "s" of "'s avonds" is no word
 }
 
 // Inflections of one word, and words a reader hears as the same note, count as one.
