@@ -70,586 +70,586 @@ const std::array<QStringView, 576> OracleTexts = {
     u"VOOR DE VOLEINDING", // 64
 
     // Process texts
-    u"Zuivere scheppingskracht beweegt zonder rust; wie haar in zich herkent, zet iets nieuws in gang.", // 1
-    u"De aarde draagt alles zonder te kiezen; door te ontvangen komt wat gezaaid is tot groei.", // 2
-    u"Uit chaos breekt nieuw leven moeizaam door; het begin is warrig, maar vol kiemkracht.", // 3
-    u"Een jonge bron zoekt haar weg langs de berg; onwetendheid wijkt voor wie ontvankelijk leert.", // 4
-    u"Wolken pakken zich samen, maar de regen valt nog niet; vertrouwen maakt het wachten vruchtbaar.", // 5
-    u"De hemel trekt omhoog, het water stroomt omlaag; waar wegen zo uiteengaan, ontstaat twist.", // 6
-    u"In de aarde ligt water verborgen; zo bundelt discipline losse krachten tot één geheel.", // 7
-    u"Water op de aarde zoekt het laagste punt en stroomt samen; zo vinden mensen elkaar rond een sterk midden.", // 8
-    u"Wind drijft wolken langs de hemel zonder regen; iets zachts houdt het sterke even in.", // 9
-    u"Wie behoedzaam in de buurt van een sterkere beweegt, blijft door goede manieren ongedeerd.", // 10
-    u"Hemel en aarde ontmoeten elkaar; alles bloeit wanneer boven en onder zich verbinden.", // 11
-    u"Hemel en aarde wijken uiteen en niets stroomt meer; het goede trekt zich terug.", // 12
-    u"Vuur reikt naar de hemel; mensen vinden elkaar in een doel dat groter is dan ieder apart.", // 13
-    u"De zon staat hoog en verlicht alles; veel bezit vraagt om een helder en ruim hart.", // 14
-    u"De berg houdt zich onder de aarde verborgen; wie zich niet verheft, brengt evenwicht.", // 15
-    u"Donder rolt over de aarde en wekt het leven; echte geestdrift neemt anderen vanzelf mee.", // 16
-    u"Donder rust diep in het meer; wie wil dat anderen volgen, leert eerst zelf te volgen.", // 17
-    u"Wat stilstond, is gaan bederven; door zorgvuldig te herstellen krijgt het nieuw leven.", // 18
-    u"Het licht groeit en komt dichterbij; een goede tijd breekt aan, al duurt ook die niet eeuwig.", // 19
-    u"Wind waait over de aarde en raakt alles aan; wie stil beschouwt, ziet en wordt gezien.", // 20
-    u"Een harde brok zit tussen de kaken; wie vastberaden doorbijt, maakt de weg weer vrij.", // 21
-    u"Vuur verlicht de voet van de berg; schoonheid geeft glans, maar is niet de kern van de zaak.", // 22
-    u"De berg rust op de aarde, maar brokkelt langzaam af; wat geen fundament heeft, valt uiteen.", // 23
-    u"Diep in de aarde roert de donder zich weer; na het donkerste punt keert het licht terug.", // 24
-    u"Onder de hemel rolt de donder; wie onbevangen handelt, beweegt mee met de natuur.", // 25
-    u"De hemel rust binnen in de berg; grote kracht wordt bewaard en gericht in plaats van verspild.", // 26
-    u"Tussen berg en donder opent zich een mond; let op wat je eet en waarmee je anderen voedt.", // 27
-    u"Het meer stijgt tot boven de bomen; de last is te zwaar en vraagt om een buitengewone aanpak.", // 28
-    u"Water stroomt door kloof na kloof zonder zijn aard te verliezen; zo blijf je trouw, ook in gevaar.", // 29
-    u"Vuur brandt alleen zolang het zich ergens aan hecht; zo ontstaat helderheid uit verbondenheid.", // 30
-    u"Het meer ligt hoog op de berg; wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
-    u"Donder en wind bewegen steeds samen; wat blijft, is niet star maar vernieuwt zich trouw.", // 32
-    u"Het onedele wint terrein en je ruimte krimpt; door tijdig afstand te nemen bewaar je je kracht.", // 33
-    u"Er stroomt veel kracht door je heen, als donder aan de hemel; richt haar op wat juist is.", // 34
-    u"Zoals de zon boven de aarde opkomt, groeit je invloed als je helder blijft en ruimte geeft.", // 35
-    u"Het licht is in de aarde gezonken; in zo'n duistere tijd is het wijs om niet op te vallen.", // 36
-    u"Een gezin gedijt als ieder zijn plaats kent; de warmte binnenshuis straalt vanzelf naar buiten.", // 37
-    u"Vuur stijgt en water zakt; jullie wegen lopen uiteen, maar in kleine dingen lukt samenwerking.", // 38
-    u"Steile rotsen en diep water versperren de weg; wie niet verder kan, keert naar binnen.", // 39
-    u"Het onweer barst los en de lucht klaart op; wat vastzat, komt vrij en je kunt weer ademen.", // 40
-    u"Wat hier afneemt, komt elders ten goede; met eenvoud en oprechtheid wordt verlies een winst.", // 41
-    u"Wat van boven wordt gegeven, doet alles groeien; dit is een gunstige tijd om te ondernemen.", // 42
-    u"Het onrecht moet wijken; doorbreek het niet met geweld, maar met openheid en een vaste wil.", // 43
-    u"Iets kleins en verleidelijks komt je tegemoet; het lijkt onschuldig, maar wint snel aan macht.", // 44
-    u"Mensen komen samen rond een gedeeld doel; eerlijkheid en toewijding houden de kring heel.", // 45
-    u"Zoals een jonge boom uit de aarde opgroeit, klim je gestaag hogerop door geduld en volharding.", // 46
-    u"Het meer valt droog en je krachten raken op; blijf opgewekt, dan verlies je jezelf niet.", // 47
-    u"De bron blijft waar ze is en laaft ieder die komt; zorg dat je echt tot het water reikt.", // 48
-    u"Het oude heeft zijn tijd gehad en maakt plaats; een omwenteling slaagt als het moment rijp is.", // 49
-    u"Zoals de ketel voedsel bereidt voor velen, laat een heldere orde alles op zijn plaats rijpen.", // 50
-    u"De donder rolt en schudt alles wakker; blijf na de schrik kalm, dan kun je er straks om lachen.", // 51
-    u"Als een berg die in zichzelf rust, kom je tot stilstand; in die stilte wordt alles helder.", // 52
-    u"Een boom op de berg groeit traag maar stevig; echte ontwikkeling volgt haar eigen volgorde.", // 53
-    u"Je komt in een afhankelijke positie terecht; met tact en terughoudendheid blijft het goed.", // 54
-    u"Alles staat in volle bloei, als de zon op haar hoogste punt; treur niet nu al om het einde.", // 55
-    u"Je bent een vreemdeling onderweg; met bescheidenheid en goede manieren vind je gastvrijheid.", // 56
-    u"Zacht en aanhoudend als de wind dring je overal door; zo bereik je meer dan met kracht.", // 57
-    u"Echte vreugde komt van binnen en is aanstekelijk; gedeeld wordt ze alleen maar groter.", // 58
-    u"De wind strijkt over het water; wat verstard en gescheiden was, lost op en stroomt weer.", // 59
-    u"Een meer kan maar zoveel water bevatten; gezonde grenzen geven houvast, te strenge knellen.", // 60
-    u"Wind beroert het meer tot in de diepte; oprechtheid raakt zelfs wie moeilijk te bereiken is.", // 61
-    u"Nu slaagt het kleine beter dan het grote; blijf dicht bij de grond en doe het gewone goed.", // 62
-    u"Alles staat op zijn plaats, maar orde is broos; juist nu vraagt het kleine je aandacht.", // 63
-    u"Het doel is in zicht maar nog niet bereikt; met zorg breng je de overgang tot een goed einde.", // 64
+    u"De hemel draait onvermoeibaar door, dag na dag, en wie die stuwing voelt, kan iets beginnen.", // 1
+    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, laat het zaad rijpen.", // 2
+    u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
+    u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
+    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel: nu voedt geduld je.", // 5
+    u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
+    u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
+    u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
+    u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
+    u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
+    u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
+    u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
+    u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
+    u"De zon staat in het zenit. Wie zoveel bezit, heeft een helder hoofd en een ruime hand nodig.", // 14
+    u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
+    u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
+    u"De donder trekt zich 's avonds terug in het meer. Wie gevolgd wil worden, leert eerst zelf te volgen.", // 17
+    u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
+    u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
+    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, ziet veel en wordt zelf ook gezien.", // 20
+    u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
+    u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
+    u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
+    u"Diep in de aarde roert de donder zich weer. Na de langste nacht keert het licht terug, eerst nog zwak.", // 24
+    u"Onder de hemel rolt de donder, en alles beweegt zonder plan of list. Wat uit zichzelf handelt, klopt.", // 25
+    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaarde kracht vraagt om tucht.", // 26
+    u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
+    u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
+    u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
+    u"Vuur brandt alleen zolang het hout heeft. Wie zich aan het juiste hecht, verspreidt licht.", // 30
+    u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
+    u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
+    u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
+    u"Donder rolt over de hemel heen. Zoveel macht vraagt om een besef van wat juist is.", // 34
+    u"De zon komt op boven de aarde en klimt gestaag, en met haar rijst wie helder straalt.", // 35
+    u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
+    u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
+    u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
+    u"Een steile berg en daarachter diep water: de weg is versperd. Wie niet verder kan, kijkt eerst naar zichzelf.", // 39
+    u"Na het onweer is de lucht schoon: wat vastzat, breekt los en iedereen ademt vrij.", // 40
+    u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
+    u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
+    u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
+    u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
+    u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
+    u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast en zonder omwegen.", // 46
+    u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
+    u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
+    u"Vuur onder het meer: een van beide moet wijken, en het oude heeft zijn langste tijd gehad.", // 49
+    u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
+    u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
+    u"Berg op berg, en niets beweegt: wie weet wanneer hij moet stoppen, vindt een heldere stilte.", // 52
+    u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
+    u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
+    u"Donder en bliksem tegelijk: alles staat in volle bloei. Treur niet om de avond, maar straal als de middagzon.", // 55
+    u"Een vuur op de berg brandt nergens lang en trekt steeds verder, zoals een reiziger.", // 56
+    u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
+    u"Twee meren die elkaar raken, drogen niet uit. Zo wordt blijheid groter als je haar deelt.", // 58
+    u"De lentewind breekt het ijs. Wat verstard en versnipperd was, begint weer te stromen.", // 59
+    u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
+    u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
+    u"Donder klinkt gedempt boven de berg, en een vogel die laag vliegt, vindt zijn nest.", // 62
+    u"De pot hangt boven het vuur en kookt: alles staat op zijn plaats. Juist dan sluipt het verval binnen.", // 63
+    u"De jonge vos is bijna aan de overkant van de rivier, maar nog niet droog aan land.", // 64
 
     // Advice
-    u"Handel krachtig en houd vol.", // 1
-    u"Volg en draag, leid nu niet.", // 2
-    u"Vraag hulp, ga stap voor stap.", // 3
-    u"Stel je vraag en luister echt.", // 4
-    u"Wacht vol vertrouwen af.", // 5
-    u"Zoek overleg, niet je gelijk.", // 6
-    u"Zorg voor orde en een doel.", // 7
-    u"Kies waar je bij wilt horen.", // 8
-    u"Oefen geduld in het kleine.", // 9
-    u"Stap voorzichtig en beleefd.", // 10
-    u"Gebruik de goede tijd wijs.", // 11
-    u"Blijf trouw, ook in stilte.", // 12
-    u"Bouw op een gedeeld doel.", // 13
+    u"Steek vandaag de eerste spade.", // 1
+    u"Maak af wat een ander begon.", // 2
+    u"Vraag hulp aan één vakkundig mens.", // 3
+    u"Stel je vraag maar één keer.", // 4
+    u"Eet, slaap en werk zoals altijd.", // 5
+    u"Kap de ruzie halverwege af.", // 6
+    u"Leg vast wie er beslist.", // 7
+    u"Zeg ja voordat de kring sluit.", // 8
+    u"Werk eerst de losse eindjes af.", // 9
+    u"Vraag eerst toestemming.", // 10
+    u"Plant nu voor de oogst.", // 11
+    u"Wijs een ereplaats nu af.", // 12
+    u"Nodig een buitenstaander uit.", // 13
     u"Wees gul zonder te pronken.", // 14
-    u"Maak jezelf niet groter.", // 15
-    u"Wek anderen met je vuur.", // 16
-    u"Volg wat werkelijk goed is.", // 17
-    u"Pak aan wat bedorven is.", // 18
-    u"Benut de groei die komt.", // 19
-    u"Kijk eerst, oordeel later.", // 20
-    u"Pak het obstakel kordaat aan.", // 21
-    u"Laat vorm de inhoud dienen.", // 22
-    u"Houd je stil en wacht af.", // 23
-    u"Geef het nieuwe tijd.", // 24
+    u"Noem eerst wat een ander deed.", // 15
+    u"Wijs elke helper een taak toe.", // 16
+    u"Sluit de dag af zonder haast.", // 17
+    u"Achterhaal waar het misging.", // 18
+    u"Bel iemand die op je rekent.", // 19
+    u"Was je handen voor je begint.", // 20
+    u"Benoem hardop wat niet klopt.", // 21
+    u"Leg een versiering af.", // 22
+    u"Versterk eerst je fundering.", // 23
+    u"Gun het herstel zeven dagen.", // 24
     u"Handel zonder bijbedoeling.", // 25
-    u"Bundel je kracht en wacht.", // 26
-    u"Kies zorgvuldig wat je voedt.", // 27
-    u"Draag de last met beleid.", // 28
-    u"Blijf stromen, blijf oprecht.", // 29
-    u"Hecht je aan wat licht geeft.", // 30
-    u"Sta open voor wat je raakt.", // 31
-    u"Houd vast aan je koers.", // 32
-    u"Trek je terug zonder wrok.", // 33
-    u"Gebruik je kracht met mate.", // 34
-    u"Laat je licht gewoon schijnen.", // 35
-    u"Bewaar je licht vanbinnen.", // 36
-    u"Begin de orde bij jezelf.", // 37
-    u"Zoek wat jullie wel verbindt.", // 38
-    u"Bezin je en zoek bondgenoten.", // 39
-    u"Vergeef wat was en ga verder.", // 40
-    u"Houd het eenvoudig en oprecht.", // 41
-    u"Grijp de gunstige tijd aan.", // 42
-    u"Spreek de waarheid open uit.", // 43
-    u"Laat je niet zomaar verleiden.", // 44
-    u"Zoek verbinding met anderen.", // 45
-    u"Groei rustig en gestaag.", // 46
-    u"Zeg weinig en houd moed.", // 47
-    u"Put uit je diepste bron.", // 48
-    u"Verander op het juiste moment.", // 49
-    u"Geef alles zijn juiste plek.", // 50
+    u"Neem een taak buitenshuis aan.", // 26
+    u"Let een dag op wat je zegt.", // 27
+    u"Verdeel de last vandaag nog.", // 28
+    u"Doe één ding tegelijk.", // 29
+    u"Verzorg iets wat van jou afhangt.", // 30
+    u"Vraag de ander wat hem raakt.", // 31
+    u"Kies één gewoonte voor een jaar.", // 32
+    u"Zeg de volgende afspraak af.", // 33
+    u"Tel tot tien voor je ingrijpt.", // 34
+    u"Bied je diensten aan.", // 35
+    u"Zeg minder dan je weet.", // 36
+    u"Eet vanavond samen aan tafel.", // 37
+    u"Vraag je tegenstrever om hulp.", // 38
+    u"Vraag iemand mee te denken.", // 39
+    u"Schrap een oude schuld.", // 40
+    u"Zet maar twee schaaltjes op tafel.", // 41
+    u"Begin vandaag wat je uitstelde.", // 42
+    u"Zet het zwart op wit.", // 43
+    u"Zeg één keer nee.", // 44
+    u"Neem iets mee voor de gastheer.", // 45
+    u"Maak een afspraak met je meerdere.", // 46
+    u"Spaar je woorden voor morgen.", // 47
+    u"Haal water voor een ander.", // 48
+    u"Leg je plan drie keer voor.", // 49
+    u"Kook eens voor een ander.", // 50
     u"Schrik, adem en herpak je.", // 51
-    u"Kom tot rust in jezelf.", // 52
-    u"Neem de tijd, stap voor stap.", // 53
-    u"Ken je plaats en wees tactvol.", // 54
-    u"Geniet van het volle licht.", // 55
-    u"Wees een bescheiden gast.", // 56
-    u"Blijf zacht, maar houd vol.", // 57
-    u"Deel je vreugde oprecht.", // 58
-    u"Laat verharding smelten.", // 59
-    u"Stel grenzen die je kunt houden.", // 60
-    u"Wees oprecht tot in je kern.", // 61
-    u"Doe kleine dingen zorgvuldig.", // 62
-    u"Waak over wat bereikt is.", // 63
-    u"Ga behoedzaam verder.", // 64
+    u"Zit een kwartier stil.", // 52
+    u"Plan alleen de volgende halte.", // 53
+    u"Vraag wat men van je verwacht.", // 54
+    u"Rond deze week een zaak af.", // 55
+    u"Leer de groet van je gastheren.", // 56
+    u"Herhaal je verzoek vriendelijk.", // 57
+    u"Oefen samen met een vriend.", // 58
+    u"Organiseer een feest.", // 59
+    u"Stel jezelf een vaste regel.", // 60
+    u"Zeg iets wat je echt meent.", // 61
+    u"Schrijf iemand een bedankje.", // 62
+    u"Loop 's avonds de sloten na.", // 63
+    u"Toets het ijs voor elke pas.", // 64
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
-    u"Diep onder de oppervlakte rijpt je kracht; treed nog niet naar buiten.",
-    u"Voor het eerst wordt je talent zichtbaar; zoek iemand die je verder helpt.",
-    u"Onvermoeibaar werk je door; juist als het goed loopt, sluipen fouten binnen.",
-    u"Opstijgen of nog even wachten: beide kan, als je maar doet wat bij je past.",
-    u"Ten volle ontplooid sta je in het licht; verbind je nu met wie je aanvult.",
-    u"Wie steeds hoger wil, raakt de grond kwijt; ken je grens en daal op tijd af.",
+    u"Onder water groeit de draak nog, dus deel je plannen voorlopig met niemand.",
+    u"Je talent staat nu in het open veld: van wie zou je het meest kunnen leren?",
+    u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
+    u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
+    u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
+    u"Een draak die boven de wolken uit wil, verliest zijn volk uit het oog.",
     // 2 HET ONTVANGENDE
-    u"Een klein scheurtje in de dijk vertelt al veel; neem vroege tekenen serieus.",
-    u"Blijf oprecht en ruimhartig; wat vanzelf gaat, hoef je niet te forceren.",
-    u"Houd je gaven op de achtergrond en dien een groter doel; erkenning volgt.",
-    u"Houd je woorden voor je en trek geen aandacht; zo blijf je buiten schot.",
-    u"In je ingetogenheid schuilt je echte waarde; dien met zorg vanuit het midden.",
-    u"Grijp je de leiding waar je hoort te volgen, dan ontstaat strijd; ken je rol.",
+    u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
+    u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
+    u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
+    u"Stop je woorden in een zak en knoop hem dicht: zwijgen is nu veiliger.",
+    u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
+    u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
     // 3 AANVANGSPROBLEMEN
-    u"Bij de eerste tegenslag sta je beter even stil; zoek eerst bondgenoten.",
-    u"Hulp komt, maar niet elke uitgestoken hand is de juiste; wacht op de ware.",
-    u"Blind verder gaan in onbekend terrein loopt slecht af; keer om en zoek raad.",
-    u"Zoek nu de verbinding die je eerder meed; samen kom je verder dan alleen.",
-    u"Jouw invloed reikt nog niet ver; werk in kleine, zekere stappen.",
-    u"Blijf niet hangen in verdriet om wat mislukte; kies een nieuwe weg.",
+    u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
+    u"Niet elk aanbod is een val, maar dit komt te vroeg: pas later zeg je ja.",
+    u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
+    u"De hulp die je nodig hebt, dient zich aan: neem haar aan en trek samen op.",
+    u"Je invloed reikt nog niet ver: een beperkt plan slaagt, een breed plan niet.",
+    u"Tranen om een mislukt begin zijn begrijpelijk, maar ze brengen je niets.",
     // 4 ONERVARENHEID
-    u"Een beetje tucht helpt je op weg; te veel ervan knelt en remt je groei.",
-    u"Ga mild om met wie nog onwetend is; dat geduld maakt je tot een goede gids.",
-    u"Werp je niet in de armen van wie glanst; verlies jezelf niet aan schijn.",
-    u"Koppig vasthouden aan dwaze ideeën maakt eenzaam; sta open voor een les.",
-    u"Kinderlijke openheid is nu je grootste kracht; vraag en laat je leiden.",
-    u"Grijp in waar dwaasheid schade doet, niet uit woede maar om te beschermen.",
+    u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
+    u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
+    u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
+    u"Hoe steviger je je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
+    u"Vraag als een kind, zonder iets te willen bewijzen: zo leer je nu het meest.",
+    u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
-    u"Het gevaar is nog ver weg; houd vast aan je gewone ritme en wees geduldig.",
-    u"Scheve blikken horen bij het wachten; laat ze rustig langs je heen gaan.",
-    u"Ongeduld brengt je te dicht bij het gevaar en roept het op; stap terug.",
-    u"Midden in de benauwdheid helpt geen paniek; blijf stil en zoek de uitweg.",
-    u"Een rustpunt onderweg: geniet van wat er is, maar houd je doel voor ogen.",
-    u"Wanneer je vastloopt, komt hulp uit onverwachte hoek; wijs die niet af.",
+    u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
+    u"Op het zand aan de oever wordt wat over je geroddeld, maar dat drijft af.",
+    u"Ongeduldig ben je tot in de modder doorgelopen, en zo lok je zelf onheil uit.",
+    u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
+    u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
+    u"Onverwachte gasten staan bij de kuil waarin je viel: ontvang hen hartelijk.",
     // 6 HET CONFLICT
-    u"Laat een beginnend geschil niet uitgroeien; een kort woord voorkomt veel.",
-    u"Tegen een sterkere partij win je niet; trek je terug en bescherm de jouwen.",
-    u"Teer op wat je eerlijk verworven hebt en zoek nu geen eer voor jezelf.",
-    u"Winnen zou kunnen, toch zie je ervan af; die keuze brengt innerlijke rust.",
-    u"Een rechtvaardige bemiddelaar kan dit beslechten; leg je zaak eerlijk voor.",
-    u"Wat je door twist wint, wordt je steeds weer afgenomen; zo'n zege duurt niet.",
+    u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
+    u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
+    u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
+    u"Deze strijd is niet te winnen, dus je keert om, schikt je en vindt vrede.",
+    u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
+    u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
-    u"Begin pas als alles goed geregeld is; zonder orde loopt elke poging stuk.",
-    u"Midden tussen je mensen sta je sterk; het vertrouwen van boven draagt je.",
-    u"Geven te veel mensen bevelen, dan volgt verlies; regel wie er leidt.",
-    u"Terugtrekken is nu geen nederlaag maar wijsheid; zo spaar je je krachten.",
-    u"Stel een ervaren leider aan en laat onbekwame handen niet meebeslissen.",
-    u"Na het succes verdeel je taken en loon; geef geen macht aan kleine geesten.",
+    u"Vertrek pas als iedereen zijn taak kent: een rommelige start kost verlies.",
+    u"Midden tussen je mensen en gesteund van boven krijg je de eer die je toekomt.",
+    u"Als iedereen wil commanderen, rijdt de wagen terug met gewonden.",
+    u"Terugtrekken is nu verstandig, want een veldheer kiest zelf zijn terrein.",
+    u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
+    u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
     // 8 VERENIGING
-    u"Oprechtheid is het begin van elke band; wie eerlijk komt, wordt rijk beloond.",
-    u"Verbind je met anderen vanuit je eigen kern en blijf trouw aan jezelf.",
-    u"Je zoekt aansluiting bij mensen die niet bij je passen; wees behoedzaam.",
-    u"Laat openlijk zien aan wie je trouw bent; die duidelijkheid geeft houvast.",
-    u"Echte verbinding dwingt niemand; laat gaan wie gaat, verwelkom wie blijft.",
-    u"Wie het moment om zich aan te sluiten mist, staat straks alleen aan de kant.",
+    u"Een gemeend hart dat zich aansluit, krijgt meer terug dan het verwachtte.",
+    u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
+    u"Waarom schuif je aan bij mensen die niet bij je passen?",
+    u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
+    u"Als een jager die één kant openlaat, dwing je niemand: wie wil, is welkom.",
+    u"Wie pas aanklopt als de kring gesloten is, vindt niemand die nog opendoet.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Keer terug naar je eigen weg; wie niet doordrukt, maakt hier geen fout.",
-    u"Ook anderen kiezen voor terugkeer; laat je door hun voorbeeld meenemen.",
-    u"Forceer je het nu, dan breekt er iets en volgt ruzie met je naasten.",
-    u"Oprechtheid verdrijft angst en gevaar; blijf eerlijk, ook als het spant.",
-    u"Trouw verbindt je met anderen; deel wat je hebt, dan groeit het voor allen.",
-    u"De regen is gevallen en het doel bereikt; ga nu niet verder, maar rust uit.",
+    u"Terug naar je eigen pad: wat zou daar verkeerd aan zijn?",
+    u"Anderen keren ook om; met hen teruglopen is geen schande.",
+    u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
+    u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
+    u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
+    u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
     // 10 HET OPTREDEN
-    u"Begin eenvoudig en zonder pretentie; zo ga je je weg zonder gevaar.",
-    u"Een rustig pad ligt voor je; wie stil en zelfstandig gaat, blijft veilig.",
-    u"Overschat jezelf niet; wie halfblind toch doorloopt, wekt het gevaar op.",
-    u"Vlak naast je ligt iets dat kan bijten; uiterste behoedzaamheid redt je.",
-    u"Vastberaden doorgaan kan, mits je je bewust blijft van het risico.",
-    u"Aan het einde van de tocht zie je wat je stappen waard waren; leer daarvan.",
+    u"Vertrek in je gewone kleren, zonder iets te willen lijken; niets deert je.",
+    u"Op een vlak pad kan wie alleen en onopvallend loopt, ongehinderd verder.",
+    u"Half blind en mank stap je toch door, tot de tijger bijt.",
+    u"Je staat op de staart van de tijger; alleen uiterste zorg redt je nu.",
+    u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
+    u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
-    u"Een goed begin trekt anderen mee; zet de eerste stap samen met je gelijken.",
-    u"Wees ruim van hart en sluit niemand buiten; juist dan draagt het goede ver.",
-    u"Geniet van het goede, maar weet dat elk tij keert; houd vast aan wat telt.",
-    u"Je hoeft niet rijk te lijken om welkom te zijn; ga eenvoudig naar je buren.",
-    u"Wie hoog staat en zich bescheiden verbindt met wie lager staat, brengt zegen.",
-    u"Wat opgebouwd was, brokkelt af; vecht er niet tegen, maar orden je kring.",
+    u"Trek aan één grashalm en de hele pol komt mee: begin met wie bij je hoort.",
+    u"Durf de rivier over, verdraag wie ruw is en vergeet wie ver weg woont niet.",
+    u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
+    u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
+    u"Wie hoog staat en zonder trots onder eenvoudige mensen leeft, brengt zegen.",
+    u"De muur zakt terug in de gracht; spreek je eigen volk toe en vecht niet.",
     // 12 DE WANKLANK
-    u"Trek je samen met gelijkgezinden terug; zo blijf je jezelf en elkaar trouw.",
-    u"Meebuigen lijkt voordelig, maar wie zich innerlijk vrijhoudt, wint het meest.",
-    u"Wie zich onterecht een plaats toe-eigende, gaat zich schamen; dat is winst.",
-    u"Handel je vanuit een hogere roeping, dan vind je bondgenoten die meedoen.",
-    u"De stilstand wijkt, maar blijf alert; veranker wat je bereikt hebt stevig.",
-    u"De impasse breekt open; na de benauwde tijd komt er eindelijk weer vreugde.",
+    u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
+    u"Meebuigen levert wat op, maar wie vrij wil zijn, verdraagt liever de kou.",
+    u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
+    u"Handel je in opdracht van iets hogers, dan krijg je gezelschap van gelijken.",
+    u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
+    u"Eerst zat alles vast, en nu zet jij het in beweging: daarna volgt vreugde.",
     // 13 SAAMHORIGHEID
-    u"Ga de deur uit en ontmoet anderen openlijk; zo begint echte verbondenheid.",
-    u"Wie alleen de eigen kring opzoekt, maakt de band smal; kijk verder.",
-    u"Achterdocht houdt je op je hoede en op afstand; zo groeit er niets.",
-    u"Net voordat je aanvalt, keer je om; dat inzicht behoedt je voor schade.",
-    u"Eerst verdriet om wat jullie scheidt, dan vreugde als jullie elkaar vinden.",
-    u"Aan de rand van de groep vind je rust, al is het nog geen volle eenheid.",
+    u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
+    u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
+    u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
+    u"Je klimt al op de muur om aan te vallen, maar ziet in dat het niet kan.",
+    u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
+    u"Aan de rand van het veld sta je bij een kring die nog niet heel is.",
     // 14 OVERVLOED
-    u"Nog is er geen kwaad gedaan; blijf je bewust van de valkuilen van bezit.",
-    u"Je rijkdom kan in beweging komen; met goede helpers breng je haar ver.",
-    u"Stel je rijkdom ten dienste van het geheel; wie alles zelf houdt, verliest.",
-    u"Vergelijk je niet met je buren; wie niet pronkt, blijft vrij van fouten.",
-    u"Met warmte en eerlijkheid trek je mensen aan; houd daarbij wel je rug recht.",
-    u"Alles valt je toe, omdat je het hogere eert; dit is een gezegende tijd.",
+    u"Rijkdom heeft je nog niets aangedaan, mits je weet hoe zwaar bezit kan wegen.",
+    u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
+    u"Schenk je rijkdom aan het geheel, wat een kleinzielig mens nooit zou kunnen.",
+    u"Steek je buren niet naar de kroon, dan kan niemand je iets kwalijk nemen.",
+    u"Je warmte trekt mensen aan, en je waardigheid weert wie haar misbruikt.",
+    u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
-    u"Wie bescheiden is zonder het te tonen, kan zelfs grote stappen zetten.",
-    u"Je bescheidenheid spreekt uit wat je doet; dat wordt vanzelf opgemerkt.",
-    u"Je hebt veel bereikt; blijf bescheiden en maak je werk rustig af.",
-    u"Laat bescheidenheid je hele handelen kleuren, zonder je te verstoppen.",
-    u"Bescheiden hoeft niet zwak te zijn; treed kordaat op waar dat nodig is.",
-    u"Begin bij jezelf: orden je eigen huis voordat je anderen iets verwijt.",
+    u"Doe je werk zonder ophef, en zelfs het grote water kun je oversteken.",
+    u"Zonder woorden spreekt je terughoudendheid uit elk gebaar.",
+    u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
+    u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
+    u"Geen ophef maken sluit hard ingrijpen niet uit, als het geheel schade lijdt.",
+    u"Is je naam als stil mens gevestigd, richt je strengheid dan op je eigen huis.",
     // 16 DE GEESTDRIFT
-    u"Wie opschept over wat komen gaat, stoot anderen af; houd het nog voor je.",
-    u"Het enthousiasme sleept je niet mee; je voelt precies wanneer het genoeg is.",
-    u"Op de gunst van hogeren wachten maakt je besluiteloos; kies zelf.",
-    u"Jij bent de bron van dit vuur; vertrouw erop, dan sluiten anderen zich aan.",
-    u"Iets blijft knagen en remt je, maar het houdt je juist scherp en levend.",
-    u"Je laat je meeslepen door een roes; wie nu nog bijstuurt, voorkomt schade.",
+    u"Roep je nu al hoe prachtig het wordt, dan stoot je anderen af.",
+    u"Als een rots sta je te midden van de opwinding, wetend wanneer je stopt.",
+    u"Wie omhoog kijkt en op een teken van hogerhand hoopt, aarzelt te lang.",
+    u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
+    u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
+    u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
     // 17 DE NAVOLGING
-    u"Wat voor jou vaststond, komt in beweging; zoek het gesprek met anderen op.",
-    u"Gemak trekt, maar wie daarvoor kiest, raakt kwijt wat er echt toe doet.",
-    u"Kies je voor wat wezenlijk is, dan laat je iets kleiners los; dat is goed.",
-    u"Men volgt je om eigenbelang; blijf helder en oprecht, dan vergis je je niet.",
-    u"Vertrouw op het goede en volg het van harte; dat brengt je geluk.",
-    u"Een diepe band houdt je vast, ook als je je wilt terugtrekken; eer die trouw.",
+    u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
+    u"Hecht je je aan het makkelijke, dan schiet het wezenlijke erbij in.",
+    u"Kies je het wezenlijke, dan laat je iets kleiners los en vind je je doel.",
+    u"Volgt men je uit eigenbelang, wees dan helder over wat je wel en niet wilt.",
+    u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
+    u"Een vaste band trekt je terug, zelfs als je wilt vertrekken: eer die band.",
     // 18 HET HERSTELLEN
-    u"Een oude fout uit je familie vraagt herstel; begin voorzichtig en grondig.",
-    u"Wat uit zwakte misging, herstel je met mildheid en niet met harde hand.",
-    u"Wie te fel herstelt, wekt wat wrijving, maar doet uiteindelijk goed werk.",
-    u"Oud bederf dat je laat voortbestaan, groeit; schuif het niet voor je uit.",
-    u"Je herstelt wat misging en krijgt daarvoor erkenning; zoek goede hulp.",
-    u"Je trekt je terug uit de wereld van macht om aan iets hogers te werken.",
+    u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
+    u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
+    u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
+    u"Gedoogde rotting woekert voort, en de spijt komt later.",
+    u"Wat je rechtzet, levert je lof op, vooral als je er bekwame handen bij haalt.",
+    u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
     // 19 DE TOENADERING
-    u"Samen met anderen beweeg je naar iets goeds; laat het juiste je leiden.",
-    u"Alles werkt mee nu je samen optrekt; wees niet bang voor wat later komt.",
-    u"Gemakzucht doet je de kans verspelen; wie het inziet, kan nog bijsturen.",
-    u"Open en zonder voorbehoud nader je de ander; dat is volkomen passend.",
-    u"Wijs leiderschap kiest de juiste mensen en laat hen hun werk doen.",
-    u"Ruimhartig keer je terug om anderen te helpen; die edelmoedigheid loont.",
+    u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
+    u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
+    u"Op je gemak naderen levert niets op, maar wie dat inziet, kan nog bijsturen.",
+    u"Je gaat de ander zonder enig voorbehoud tegemoet: wat is daar mis mee?",
+    u"Een wijze leider haalt bekwame mensen binnen en laat hen hun werk doen.",
+    u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
-    u"Als een kind zie je alleen de buitenkant; wie leiding geeft, kijkt dieper.",
-    u"Door een kier zie je maar een deel; verruim je blik voordat je oordeelt.",
-    u"Weeg af wat je keuzes tot nu toe brachten, en kies dan je volgende stap.",
-    u"Je ziet hoe het grotere geheel werkt; breng je kennis in waar ze gewenst is.",
-    u"Beschouw de gevolgen van je eigen daden; daarin ligt je zuiverste maat.",
-    u"Van een afstand bekijk je je leven; zonder eigenbelang zie je het helderst.",
+    u"Je kijkt als een kind naar de buitenkant, en een leider kijkt dieper.",
+    u"Door een kier in de deur zie je maar een strook: oordeel dus nog niet.",
+    u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
+    u"Je begrijpt hoe het geheel bestuurd wordt, en als gast is je inzicht welkom.",
+    u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
+    u"Op afstand overzie je je leven, en zonder eigenbelang wordt het beeld helder.",
     // 21 HET DOORBIJTEN
-    u"Een kleine misstap wordt direct rechtgezet; dat voorkomt grotere dwaling.",
-    u"Je bijt gemakkelijk door en schiet iets te ver; het doel blijft goed.",
-    u"Je stuit op iets taais en oud dat onaangenaam smaakt; houd vol, het lukt.",
-    u"Het is hard en taai, maar je hebt de kracht; blijf standvastig en waakzaam.",
-    u"Het oordeel ligt in jouw handen; weeg zuiver en vergeet het gevaar niet.",
-    u"Wie niet wil horen, loopt vast in eigen schuld; luister nu het nog kan.",
+    u"Een eerste misstap wordt meteen afgestraft, en dat behoedt je voor erger.",
+    u"Je bijt gretig door en gaat wat te ver, maar je zaak is rechtvaardig.",
+    u"Een oude, bedorven kwestie ligt je zwaar op de maag, maar het is geen ramp.",
+    u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
+    u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
+    u"Wie nooit wilde luisteren, staat nu met het blok om zijn nek.",
     // 22 DE BEKOORLIJKHEID
-    u"Kom niet met vertoon binnen; op eigen kracht beginnen siert je meer.",
-    u"Versiering volgt de vorm; besteed vooral aandacht aan wat eronder ligt.",
-    u"Alles glanst en gaat je goed af; let op dat je niet wegzakt in gemak.",
-    u"Iemand komt zonder franje op je af; laat opsmuk varen en ontvang hem open.",
-    u"Je geschenk lijkt karig, maar het is oprecht gemeend; uiteindelijk telt dat.",
-    u"Puur en onversierd is nu het mooiste; eenvoud zegt meer dan opsmuk.",
+    u"Te voet vertrekken in plaats van per koets siert een begin meer dan pracht.",
+    u"Een baard siert de kin, maar beweegt alleen met wat eronder zit.",
+    u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
+    u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
+    u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
+    u"Wit en onversierd: nu is eenvoud het mooiste wat je kunt dragen.",
     // 23 DE VERSPLINTERING
-    u"Het verval begint onderaan, nog nauwelijks zichtbaar; wees er alert op.",
-    u"De ondermijning komt dichterbij; zoek steun, want alleen kun je weinig.",
-    u"Maak je los van wie het verval voedt, ook als dat je eenzaam maakt.",
-    u"Het gevaar raakt je nu direct; dit is het moment van het grootste verlies.",
-    u"Wat uiteenviel, voegt zich weer onder een goede leiding; er is hoop.",
-    u"Aan de kale boom hangt nog één vrucht; daarin rust een nieuw begin.",
+    u"De poot van het bed begint te splijten, nog nauwelijks te zien: let erop.",
+    u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
+    u"Breek met wie de boel ondermijnt, al kost het je gezelschap.",
+    u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
+    u"Als vissen aan een snoer voegt zich alles weer onder een milde leiding.",
+    u"Aan de kale boom hangt nog één vrucht, en in haar pitten zit het begin.",
     // 24 HET KEERPUNT
-    u"Je bent nog niet ver afgedwaald; keer nu terug, dan is er niets verloren.",
-    u"Keer rustig terug en volg het goede voorbeeld van wie je voorgingen.",
-    u"Steeds opnieuw afdwalen en terugkeren is zwaar, maar het keren telt.",
-    u"Waar de groep een andere kant op gaat, volg jij gerust je innerlijke kompas.",
-    u"Keer met open hart terug en onderzoek jezelf; je hebt niets te vrezen.",
-    u"Wie het moment om te keren mist, raakt ver van huis; wacht niet langer.",
+    u"Na een paar passen merk je de dwaling al: keer om en niets is verloren.",
+    u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
+    u"Afdwalen, omkeren, weer afdwalen: het is vermoeiend, maar elk omkeren telt.",
+    u"Midden in een groep die verder trekt, draai jij alleen om, en je hebt gelijk.",
+    u"Je kijkt jezelf recht in de ogen en keert om, zonder iets te verbloemen.",
+    u"Wie het keerpunt mist, dwaalt nog jaren rond voordat hij zijn huis terugziet.",
     // 25 DE ONSCHULD
-    u"Volg je eerste, zuivere impuls; wat uit het hart komt, brengt je verder.",
-    u"Doe het werk om het werk zelf, niet om de opbrengst; dan gaat het je goed af.",
-    u"Onverdiend verlies treft je, omdat een ander iets meenam; draag het kalm.",
-    u"Blijf bij wat echt van jou is; dan kan niemand je iets verwijten.",
-    u"Een kwaal die je niet zelf veroorzaakte, gaat vanzelf over; forceer niets.",
-    u"Zelfs een onschuldige daad is nu misplaatst; wacht tot de tijd rijp is.",
+    u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
+    u"Ploeg zonder aan de oogst te denken, en het land beloont je toch.",
+    u"Een voorbijganger neemt jouw koe mee, en het verlies treft je zonder schuld.",
+    u"Wat werkelijk van jou is, raak je niet kwijt: sta erachter.",
+    u"Grijp niet naar medicijnen voor een kwaal die je niet zelf veroorzaakte.",
+    u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
-    u"Er dreigt gevaar als je nu doorzet; stop en spaar je kracht voor later.",
-    u"De rem zit erop en je kunt niet verder; aanvaard het zonder te morren.",
-    u"De weg gaat open en je mag vooruit; blijf oefenen en let op gevaar.",
-    u"Tem een kracht zolang ze nog jong is; dat bespaart je later veel strijd.",
-    u"Pak niet de wilde kracht zelf aan, maar haar oorzaak; dan wordt ze mild.",
-    u"De weg naar boven ligt vrij; al je opgespaarde kracht kan nu stromen.",
+    u"Er ligt gevaar vlak voor je: sta stil voordat je verder rijdt.",
+    u"Je wagen staat stil zonder assen, en morren brengt hem niet in beweging.",
+    u"Het paard mag weer lopen, maar oefen elke dag het mennen en het afweren.",
+    u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
+    u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
+    u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
     // 27 DE VOEDING
-    u"Je laat je eigen bron staan en kijkt jaloers naar wat een ander heeft.",
-    u"Zoek geen voeding bij wie het je niet gunt; zorg liever zelf voor jezelf.",
-    u"Je grijpt naar wat niet voedt en raakt er leeg van; keer je ervan af.",
-    u"Zoek gretig hulp om anderen te kunnen voeden; dat is geen schande.",
-    u"Je weet dat je steun nodig hebt; blijf geduldig en begin niets groots.",
-    u"Anderen putten uit wat jij geeft; ken de zwaarte daarvan en ga moedig verder.",
+    u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
+    u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
+    u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
+    u"Met tijgerogen speur je naar hulp om anderen te kunnen voeden, en dat mag.",
+    u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
+    u"Velen leven van wat jij geeft: besef dat gewicht en durf toch het water over.",
     // 28 OVERDAAD IN HET GROTE
-    u"Leg een zachte, stevige ondergrond voordat je iets zwaars neerzet.",
-    u"Verbinding met het jonge en frisse geeft oude kracht nieuw leven.",
-    u"Wie koppig doordrukt terwijl alles kraakt, laat de boel bezwijken.",
-    u"Steun komt van binnenuit en houdt alles overeind; misbruik die niet.",
-    u"Een late bloei geeft schijn van leven, maar verandert weinig aan de kern.",
-    u"Het water slaat over je hoofd; je offer is niet zinloos, het doel is goed.",
+    u"Leg witte biezen onder wat je neerzet, want zo'n begin vraagt zorg.",
+    u"Een dorre populier loopt uit aan de wortel, en het oude herleeft.",
+    u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
+    u"De balk wordt gestut en houdt het, zolang je die steun niet misbruikt.",
+    u"Een verdorde populier bloeit nog eens, maar zo'n late bloei verandert weinig.",
+    u"Het water slaat over je hoofd bij de oversteek, maar niemand verwijt je iets.",
     // 29 HET ONPEILBARE
-    u"Je raakt gewend aan het gevaar en glijdt er steeds dieper in; word wakker.",
-    u"Midden in het gevaar los je niet alles op; zet kleine, haalbare stappen.",
-    u"Waar je ook stapt, het is glad en diep; beweeg niet tot je vaste grond voelt.",
-    u"Eenvoud en oprechtheid openen een deur; een sober gebaar zegt nu het meest.",
-    u"Het water stijgt, maar stroomt nog niet over; ga net zo ver als nodig is.",
-    u"In je eigen fouten verstrikt kom je niet snel los; geef het tijd.",
+    u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
+    u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
+    u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
+    u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
+    u"Het water staat tot de rand en loopt niet over: doe niet meer dan nodig is.",
+    u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
     // 30 HET ZICH-HECHTENDE
-    u"Bij het begin vraagt alles tegelijk aandacht; breng eerst rust in je hoofd.",
-    u"Een warm, zacht licht schijnt vanuit het midden; wie maat houdt, bloeit.",
-    u"De zon gaat onder zoals elke dag; geniet van wat er is en klaag niet.",
-    u"Wat plots opvlamt, brandt snel op; bouw op iets dat langer meegaat.",
-    u"Diep verdriet opent je ogen; wie oprecht rouwt, vindt nieuwe klaarheid.",
-    u"Pak de kern van het kwaad aan, maar spaar wie slechts blindelings meeliep.",
+    u"Vroeg in de ochtend kruisen de sporen elkaar: begin ernstig en bedachtzaam.",
+    u"Zacht geel licht, als de zon op het middaguur, maakt alles helder en mild.",
+    u"Bij ondergaande zon kun je zingen of klagen over de ouderdom: kies het lied.",
+    u"Wat plots oplaait, brandt snel op en wordt weggeworpen als as.",
+    u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
+    u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
     // 31 DE AANTREKKING
-    u"Er roert zich iets, nog maar in je tenen; het is te vroeg voor actie.",
-    u"Je wilt al lopen voordat het duidelijk is; blijf nog even staan.",
-    u"Volg niet iedere opwelling van het hart; wie zomaar meeloopt, krijgt spijt.",
-    u"Met een zuiver hart raak je anderen echt; berekening bereikt bijna niemand.",
-    u"Stijf en onbewogen maak je geen fouten, maar je raakt ook niemand.",
-    u"Mooie woorden alleen overtuigen niet; laat je daden voor je spreken.",
+    u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
+    u"Je kuiten willen al lopen, maar wie nu vertrekt, struikelt.",
+    u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
+    u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
+    u"Stijf als een nek ben je nu moeilijk te raken, en dat is geen fout.",
+    u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
     // 32 DE DUURZAAMHEID
-    u"Wie meteen iets blijvends wil, vraagt te veel; duurzaamheid groeit langzaam.",
-    u"De spijt verdwijnt wanneer je maat houdt; blijf rustig in het midden.",
-    u"Wie steeds van houding wisselt, verliest vertrouwen; wees standvastig.",
-    u"Je zoekt op een plek waar niets te vinden is; volharden helpt hier niet.",
-    u"Trouw aan gewoonte past bij wie volgt, maar wie leidt moet durven vernieuwen.",
-    u"Voortdurende onrust wordt een gewoonte die alles ondermijnt; kom tot rust.",
+    u"Eis je meteen iets blijvends, dan bouw je op zand en word je bedrogen.",
+    u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
+    u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
+    u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
+    u"Trouw aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
+    u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
     // 33 DE AFZIJDIGHEID
-    u"Als laatste vertrekken maakt kwetsbaar; houd je nu kalm en waag niets nieuws.",
-    u"Houd vast aan wat je dierbaar is; geen druk van buiten maakt die band los.",
-    u"Afhankelijke mensen houden je tegen; zorg voor hen, maar blijf niet hangen.",
-    u"Je kiest zelf het moment om te gaan; voor jou is dat een opluchting.",
-    u"Neem op het juiste moment afscheid, hartelijk maar zonder te aarzelen.",
-    u"Niets bindt je nog en je twijfelt niet; met een licht hart ga je verder.",
+    u"Achteraan bij de aftocht is het gevaarlijk, dus onderneem nu niets.",
+    u"Je houvast zit als in een riem van ossenhuid die niemand kan losrukken.",
+    u"Een haperende aftocht vreet aan je; leun op de mensen die voor je werken.",
+    u"Je vertrekt uit vrije wil en zonder wrok, wat wie kleinzielig is nooit lukt.",
+    u"Je neemt vriendelijk afscheid, en niemand neemt het je kwalijk.",
+    u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
-    u"Onbeproefde kracht maakt overmoedig; storm je nu al vooruit, dan struikel je.",
-    u"Het gaat je voor de wind; juist nu houd je maat en blijf je bescheiden.",
-    u"Met je hoofd door de muur willen lost niets op; ware kracht kan ook wachten.",
-    u"Volhard rustig, dan wijkt de weerstand en opent zich een weg die dicht leek.",
-    u"Koppigheid kun je nu zonder spijt laten varen; je zult haar niet eens missen.",
-    u"Elke duw zet je vaster klem; pas als je de impasse erkent, komt er ruimte.",
+    u"De macht zit nog in je tenen: wie nu voortstormt, struikelt keer op keer.",
+    u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
+    u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
+    u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
+    u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
+    u"De bok zit vast in de heg, voor noch achteruit, tot hij ophoudt met duwen.",
     // 35 DE VOORUITGANG
-    u"Je eerste stappen wekken nog geen vertrouwen; blijf vriendelijk en geduldig.",
-    u"Zorgen vergezellen je vooruitgang, maar een warm hart waakt over je.",
-    u"Nu anderen achter je staan, valt je eigen twijfel weg; ga samen verder.",
-    u"Trek je heimelijk meer naar je toe dan je toekomt, dan val je door de mand.",
-    u"Reken niet elke stap na; wie eerlijk doorgaat, vindt deuren die openstaan.",
-    u"Wees nu alleen streng voor je eigen fouten, niet voor die van anderen.",
+    u"Je eerste poging stuit op wantrouwen, maar gelijkmoedigheid brengt je verder.",
+    u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
+    u"Iedereen om je heen stemt in, en de twijfel die je had, valt weg.",
+    u"Een hamster die stiekem voorraad aanlegt, wekt wantrouwen: ben jij dat?",
+    u"Neem winst en verlies niet te zwaar: wat je onderneemt, slaagt.",
+    u"Met de hoorns vooruit duwen is alleen nog goed om je eigen huis te tuchtigen.",
     // 36 DE VERDUISTERING
-    u"Vroeg zie je dat het misgaat; vertrek, ook al begrijpt niemand je keuze.",
-    u"Gewond, maar niet verlamd, help je anderen met de kracht die je nog hebt.",
-    u"In het donker stuit je op de bron van het kwaad; zet niet alles ineens recht.",
-    u"Nu doorzie je wat er achter de schermen speelt; vertrek op tijd.",
-    u"Weggaan bij het kwaad kan niet; verberg je inzicht en blijf jezelf trouw.",
-    u"Wie het licht verduisterde, valt zelf diep; het duister verteert zichzelf.",
+    u"Als een vogel die met lage vleugels vlucht, neem je honger voor lief.",
+    u"Al ben je aan je been gewond, je hebt nog paardenkracht genoeg om te helpen.",
+    u"Je vangt de aanvoerder van het duister, maar herstel vraagt meer dan een dag.",
+    u"Je doorziet het hart van het duister en verlaat stil het huis.",
+    u"Verberg je helderheid zoals de prins die aan een wreed hof de dwaas speelde.",
+    u"Wie tot de hemel klom door het licht te doven, stort nu zelf in de diepte.",
     // 37 HET GEZIN (DE CLAN)
-    u"Leg vanaf het begin heldere afspraken vast; dat bespaart later veel spijt.",
-    u"In stilte zorg je voor wat iedereen nodig heeft; dat houdt het huis bijeen.",
-    u"Tucht schuurt, maar zonder tucht ontspoort het huis; houd de teugels kort.",
-    u"Met zorg beheer je wat het huis bezit; daar vaart iedereen wel bij.",
-    u"Leid het huis met liefde in plaats van angst; dan hoef je niets te vrezen.",
-    u"Blijf waarachtig en trouw; dat geeft je vanzelf gezag en een goed einde.",
+    u"Spreek vanaf het begin heldere huisregels af; dat bespaart later spijt.",
+    u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
+    u"Te streng is beter dan te los: een huis vol gegiechel eindigt in schaamte.",
+    u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
+    u"Leid je huis met liefde in plaats van angst, en niemand hoeft te vrezen.",
+    u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
-    u"Laat gaan wat zich afwendt; wie dwarsligt, behandel je correct en kalm.",
-    u"Langs een onverwachte omweg kom je toch bij degene die je nodig hebt.",
-    u"Alles lijkt tegen te zitten en je wordt gehinderd; toch loopt het goed af.",
-    u"Juist in je eenzaamheid vind je een gelijkgestemde; schenk elkaar vertrouwen.",
-    u"Een verwant reikt je de hand; de stap lijkt groot, maar zet hem gerust.",
-    u"Je wantrouwen ziet vijanden in vrienden; leg je wapens neer en kijk opnieuw.",
+    u"Ren je weggelopen paard niet achterna: het keert vanzelf terug.",
+    u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
+    u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
+    u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
+    u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
+    u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
     // 39 DE HINDERNIS
-    u"Ga je nu verder, dan stuit je op een muur; wacht, en je oogst waardering.",
-    u"Obstakel na obstakel komt op je weg, omdat je een taak voor anderen draagt.",
-    u"Vooruit wacht alleen gevaar; keer terug naar wie blij is je weer te zien.",
-    u"Ga niet op eigen houtje verder; wacht tot de juiste mensen naast je staan.",
-    u"Juist nu de last het zwaarst is, staan anderen op om met je mee te dragen.",
-    u"Loop niet weg uit de moeite; keer om en help mee, dan groeit er iets groots.",
+    u"Doorlopen brengt je tegen een muur; wie stilhoudt, oogst er lof mee.",
+    u"Hindernis na hindernis treft je, niet door eigen schuld, maar omdat je dient.",
+    u"Verderop ligt alleen gevaar, dus keer terug naar wie je graag ziet.",
+    u"Verder trekken loopt vast, maar terugkeren brengt je bij bondgenoten.",
+    u"Juist nu de last het zwaarst is, komen vrienden van alle kanten toegesneld.",
+    u"Ontvlucht de moeite niet in eenzaamheid: wie terugkeert en helpt, wint veel.",
     // 40 DE BEVRIJDING
-    u"De spanning is voorbij; rust eerst uit en laat verwijten achterwege.",
-    u"Ontmasker wie je listig ondermijnt, maar blijf zelf recht en eerlijk.",
-    u"Vertoon dat je positie niet rechtvaardigt, maakt je een makkelijk doelwit.",
-    u"Neem afstand van wie je klein houdt; dan vinden echte vrienden je vanzelf.",
-    u"Alleen jij kunt je bevrijden van wat je tegenhoudt; doe het vastberaden.",
-    u"Met één rustige, gerichte daad ruim je het laatste obstakel uit de weg.",
+    u"De spanning is weg, en je hoeft niets te doen dan even bij te komen.",
+    u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
+    u"Wie een last op zijn rug draagt en toch in een koets rijdt, trekt dieven aan.",
+    u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
+    u"Maak jezelf los, dan trekken ook de kwaadwilligen zich terug.",
+    u"De vorst schiet de havik van de hoge muur: één gerichte daad maakt je vrij.",
     // 41 DE VERMINDERING
-    u"Geef gerust van je tijd en kracht aan een ander, maar put jezelf niet uit.",
-    u"Blijf bij jezelf; je helpt niemand door jezelf weg te cijferen.",
-    u"Met te velen verwatert de band; zoek het eerlijke gesprek met één ander.",
-    u"Laat een slechte gewoonte los; dan maak je ruimte voor wie je goed doet.",
-    u"Onverwacht valt je een rijke gift toe; niets kan haar nog tegenhouden.",
-    u"Je groeit zonder iemand iets af te nemen; zo word je tot steun van velen.",
+    u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
+    u"Jezelf wegcijferen helpt niemand: sta stevig waar je staat.",
+    u"Een driespan valt uiteen, maar wie alleen gaat, vindt vanzelf een maat.",
+    u"Leg een slechte gewoonte snel af, en wie je mag, vindt je dan vanzelf.",
+    u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
+    u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
     // 42 DE VERMEERDERING
-    u"Gesteund door anderen kun je iets groots beginnen; houd je bedoeling zuiver.",
-    u"Het goede stroomt naar je toe zonder dat je erom vraagt; blijf standvastig.",
-    u"Zelfs tegenslag levert je winst op, zolang je eerlijk blijft handelen.",
-    u"Men luistert naar je als bemiddelaar; zet dat vertrouwen in voor allen.",
-    u"Geef zonder te letten op wie het merkt; echte goedheid spreekt voor zich.",
-    u"Denk je alleen aan jezelf, dan sta je straks alleen; wees juist nu gul.",
+    u"Gesteund van boven kun je een zware klus aan, zonder bijbedoeling.",
+    u"Er stroomt je meer toe dan je vroeg, en niemand kan je dat afnemen.",
+    u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
+    u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
+    u"Geef zonder te vragen wie het merkt: een goed hart heeft geen getuigen nodig.",
+    u"Denk je alleen aan jezelf, dan krijg je klappen van wie je niets gunt.",
     // 43 DE VASTBERADENHEID
-    u"Storm je te vroeg vooruit, dan overschat je je kracht; doe wat je aankunt.",
-    u"Blijf alert en goed voorbereid; dan kan geen onraad je nog verrassen.",
-    u"Eenzaam trek je verder en men begrijpt je wellicht verkeerd; volg je geweten.",
-    u"Rusteloos loop je heen en weer; neem goede raad aan en kom tot bedaren.",
-    u"Wat steeds terugkomt, verdwijnt alleen door volharding; houd daarbij de maat.",
-    u"Net voor de zege kan het kwaad nog terugslaan; blijf tot het einde waakzaam.",
+    u"Een te vroege aanval overschat wat je kunt, en kost je de eerste ronde.",
+    u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
+    u"Alleen trek je door de regen en men mompelt over je, maar je doet wat moet.",
+    u"Onrustig schuifel je heen en weer, en elke raad wuif je weg.",
+    u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
+    u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
     // 44 HET TEGEMOETKOMEN
-    u"Rem het ongewenste af zolang het nog klein is; later is het niet te stuiten.",
-    u"Houd het ongewenste in bedwang en laat het niet op anderen overslaan.",
-    u"Je aarzelt; zie het gevaar nuchter onder ogen, dan blijft de schade klein.",
-    u"Sluit je je af van gewone mensen, dan sta je alleen als het erop aankomt.",
-    u"Bescherm zonder dwang wat je is toevertrouwd; het goede rijpt dan vanzelf.",
-    u"Trots houd je je afzijdig; dat lijkt hard, maar je vergissing is gering.",
+    u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
+    u"Houd de vis in je eigen kom, en zet hem niet aan de gasten voor.",
+    u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
+    u"De vijver is leeg, omdat je gewone mensen hooghartig links liet liggen.",
+    u"Een meloen onder wilgenbladeren rijpt verborgen, tot hij vanzelf valt.",
+    u"Je stoot wie je tegemoetkomt af met je hoorns: kil, maar je fout is klein.",
     // 45 HET VERZAMELEN
-    u"Je wilt erbij horen maar aarzelt; laat je twijfel los en stap naar voren.",
-    u"Laat je meenemen door wie je roept; je hoeft niets groots mee te brengen.",
-    u"Je voelt je buitengesloten; zoek aansluiting bij wie al in de kring staat.",
-    u"Breng mensen samen voor het goede; doe het onbaatzuchtig, dan slaagt het.",
-    u"Nog niet iedereen vertrouwt je; blijf zuiver en geduldig, dan groeit dat.",
-    u"Je treurt omdat niemand je lijkt te zien; die eerlijke klacht opent deuren.",
+    u"Je twijfelt of je erbij hoort, maar één handdruk verandert je zorg in gelach.",
+    u"Wie je roept, mag je volgen; een schamel offer is genoeg.",
+    u"Zuchtend sta je aan de kant, en aansluiten kost je hooguit wat trots.",
+    u"Je brengt mensen bijeen voor iets wat hen overstijgt, en dat is een zegen.",
+    u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
+    u"Je huilt omdat niemand je opneemt, en juist die tranen openen de kring.",
     // 46 HET OMHOOGDRINGEN
-    u"Met steun van boven begin je te stijgen; vertrouw op wie je verder helpt.",
-    u"Je middelen zijn klein, maar je inzet is echt; dat wordt hogerop gezien.",
-    u"Niets houdt je tegen en alle deuren staan open; ga zonder aarzelen door.",
-    u"Je krijgt een eervolle plek om te dienen; je trouw brengt zegen.",
-    u"Ga in je eigen tempo verder, geduldig en standvastig; zo bereik je de top.",
-    u"Blindelings doorklimmen put je uit; volhard alleen met open ogen.",
+    u"Iemand boven je heeft oog voor je gekregen: zo begint je klim.",
+    u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
+    u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
+    u"Op de heilige berg mag je offeren: een eervolle plek om te dienen.",
+    u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
+    u"In het donker doorklimmen vraagt nu meer volharding dan drift.",
     // 47 DE BENAUWENIS
-    u"Somber gepieker houdt je gevangen; zoek het licht op, niet de schaduw.",
-    u"Je hebt genoeg, maar mist vervulling; wacht rustig op de juiste uitnodiging.",
-    u"Duwen tegen muren die niet wijken put je uit; stop ermee en zoek rust.",
-    u"De hulp die je zoekt, komt traag op gang; schaam je niet, ze komt er wel.",
-    u"Van boven en onder word je beknot; met geduld en toewijding keert het tij.",
-    u"Oude angsten houden je verstrikt; zodra je resoluut beweegt, kom je vrij.",
+    u"Zit je te somberen, dan glijd je steeds verder een donker dal in.",
+    u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
+    u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
+    u"Hulp rijdt traag aan in een gouden wagen: schaam je niet, ze bereikt je.",
+    u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
+    u"Ranken om je enkels doen je wankelen, maar één besliste ruk maakt je vrij.",
     // 48 DE BRON
-    u"Verwaarloos je jezelf, dan heb je weinig te geven; zorg eerst voor je bron.",
-    u"Er is water genoeg, maar het lekt weg; geef je gaven een beter vat.",
-    u"Veel heb je te geven, maar nog put niemand eruit; wacht, je tijd komt.",
-    u"Herstel eerst de wanden van de bron; dat werk gaat nu voor het putten.",
-    u"Wat je te bieden hebt, is fris en goed; laat het nu echt bij anderen komen.",
-    u"Laat de bron open voor iedereen; wie trouw blijft geven, oogst groot geluk.",
+    u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
+    u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
+    u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
+    u"Zolang je de put opnieuw metselt, haalt niemand er water uit.",
+    u"Wat je te bieden hebt, is fris als bronwater, en eindelijk drinkt men ervan.",
+    u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
     // 49 DE OMWENTELING
-    u"Het is nog te vroeg voor verandering; houd je stevig vast aan wat is.",
-    u"Nu het juiste uur geslagen heeft, mag je doorpakken; bereid alles goed voor.",
-    u"Ga niet overhaast en niet te traag; overleg goed tot er brede instemming is.",
-    u"Je spijt verdwijnt; gedragen door vertrouwen verander je de gang van zaken.",
-    u"Zo helder is je vernieuwing dat niemand nog een verklaring nodig heeft.",
-    u"De ommekeer is voltooid; verfijn nu het nieuwe en zoek geen verdere strijd.",
+    u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
+    u"Is de dag van de ommekeer aangebroken, pak dan door, met alles voorbereid.",
+    u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
+    u"Men gelooft in je en je spijt verdwijnt; nu mag de oude vorm wijken.",
+    u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
+    u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
     // 50 KOSMISCHE ORDE
-    u"Maak eerst schoon en ruim het oude op; dat schept ruimte voor iets nieuws.",
-    u"Wat je in je draagt is waardevol; laat de afgunst van anderen je niet raken.",
-    u"Je gaven worden nog niet benut; wacht geduldig, de erkenning komt.",
-    u"Je neemt te veel op je schouders en het loopt mis; ken je grenzen.",
-    u"Als leider ben je helder en toegankelijk; blijf open voor goede raad.",
-    u"Hardheid en zachtheid zijn in evenwicht; wat je nu doet, brengt groot geluk.",
+    u"Keer de ketel om en schud het oude vuil eruit: zo begint iets waardevols.",
+    u"In de ketel zit voedsel, en de afgunst van anderen kan je niet deren.",
+    u"Het oor van de ketel is verbogen en niemand eet van het vet, tot het regent.",
+    u"Onder te veel gewicht breekt de poot van de ketel: het maal ligt op de grond.",
+    u"Gouden ringen aan gele oren maken de ketel draagbaar: wees bereikbaar.",
+    u"Ringen van jade sieren de ketel: hard en zacht in evenwicht, en alles lukt.",
     // 51 HET OPWINDENDE
-    u"Eerst jaagt de schok je angst aan; daarna volgen opluchting en vreugde.",
-    u"Door de schok verlies je iets waardevols; laat het gaan, je krijgt het weer.",
-    u"Ben je van slag, gebruik die onrust dan om je koers bij te sturen.",
-    u"Na de klap blijf je hangen in verwarring; zoek houvast en kom in beweging.",
-    u"Golf na golf trekt voorbij; houd je positie vast, dan verlies je niets.",
-    u"Om je heen heerst paniek; houd rustig afstand, wat men er ook van zegt.",
+    u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
+    u"De schok kost je iets kostbaars, maar ren er niet achteraan: het komt terug.",
+    u"Raak je van slag, gebruik die schrik dan om meteen bij te sturen.",
+    u"De klap verzandt in de modder, en jij staat er versuft bij.",
+    u"Golf na golf rolt voorbij, maar wie zijn post niet verlaat, verliest niets.",
+    u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
-    u"Sta stil voordat je de eerste stap zet; zo voorkom je een misstap.",
-    u"Je kunt een ander niet tegenhouden en moet meegaan; dat doet je pijn.",
-    u"Geforceerde stilte maakt je stijf; ware rust laat zich niet afdwingen.",
-    u"Breng je lichaam tot rust; dan komt er vanzelf ook ruimte in je hoofd.",
-    u"Houd je tong in bedwang; weloverwogen woorden voorkomen spijt.",
-    u"Je rust is diep en echt geworden; vanuit die stilte kun je alles aan.",
+    u"Wie zijn tenen stilhoudt voor het vertrek, struikelt niet.",
+    u"Je moet stilstaan terwijl een ander doorholt die je niet kunt tegenhouden.",
+    u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
+    u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
+    u"Je kaken staan stil: je spreekt weinig, en wat je zegt, heeft orde.",
+    u"Je rust is diep en edel geworden, en daarin vind je een vaste grond.",
     // 53 DE ONTWIKKELING
-    u"Je begint klein en onzeker en krijgt kritiek; laat je niet ontmoedigen.",
-    u"Op een veilige plek aangekomen deel je wat je hebt met wie bij je is.",
-    u"Ga je overmoedig te ver, dan verdwaal je; bescherm liever wat je hebt.",
-    u"Nog sta je wankel; zoek een tijdelijke plek om op adem te komen.",
-    u"Een tijd lang blijven jullie van elkaar gescheiden; toch wint het goede.",
-    u"Je ontwikkeling is voltooid; je leven wordt tot voorbeeld voor anderen.",
+    u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
+    u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
+    u"Op de kale vlakte vliegt de gans te ver: bewaar liever wat je hebt.",
+    u"In de boom vindt de gans misschien een platte tak om op adem te komen.",
+    u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
+    u"Hoog in de wolken vliegt de gans; zijn veren sieren de dans van anderen.",
     // 54 BETAMELIJKHEID
-    u"Je rol is bescheiden, maar binnen die grenzen kun je toch veel bereiken.",
-    u"Blijf trouw, ook als je partner teleurstelt; bewaar je innerlijke licht.",
-    u"Verlang geen hogere plaats dan je toekomt; wacht liever op je kans.",
-    u"Stel de verbintenis gerust uit; een late vervulling is het wachten waard.",
-    u"Eenvoud staat je beter dan pracht; je waarde hoeft niet te schitteren.",
-    u"Een vorm zonder inhoud leidt nergens heen; er is niets echts om te delen.",
+    u"Als tweede in het huis loop je mank, en toch bereik je wat je moet.",
+    u"Met één oog zie je nog genoeg om je belofte na te komen, ook zonder steun.",
+    u"Waarom een hogere plek eisen dan je toekomt, als je daardoor lager belandt?",
+    u"Je stelt de verbintenis uit, en een late vervulling blijkt de moeite waard.",
+    u"De bruid draagt eenvoudiger kleren dan haar meid, en juist dat siert haar.",
+    u"Een mand zonder vruchten, een offer zonder bloed: deze vorm is hol.",
     // 55 DE VOLHEID
-    u"Je vindt een gelijkwaardige partner; werk samen zolang de tijd goed is.",
-    u"Wolken dekken je licht af en men wantrouwt je; houd vast aan de waarheid.",
-    u"Het duister is zo dicht dat je niets kunt doen; wacht zonder schuldgevoel.",
-    u"Het donker neemt af wanneer je iemand ontmoet die met je meedenkt.",
-    u"Bekwame mensen komen op je af; luister naar hen, dat brengt zegen en eer.",
-    u"Je sluit je in je overvloed op en raakt alleen; open je deuren weer.",
+    u"Je vindt een gelijke met wie je tien dagen lang kunt optrekken zonder fout.",
+    u"Zo dicht is het gordijn dat je 's middags sterren ziet, en men wantrouwt je.",
+    u"Met een gebroken rechterarm in het duister verwijt niemand je dat je stilzit.",
+    u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
+    u"Bekwame mensen melden zich bij je: luister naar hen, dan volgen zegen en eer.",
+    u"Je huis is overvol, maar wie door de poort kijkt, ziet er niemand meer.",
     // 56 DE ZWERVER
-    u"Kleinzielig gedoe over details maakt je onderweg kwetsbaar; zie het grote.",
-    u"Onderweg vind je onderdak en een trouwe helper die je bijstaat.",
-    u"Hooghartigheid kost je het onderdak en de trouw van wie je hielp.",
-    u"Je vindt een tijdelijk thuis, maar voelt je er niet op je gemak.",
-    u"Met een gebaar van goede wil win je vrienden en een eervolle plek.",
-    u"Spot en overmoed kosten je onderweg snel je rustplaats; blijf nederig.",
+    u"Een reiziger die kibbelt over kleinigheden, haalt zich onheil op de hals.",
+    u"Je vindt een herberg, hebt geld op zak en een knecht die je niet verlaat.",
+    u"De herberg brandt af, en door je hooghartigheid loopt je knecht van je weg.",
+    u"Je krijgt een dak, wat geld en een bijl, maar thuis voel je je er niet.",
+    u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
+    u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
     // 57 HET ZACHTMOEDIGE
-    u"Twijfel houdt je in zijn greep; neem een besluit en houd je eraan.",
-    u"Verborgen invloeden werken tegen je; breng ze geduldig aan het licht.",
-    u"Blijf je eindeloos wikken en wegen, dan verlies je gezag en vertrouwen.",
-    u"Met bescheiden ijver behaal je nu een rijke oogst die velen ten goede komt.",
-    u"Een stroef begin kan goed aflopen; verander met zorg en kijk daarna terug.",
-    u"Te veel toegeven kost je je kracht; zacht zijn is niet jezelf verliezen.",
+    u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
+    u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
+    u"Eindeloos wikken en wegen kost je het gezag dat je had.",
+    u"Je spijt verdwijnt: de jacht levert drie soorten wild op, genoeg voor velen.",
+    u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
+    u"Wie overal voor buigt, verliest ten slotte ook de middelen om zich te weren.",
     // 58 HET BLIJMOEDIGE
-    u"Stille vreugde die niets meer verlangt, brengt je nu het meeste geluk.",
-    u"Je vreugde komt uit een oprecht hart; daardoor verdwijnt elke twijfel.",
-    u"Vreugde die van buiten komt, laat je leeg achter; zoek haar niet bij anderen.",
-    u"Je weegt lichte tegen diepe vreugde af; kies het blijvende en je vindt rust.",
-    u"Vertrouw niet blind op wie je vleit; die ondermijnt je ongemerkt.",
-    u"Verleidingen trekken aan je; let goed op waar je vreugde je heen voert.",
+    u"Tevreden met wat er is, lach je zonder iets te verlangen.",
+    u"Je blijheid is gemeend, en daarom verdampt elke twijfel.",
+    u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
+    u"Je weegt het snelle genoegen af tegen het diepe, en kiest het blijvende.",
+    u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
+    u"Verleidelijk vermaak trekt aan je: vraag je af waar het je heen voert.",
     // 59 DE OPLOSSING
-    u"Grijp vroeg in voordat onenigheid wortel schiet; snelle hulp is krachtig.",
-    u"Voel je je vervreemd, zoek dan snel steun bij wat je van harte vertrouwt.",
-    u"Laat je eigenbelang los; door je aan een groter doel te wijden, vind je rust.",
-    u"Je maakt je los van je eigen kring; zo ontstaat een grotere eenheid.",
-    u"Een helder, bevrijdend woord van jou verbindt wat uit elkaar was gevallen.",
-    u"Trek je terug uit gevaar en neem de jouwen mee; dat is wijs, geen lafheid.",
+    u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
+    u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
+    u"Zet je eigenbelang opzij, en je ontdekt dat je meer terugkrijgt dan je opgaf.",
+    u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
+    u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
+    u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
     // 60 DE BEPERKING
-    u"Blijf nu binnen je eigen muren; buiten is het nog niet je tijd.",
-    u"De deur staat open en je aarzelt; blijf je nu zitten, dan mis je je kans.",
-    u"Je kende geen maat en draagt nu de gevolgen; verwijt het niemand anders.",
-    u"Grenzen die je zonder moeite aanvaardt, geven rust en laten je slagen.",
-    u"Houd je eerst zelf aan de maat die je vraagt; dan volgt men je graag.",
-    u"Te harde beperking knelt en schaadt; gebruik strengheid alleen als het moet.",
+    u"Verlaat huis en binnenplaats nog niet: daarbuiten is het te vroeg.",
+    u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
+    u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
+    u"Grenzen die je zonder morren aanvaardt, maken het leven eenvoudiger.",
+    u"Draag de maat eerst zelf: zo wordt ze zoet voor anderen.",
+    u"Te harde tucht bijt en schaadt: ontspan de teugels als het kan.",
     // 61 INNERLIJKE WAARHEID
-    u"Vertrouw op je eigen innerlijke houvast; zoek geen heimelijke steun elders.",
-    u"Wat je vanuit je hart uitzendt, vindt weerklank bij wie met je verwant is.",
-    u"Hangt je stemming af van een ander, dan slinger je tussen jubel en verdriet.",
-    u"Wend je af van je gelijken en richt je op het hogere; zo blijf je zuiver.",
-    u"Als een sterke, onzichtbare band verbindt je oprechtheid de mensen.",
-    u"Grote woorden zonder grond klinken hol; beloof niet meer dan je waarmaakt.",
+    u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
+    u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
+    u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
+    u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
+    u"Men voelt dat je oprecht bent, en daarom sluiten mensen zich bij je aan.",
+    u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
-    u"Wil je te vroeg hoog vliegen, dan stort je neer; blijf nog even laag.",
-    u"De top bereik je niet, wel een plek die bij je past; aanvaard dat met rust.",
-    u"Onderschat het gevaar niet; een kleine voorzorg bespaart je veel leed.",
-    u"Dring niet aan, maar wacht waakzaam af; nu is terughoudendheid sterk.",
-    u"Alleen lukt het niet; zoek een bekwaam mens die nog in de schaduw staat.",
-    u"Je schiet voorbij je doel; te hoog grijpen haalt onheil over je heen.",
+    u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
+    u"De hoogste deur blijft dicht, maar een lagere gaat open, en dat volstaat.",
+    u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
+    u"Forceer niets en ga niet verder: wat je onderweg tegenkomt, is genoeg.",
+    u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
+    u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
-    u"Rem tijdig af na het succes; wie doorstormt, raakt snel uit evenwicht.",
-    u"Je mist even de erkenning die je toekomt; wacht geduldig, ze komt terug.",
-    u"Zelfs een gewonnen strijd put je uit; neem nu rust voordat je verder bouwt.",
-    u"Ook in goede dagen ontstaan lekken; blijf alert en houd iets achter de hand.",
-    u"Een eenvoudig, oprecht gebaar weegt zwaarder dan een groots vertoon.",
-    u"Ga niet door als het werk klaar is; wie te ver gaat, raakt kopje-onder.",
+    u"Wie de wielen tijdig afremt, krijgt hooguit een natte staart.",
+    u"Verloren aanzien hoef je niet na te jagen: binnen een week keert het terug.",
+    u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
+    u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
+    u"Een klein gebaar dat gemeend is, weegt zwaarder dan een os op het altaar.",
+    u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
-    u"Begin je te vroeg, dan raak je in de problemen; wacht tot je sterker bent.",
-    u"Rem je vaart af zonder stil te staan; geduldig blijf je op de goede koers.",
-    u"Je kunt de overgang nog niet alleen maken; zoek hulp en waag dan de stap.",
-    u"Nu is het tijd voor beslist optreden; je inzet wordt rijkelijk beloond.",
-    u"De twijfel is voorbij en je licht straalt; het succes is echt en verdiend.",
-    u"Vier het bereikte met vertrouwen, maar verlies in de vreugde niet je maat.",
+    u"Spring je te vroeg het water in, dan zit je met een natte staart.",
+    u"Je trekt de teugels aan zonder stil te vallen, en je koers klopt.",
+    u"Alleen haal je de overkant nog niet; regel hulp en waag dan de oversteek.",
+    u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
+    u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
+    u"Proost gerust op wat bereikt is, maar steek je hoofd niet in de beker.",
 };
 
 const std::array<QStringView, 8> HouseWordTable = {
