@@ -142,6 +142,10 @@ private Q_SLOTS:
         QTest::newRow("last line without a break") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
         QTest::newRow("LF alone") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
         QTest::newRow("one blank line") << QByteArray("\r\n") << QByteArray("\r\n");
+        // Found by fuzzing: 8-bit text that only looks like UTF-16 reads as UTF-16 once its line
+        // end is whole; it settles from then on.
+        QTest::newRow("odd UTF-16 made even") << QByteArray("\xFE\xFF\0A\n", 5)
+                                              << QByteArray("\xFE\xFF\0A\r\n", 6);
     }
 
     void lineEnds()
@@ -153,6 +157,13 @@ private Q_SLOTS:
         QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
         QFETCH(QByteArray, written);
         QCOMPARE(readAll(path(u"out.txt"_s)), written);
+        QByteArray previous;
+        for (int round = 0; round < 2; ++round) {
+            previous = readAll(path(u"out.txt"_s));
+            QCOMPARE(loadJournalList(path(u"out.txt"_s), list), FileProblem());
+            QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
+        }
+        QCOMPARE(readAll(path(u"out.txt"_s)), previous);
     }
 
     // windows-1252 would write "?" for these without a word; the file turns UTF-8 instead.
