@@ -17,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     JournalLines list;
     check(!loadJournalList(path, list));
-    const qsizetype count = list.lines.size();
+    const qsizetype count = list.size();
     for (qsizetype n : {qsizetype(1), asked % (count + 2) + 1, count, count + 1}) {
         if (n < 1)
             continue;
         JournalLineRead read;
         check(!readJournalLine(path, n, read));
         check(read.count == count);
-        check(n <= count ? read.line == list.lines.at(n - 1) : !read.line.has_value());
+        check(n <= count ? read.line == list.at(n - 1) : !read.line.has_value());
     }
     return 0;
 }
