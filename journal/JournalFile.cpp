@@ -262,7 +262,7 @@ QList<qsizetype> lineStarts(const QByteArray &body, Units units)
     while (start < size) {
         starts.append(start);
         qsizetype next = size;
-        for (;;) {
+        while (from + units.lfByte < size) {
             const void *hit = std::memchr(data + from + units.lfByte, '\n', std::size_t(size - from - units.lfByte));
             if (!hit)
                 break;
@@ -396,13 +396,19 @@ void JournalLines::append(const QString &line)
 
 void JournalLines::replace(qsizetype row, const QString &line)
 {
-    QByteArray probe;
-    if (!encodeIn(m_encoding, line, probe))
+    QByteArray text;
+    if (!encodeIn(m_encoding, line, text)) {
         becomeUtf8();
-    JournalLines edited(QStringList(), m_encoding);
-    for (qsizetype r = 0; r < size(); ++r)
-        r == row ? edited.appendEncoded(line) : edited.appendEncoded(at(r));
-    *this = std::move(edited);
+        encodeIn(m_encoding, line, text);
+    }
+    encodeIn(m_encoding, u"\r\n", text);
+    // The line and its break give way to the new line; the lines after it move along.
+    const qsizetype start = m_starts.at(row);
+    const qsizetype next = row + 1 < size() ? m_starts.at(row + 1) : m_body.size();
+    m_body.replace(start, next - start, text);
+    const qsizetype shift = text.size() - (next - start);
+    for (qsizetype r = row + 1; r < size(); ++r)
+        m_starts[r] += shift;
 }
 
 JournalLines JournalLines::without(const QList<int> &rows) const
