@@ -265,9 +265,15 @@ QList<int> TVerleden::selectedRows() const
 
 void TVerleden::selectRows(const QList<int> &rows)
 {
+    // Runs of rows as one range each: a selection of a million rows stays one range.
     QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_model.index(row), m_model.index(row));
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype j = i;
+        while (j + 1 < rows.size() && rows.at(j + 1) == rows.at(j) + 1)
+            ++j;
+        selection.select(m_model.index(rows.at(i)), m_model.index(rows.at(j)));
+        i = j + 1;
+    }
     lbxLijst->selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
