@@ -244,6 +244,7 @@ bool TVerleden::followFile()
         if (const int to = moved(row); to >= 0)
             keep.append(to);
     }
+    std::sort(keep.begin(), keep.end());
     const int focus = focused >= 0 ? moved(focused) : -1;
     showList(fresh);
     if (focus >= 0)
