@@ -53,14 +53,14 @@ QFont msSansSerif(int pixelSize, bool bold = false)
 
 int JournalListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.lines.size());
+    return parent.isValid() ? 0 : int(m_lines.size());
 }
 
 QVariant JournalListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.lines.size())
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size())
         return {};
-    return m_lines.lines.at(index.row());
+    return m_lines.at(index.row());
 }
 
 void JournalListModel::setJournalLines(const JournalLines &lines)
@@ -220,21 +220,20 @@ bool TVerleden::followFile()
         m_prompts.error(*failed);
         return false;
     }
-    const QStringList &old = m_model.journalLines().lines;
+    const JournalLines &old = m_model.journalLines();
     const QList<int> selected = selectedRows();
     const int focused = focusedRow();
     // Saving appends, so the old list is mostly the start of the new one; otherwise the rows
     // are found again by their text.
     QHash<QString, int> wanted;
-    const bool appended = fresh.lines.size() >= old.size()
-        && std::equal(old.cbegin(), old.cend(), fresh.lines.cbegin());
+    const bool appended = old.isStartOf(fresh);
     if (!appended) {
         for (int row : selected)
             wanted.insert(old.at(row), -1);
         if (focused >= 0)
             wanted.insert(old.at(focused), -1);
-        for (int row = 0; row < fresh.lines.size() && !wanted.isEmpty(); ++row) {
-            auto it = wanted.find(fresh.lines.at(row));
+        for (int row = 0; row < fresh.size() && !wanted.isEmpty(); ++row) {
+            auto it = wanted.find(fresh.at(row));
             if (it != wanted.end() && *it < 0)
                 *it = row;
         }
@@ -245,6 +244,7 @@ bool TVerleden::followFile()
         if (const int to = moved(row); to >= 0)
             keep.append(to);
     }
+    std::sort(keep.begin(), keep.end());
     const int focus = focused >= 0 ? moved(focused) : -1;
     showList(fresh);
     if (focus >= 0)
@@ -266,9 +266,15 @@ QList<int> TVerleden::selectedRows() const
 
 void TVerleden::selectRows(const QList<int> &rows)
 {
+    // Runs of rows as one range each: a selection of a million rows stays one range.
     QItemSelection selection;
-    for (int row : rows)
-        selection.select(m_model.index(row), m_model.index(row));
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype j = i;
+        while (j + 1 < rows.size() && rows.at(j + 1) == rows.at(j) + 1)
+            ++j;
+        selection.select(m_model.index(rows.at(i)), m_model.index(rows.at(j)));
+        i = j + 1;
+    }
     lbxLijst->selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
@@ -287,7 +293,7 @@ void TVerleden::focusLastEntry()
     lbxLijst->scrollTo(last);
 }
 
-bool TVerleden::writeBackup(JournalLines list)
+bool TVerleden::writeBackup(const JournalLines &list)
 {
     if (const FileProblem failed = saveJournalList(JournalBackupName, list)) {
         m_prompts.error(*failed);
@@ -296,7 +302,7 @@ bool TVerleden::writeBackup(JournalLines list)
     return true;
 }
 
-bool TVerleden::writeJournal(JournalLines &list)
+bool TVerleden::writeJournal(const JournalLines &list)
 {
     if (const FileProblem failed = saveJournalList(JournalFileName, list)) {
         m_prompts.error(*failed);
@@ -337,7 +343,7 @@ void TVerleden::replayFocusedEntry()
     const int row = focusedRow();
     if (row < 0)
         return;
-    if (m_journal.replayJournalEntry(m_model.journalLines().lines.at(row), row + 1))
+    if (m_journal.replayJournalEntry(m_model.journalLines().at(row), row + 1))
         m_consultation.storedInJournal = true;
 }
 
@@ -356,9 +362,8 @@ void TVerleden::btWisLstClick()
         return;
     setEnabled(false);
     if (m_prompts.confirm(QuestionCaption, ClearQuestion, Prompts::Icon::Warning) && followFile()) {
-        JournalLines list = m_model.journalLines();
-        JournalLines empty{{}, list.encoding};
-        if (writeBackup(list) && writeJournal(empty)) {
+        JournalLines empty(QStringList(), m_model.journalLines().encoding());
+        if (writeBackup(m_model.journalLines()) && writeJournal(empty)) {
             m_backupBase = 0;
             m_consultation.storedInJournal = false;
             m_journal.state().journalPosition = 0;
@@ -375,19 +380,10 @@ void TVerleden::btWisSelClick()
     JournalState &state = m_journal.state();
     if (followFile() && lbxLijst->selectionModel()->hasSelection()
         && m_prompts.confirm(QuestionCaption, DeleteQuestion, Prompts::Icon::Warning) && followFile()) {
-        const JournalLines list = m_model.journalLines();
         const QList<int> doomed = selectedRows();
-        JournalLines left{{}, list.encoding};
-        left.lines.reserve(list.lines.size() - doomed.size());
-        auto next = doomed.cbegin();
-        for (int row = 0; row < list.lines.size(); ++row) {
-            if (next != doomed.cend() && *next == row)
-                ++next;
-            else
-                left.lines.append(list.lines.at(row));
-        }
-        if (!doomed.isEmpty() && writeBackup(list) && writeJournal(left)) {
-            m_backupBase = left.lines.size();
+        JournalLines left = m_model.journalLines().without(doomed);
+        if (!doomed.isEmpty() && writeBackup(m_model.journalLines()) && writeJournal(left)) {
+            m_backupBase = left.size();
             focusLastEntry();
             state.journalPreselect = 0;
             state.journalPosition = state.journalCount = m_model.rowCount();
@@ -413,10 +409,10 @@ void TVerleden::btHerstelClick()
             m_prompts.error(*failed);
             return;
         }
-        backupSize = backup.lines.size();
+        backupSize = backup.size();
         // Consultations saved after the backup was written stay in the journal.
-        if (m_backupBase >= 0 && list.lines.size() > m_backupBase)
-            backup.lines += list.lines.mid(m_backupBase);
+        for (qsizetype row = qMax<qsizetype>(m_backupBase, 0); m_backupBase >= 0 && row < list.size(); ++row)
+            backup.append(list.at(row));
         list = backup;
     }
     if (!writeJournal(list))
@@ -436,7 +432,7 @@ void TVerleden::btBewerkClick()
     if (!writeBackup(m_model.journalLines()))
         return;
     m_backupBase = m_model.rowCount();
-    const QString entry = m_model.journalLines().lines.at(focusedRow());
+    const QString entry = m_model.journalLines().at(focusedRow());
     const auto answer = m_prompts.input(EditCaption, EditPrompt, parseJournalEntry(entry).question, 255);
     if (!answer)
         return;
@@ -446,12 +442,12 @@ void TVerleden::btBewerkClick()
     m_host.setBusy(true);
     // The prompt may have stood open while another save changed the file.
     const bool same = followFile() && focusedRow() >= 0
-        && m_model.journalLines().lines.at(focusedRow()) == entry;
+        && m_model.journalLines().at(focusedRow()) == entry;
     const int row = focusedRow();
     JournalLines list = m_model.journalLines();
     FileProblem failed;
     if (same) {
-        list.lines[row] = entry.left(18) + question + entry.right(13);
+        list.replace(row, entry.left(18) + question + entry.right(13));
         failed = saveJournalList(JournalFileName, list);
     }
     m_host.setBusy(false);
@@ -466,10 +462,7 @@ void TVerleden::btBewerkClick()
 
 void TVerleden::btKlipClick()
 {
-    QString text;
-    for (const QString &line : m_model.journalLines().lines)
-        text += line + u"\r\n"_s;
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(m_model.journalLines().text());
 }
 
 void TVerleden::btGoBewClick()

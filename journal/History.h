@@ -99,8 +99,8 @@ private:
     bool followFile();
     void showList(const JournalLines &list);
     void noteFileState();
-    bool writeBackup(JournalLines list);
-    bool writeJournal(JournalLines &list);
+    bool writeBackup(const JournalLines &list);
+    bool writeJournal(const JournalLines &list);
     void focusLastEntry();
     void selectRows(const QList<int> &rows);
     QList<int> selectedRows() const;

@@ -57,8 +57,8 @@ Journal::Saved Journal::appendToJournal()
     if (QFileInfo::exists(JournalFileName))
         failed = loadJournalList(JournalFileName, list);
     if (!failed) {
-        list.lines.append(makeJournalEntry(s.castDate, s.question, s.primaryNumber,
-                                           s.hasMovingLines ? s.changedNumber : 0, s.lineDigits));
+        list.append(makeJournalEntry(s.castDate, s.question, s.primaryNumber,
+                                     s.hasMovingLines ? s.changedNumber : 0, s.lineDigits));
         failed = saveJournalList(JournalFileName, list);
     }
     busy.done();

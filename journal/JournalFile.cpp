@@ -7,7 +7,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -67,13 +70,81 @@ QStringEncoder encoderFor(JournalEncoding encoding)
     return QStringEncoder(AnsiCodePage, Plain);
 }
 
-struct DecodedFile
+// The 8-bit code page, one byte a character. Qt's codec is asked once for the character of
+// every byte; when that is a one-to-one map (as it is for windows-1252, whose five undefined
+// bytes stand for U+0081 and the like), journals of a million lines are decoded and encoded
+// through that map, byte by byte, instead of a codec call a line.
+class AnsiCodec
 {
-    QString text;
-    JournalEncoding encoding = JournalEncoding::Ansi;
+public:
+    static const AnsiCodec &instance()
+    {
+        static const AnsiCodec codec;
+        return codec;
+    }
+
+    QString decode(QByteArrayView bytes) const
+    {
+        if (!m_oneToOne)
+            return decoderFor(JournalEncoding::Ansi)(bytes);
+        QString text(bytes.size(), Qt::Uninitialized);
+        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        for (char byte : bytes)
+            *out++ = m_char[uchar(byte)];
+        return text;
+    }
+
+    // Appends the text's bytes; false when a character has none, as the codec itself would
+    // silently write a substitute for it.
+    bool encode(QStringView text, QByteArray &out) const
+    {
+        if (!m_oneToOne) {
+            QStringEncoder encoder = encoderFor(JournalEncoding::Ansi);
+            const QByteArray bytes = encoder(text);
+            out += bytes;
+            return QString(decoderFor(JournalEncoding::Ansi)(bytes)) == text;
+        }
+        const qsizetype start = out.size();
+        out.resize(start + text.size());
+        char *to = out.data() + start;
+        for (QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u < 256 && m_char[u] == u) {
+                *to++ = char(u);
+                continue;
+            }
+            const auto found = std::find(m_char.begin(), m_char.end(), u);
+            if (found == m_char.end()) {
+                out.truncate(start);
+                return false;
+            }
+            *to++ = char(found - m_char.begin());
+        }
+        return true;
+    }
+
+private:
+    AnsiCodec()
+    {
+        QStringDecoder decoder = decoderFor(JournalEncoding::Ansi);
+        QStringEncoder encoder = encoderFor(JournalEncoding::Ansi);
+        m_oneToOne = decoder.isValid() && encoder.isValid();
+        for (int b = 0; b < 256 && m_oneToOne; ++b) {
+            const char byte = char(b);
+            const QString c = decoder(QByteArrayView(&byte, 1));
+            m_oneToOne = c.size() == 1 && QByteArray(encoder(c)) == QByteArrayView(&byte, 1);
+            if (m_oneToOne)
+                m_char[std::size_t(b)] = c.front().unicode();
+        }
+        for (std::size_t b = 0; b < 256 && m_oneToOne; ++b)
+            m_oneToOne = std::count(m_char.begin(), m_char.end(), m_char[b]) == 1;
+    }
+
+    std::array<char16_t, 256> m_char{};
+    bool m_oneToOne = false;
 };
 
-JournalEncoding markedEncoding(const QByteArray &bytes)
+JournalEncoding markedEncoding(QByteArrayView bytes)
 {
     for (JournalEncoding marked :
          {JournalEncoding::Utf8, JournalEncoding::Utf16LE, JournalEncoding::Utf16BE}) {
@@ -82,48 +153,6 @@ JournalEncoding markedEncoding(const QByteArray &bytes)
             return marked;
     }
     return JournalEncoding::Ansi;
-}
-
-DecodedFile decodeFile(const QByteArray &bytes)
-{
-    const JournalEncoding marked = markedEncoding(bytes);
-    if (marked != JournalEncoding::Ansi) {
-        const QByteArrayView body = QByteArrayView(bytes).sliced(qsizetype(markOf(marked).size()));
-        QStringDecoder decoder = decoderFor(marked);
-        QString text = decoder(body);
-        const bool halfUnit = marked != JournalEncoding::Utf8 && body.size() % 2 != 0;
-        if (!decoder.hasError() && !halfUnit)
-            return {text, marked};
-    }
-    // No mark, or a mark over text it does not fit: the 8-bit code page maps every byte to a
-    // character and back.
-    QStringDecoder decoder = decoderFor(JournalEncoding::Ansi);
-    return {decoder(bytes), JournalEncoding::Ansi};
-}
-
-// Calls line(start, length) for every line of the text and returns their number. A line ends at
-// LF, with the CR before it; a last line without a break counts too.
-template <class Char, class LineFn>
-qsizetype forEachLine(std::basic_string_view<Char> text, LineFn &&line)
-{
-    qsizetype count = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t lf = text.find(Char('\n'), start);
-        const bool broken = lf != text.npos;
-        std::size_t end = broken ? lf : text.size();
-        if (broken && end > start && text[end - 1] == Char('\r'))
-            --end;
-        line(qsizetype(start), qsizetype(end - start));
-        ++count;
-        start = broken ? lf + 1 : text.size();
-    }
-    return count;
-}
-
-std::u16string_view viewOf(const QString &text)
-{
-    return {reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())};
 }
 
 QString displayName(const QString &path)
@@ -194,84 +223,245 @@ FileProblem writeBytes(const QString &path, const QByteArray &bytes)
     return std::nullopt;
 }
 
-// The text in the encoding, mark first; false when a character would not come back as it was.
-bool encode(const QString &text, JournalEncoding encoding, QByteArray &bytes)
+// A line ends at LF, with the CR before it; in UTF-16 a unit is two bytes, in the order of the
+// encoding.
+struct Units
 {
-    QStringEncoder encoder = encoderFor(encoding);
-    const std::string_view mark = markOf(encoding);
-    bytes = QByteArray(mark.data(), qsizetype(mark.size())) + QByteArray(encoder(text));
-    if (encoder.hasError())
-        return false;
-    // The code page's encoder puts a substitute for what it cannot hold without saying so.
+    qsizetype size;     // bytes a unit
+    qsizetype lfByte;   // where in a unit the LF's byte 0x0A stands
+
+    bool isUnit(const QByteArray &bytes, qsizetype at, char low) const
+    {
+        if (bytes.at(at + lfByte) != low)
+            return false;
+        return size == 1 || bytes.at(at + 1 - lfByte) == '\0';
+    }
+};
+
+Units unitsOf(JournalEncoding encoding)
+{
+    switch (encoding) {
+    case JournalEncoding::Utf16LE:
+        return {2, 0};
+    case JournalEncoding::Utf16BE:
+        return {2, 1};
+    default:
+        return {1, 0};
+    }
+}
+
+// Where every line starts; the last one counts without a break, an empty end does not.
+QList<qsizetype> lineStarts(const QByteArray &body, Units units)
+{
+    QList<qsizetype> starts;
+    starts.reserve(body.size() / 64);
+    const char *data = body.constData();
+    const qsizetype size = body.size() - body.size() % units.size;
+    qsizetype start = 0;
+    qsizetype from = 0;
+    while (start < size) {
+        starts.append(start);
+        qsizetype next = size;
+        while (from + units.lfByte < size) {
+            const void *hit = std::memchr(data + from + units.lfByte, '\n', std::size_t(size - from - units.lfByte));
+            if (!hit)
+                break;
+            const qsizetype unit = static_cast<const char *>(hit) - data - units.lfByte;
+            from = unit + 1;
+            if (unit % units.size == 0 && units.isUnit(body, unit, '\n')) {
+                next = unit + units.size;
+                break;
+            }
+        }
+        start = from = next;
+    }
+    return starts;
+}
+
+QString decodeIn(JournalEncoding encoding, QByteArrayView bytes)
+{
     if (encoding == JournalEncoding::Ansi)
-        return decoderFor(encoding)(bytes) == text;
+        return AnsiCodec::instance().decode(bytes);
+    if (encoding == JournalEncoding::Utf8)
+        return QString::fromUtf8(bytes);
+    return decoderFor(encoding)(bytes);
+}
+
+// Appends the text's bytes in the encoding; false (and nothing appended) when the 8-bit code
+// page lacks a character.
+bool encodeIn(JournalEncoding encoding, QStringView text, QByteArray &out)
+{
+    if (encoding == JournalEncoding::Ansi)
+        return AnsiCodec::instance().encode(text, out);
+    QStringEncoder encoder = encoderFor(encoding);
+    out += QByteArray(encoder(text));
     return true;
 }
 
 } // namespace
+
+JournalLines::JournalLines(const QStringList &lines, JournalEncoding encoding) : m_encoding(encoding)
+{
+    for (const QString &line : lines)
+        append(line);
+}
+
+JournalLines::JournalLines(JournalEncoding encoding, QByteArray body)
+    : m_encoding(encoding), m_body(std::move(body)), m_starts(lineStarts(m_body, unitsOf(encoding)))
+{
+}
+
+qsizetype JournalLines::unit() const { return unitsOf(m_encoding).size; }
+
+qsizetype JournalLines::endOf(qsizetype row) const
+{
+    const Units units = unitsOf(m_encoding);
+    qsizetype end = row + 1 < size() ? m_starts.at(row + 1) : m_body.size() - m_body.size() % units.size;
+    const qsizetype start = m_starts.at(row);
+    if (end > start && units.isUnit(m_body, end - units.size, '\n')) {
+        end -= units.size;
+        if (end > start && units.isUnit(m_body, end - units.size, '\r'))
+            end -= units.size;
+    }
+    return end;
+}
+
+QString JournalLines::at(qsizetype row) const
+{
+    const qsizetype start = m_starts.at(row);
+    return decodeIn(m_encoding, QByteArrayView(m_body).sliced(start, endOf(row) - start));
+}
+
+QStringList JournalLines::toStringList() const
+{
+    QStringList lines;
+    lines.reserve(size());
+    for (qsizetype row = 0; row < size(); ++row)
+        lines.append(at(row));
+    return lines;
+}
+
+QByteArray JournalLines::body() const
+{
+    // Read files mostly end every line in CR LF already; then the bytes go out as they came.
+    QByteArray lineEnd;
+    encodeIn(m_encoding, u"\r\n", lineEnd);
+    bool whole = true;
+    for (qsizetype row = 0; row < size() && whole; ++row) {
+        const qsizetype next = row + 1 < size() ? m_starts.at(row + 1) : m_body.size();
+        whole = next - endOf(row) == lineEnd.size();
+    }
+    if (whole && m_body.size() % unit() == 0)
+        return m_body;
+    QByteArray body;
+    body.reserve(m_body.size() + size() * lineEnd.size());
+    for (qsizetype row = 0; row < size(); ++row) {
+        body += QByteArrayView(m_body).sliced(m_starts.at(row), endOf(row) - m_starts.at(row));
+        body += lineEnd;
+    }
+    return body;
+}
+
+QString JournalLines::text() const { return decodeIn(m_encoding, body()); }
+
+bool JournalLines::isStartOf(const JournalLines &other) const
+{
+    if (other.m_encoding != m_encoding || other.size() < size() || !other.m_body.startsWith(m_body))
+        return false;
+    return isEmpty() || other.at(size() - 1) == at(size() - 1);
+}
+
+void JournalLines::becomeUtf8()
+{
+    QStringEncoder encoder = encoderFor(JournalEncoding::Utf8);
+    *this = JournalLines(JournalEncoding::Utf8, encoder(decodeIn(m_encoding, m_body)));
+}
+
+void JournalLines::appendEncoded(const QString &line)
+{
+    if (!isEmpty() && endOf(size() - 1) == m_body.size())
+        encodeIn(m_encoding, u"\r\n", m_body);
+    m_starts.append(m_body.size());
+    encodeIn(m_encoding, line, m_body);
+    encodeIn(m_encoding, u"\r\n", m_body);
+}
+
+void JournalLines::append(const QString &line)
+{
+    QByteArray probe;
+    if (!encodeIn(m_encoding, line, probe))
+        becomeUtf8();
+    appendEncoded(line);
+}
+
+void JournalLines::replace(qsizetype row, const QString &line)
+{
+    QByteArray text;
+    if (!encodeIn(m_encoding, line, text)) {
+        becomeUtf8();
+        encodeIn(m_encoding, line, text);
+    }
+    encodeIn(m_encoding, u"\r\n", text);
+    // The line and its break give way to the new line; the lines after it move along.
+    const qsizetype start = m_starts.at(row);
+    const qsizetype next = row + 1 < size() ? m_starts.at(row + 1) : m_body.size();
+    m_body.replace(start, next - start, text);
+    const qsizetype shift = text.size() - (next - start);
+    for (qsizetype r = row + 1; r < size(); ++r)
+        m_starts[r] += shift;
+}
+
+JournalLines JournalLines::without(const QList<int> &rows) const
+{
+    QByteArray lineEnd;
+    encodeIn(m_encoding, u"\r\n", lineEnd);
+    JournalLines left;
+    left.m_encoding = m_encoding;
+    left.m_body.reserve(m_body.size());
+    left.m_starts.reserve(size() - rows.size());
+    auto next = rows.cbegin();
+    for (qsizetype row = 0; row < size(); ++row) {
+        if (next != rows.cend() && *next == row) {
+            ++next;
+            continue;
+        }
+        left.m_starts.append(left.m_body.size());
+        left.m_body += QByteArrayView(m_body).sliced(m_starts.at(row), endOf(row) - m_starts.at(row));
+        left.m_body += lineEnd;
+    }
+    return left;
+}
 
 FileProblem loadJournalList(const QString &path, JournalLines &list)
 {
     QByteArray bytes;
     if (auto failed = readBytes(path, bytes))
         return failed;
-    const DecodedFile file = decodeFile(bytes);
-    bytes = QByteArray();
-    QStringList lines;
-    const std::u16string_view text = viewOf(file.text);
-    forEachLine(text, [&](qsizetype start, qsizetype length) {
-        lines.append(QStringView(file.text).sliced(start, length).toString());
-    });
-    list.lines = std::move(lines);
-    list.encoding = file.encoding;
+    // A mark over text it does not fit makes the file 8-bit text, which maps every byte to a
+    // character and back.
+    JournalEncoding encoding = markedEncoding(bytes);
+    const qsizetype mark = qsizetype(markOf(encoding).size());
+    const QByteArrayView body = QByteArrayView(bytes).sliced(mark);
+    const bool fits = encoding == JournalEncoding::Utf8 ? body.isValidUtf8()
+                                                       : body.size() % unitsOf(encoding).size == 0;
+    if (!fits)
+        encoding = JournalEncoding::Ansi;
+    list = JournalLines(encoding, fits ? bytes.sliced(mark) : bytes);
     return std::nullopt;
 }
 
-FileProblem saveJournalList(const QString &path, JournalLines &list)
+FileProblem saveJournalList(const QString &path, const JournalLines &list)
 {
-    QString text = list.lines.join(u"\r\n"_s);
-    if (!list.lines.isEmpty())
-        text += u"\r\n"_s;
-    JournalEncoding encoding = list.encoding;
-    QByteArray bytes;
-    if (!encode(text, encoding, bytes)) {
-        encoding = JournalEncoding::Utf8;
-        if (!encode(text, encoding, bytes))
-            return problem(path, true, u"de tekst bevat tekens die niet te bewaren zijn"_s);
-    }
-    text = QString();
-    if (auto failed = writeBytes(path, bytes))
-        return failed;
-    list.encoding = encoding;
-    return std::nullopt;
+    const std::string_view mark = markOf(list.encoding());
+    return writeBytes(path, QByteArray(mark.data(), qsizetype(mark.size())) + list.body());
 }
 
 FileProblem readJournalLine(const QString &path, qsizetype n, JournalLineRead &read)
 {
-    QByteArray bytes;
-    if (auto failed = readBytes(path, bytes))
+    JournalLines list;
+    if (auto failed = loadJournalList(path, list))
         return failed;
-    qsizetype lineStart = 0;
-    qsizetype lineLength = -1;
-    const auto note = [&](qsizetype start, qsizetype length) {
-        if (--n == 0) {
-            lineStart = start;
-            lineLength = length;
-        }
-    };
-    read = {};
-    // 8-bit text maps byte to character, so its lines are found in the bytes and only the line
-    // asked for is decoded; marked text is decoded whole, which also tells whether it is valid.
-    if (markedEncoding(bytes) == JournalEncoding::Ansi) {
-        read.count = forEachLine(std::string_view(bytes.constData(), std::size_t(bytes.size())), note);
-        if (lineLength >= 0)
-            read.line = decoderFor(JournalEncoding::Ansi)(QByteArrayView(bytes).sliced(lineStart, lineLength));
-        return std::nullopt;
-    }
-    const DecodedFile file = decodeFile(bytes);
-    read.count = forEachLine(viewOf(file.text), note);
-    if (lineLength >= 0)
-        read.line = QStringView(file.text).sliced(lineStart, lineLength).toString();
+    read = {list.size(), n >= 1 && n <= list.size() ? std::optional(list.at(n - 1)) : std::nullopt};
     return std::nullopt;
 }
 

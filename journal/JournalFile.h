@@ -14,25 +14,57 @@ inline const QString JournalBackupName = QStringLiteral("QuivarLijst.bak");
 // Windows' 8-bit code page without a mark, or one of the marked Unicode encodings.
 enum class JournalEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
 
-// The lines of a journal file and the encoding they are written back in.
-struct JournalLines
-{
-    QStringList lines;
-    JournalEncoding encoding = JournalEncoding::Ansi;
-};
-
 // What went wrong with a file, as a Dutch message that names it and the reason; no value when
 // all went well.
 using FileProblem = std::optional<QString>;
+
+// The lines of a journal file, kept as the file's own bytes with the place of every line, so
+// that a journal of a million entries is read, shown and written back without a string a line:
+// a line is decoded when it is asked for and encoded when it is put in. Lines that the 8-bit
+// code page cannot hold make the list UTF-8.
+class JournalLines
+{
+public:
+    JournalLines() = default;
+    explicit JournalLines(const QStringList &lines, JournalEncoding encoding = JournalEncoding::Ansi);
+
+    JournalEncoding encoding() const { return m_encoding; }
+    qsizetype size() const { return m_starts.size(); }
+    bool isEmpty() const { return m_starts.isEmpty(); }
+    QString at(qsizetype row) const;
+    QStringList toStringList() const;
+    // Every line followed by CR LF: the list as the clipboard takes it.
+    QString text() const;
+    // Whether the other list begins with the lines of this one.
+    bool isStartOf(const JournalLines &other) const;
+
+    void append(const QString &line);
+    void replace(qsizetype row, const QString &line);
+    // The list without these rows, given in ascending order.
+    JournalLines without(const QList<int> &rows) const;
+    // The file's bytes after its mark, every line ending in CR LF.
+    QByteArray body() const;
+
+private:
+    friend FileProblem loadJournalList(const QString &path, JournalLines &list);
+    JournalLines(JournalEncoding encoding, QByteArray body);
+    qsizetype unit() const;
+    qsizetype endOf(qsizetype row) const; // where the line's text ends, before its break
+    void appendEncoded(const QString &line);
+    void becomeUtf8();
+
+    JournalEncoding m_encoding = JournalEncoding::Ansi;
+    QByteArray m_body;
+    QList<qsizetype> m_starts;
+};
 
 // Replaces `list` with the lines of the file and its encoding. A file with a mark whose text
 // does not decode cleanly is read as 8-bit text, so that writing it back keeps every byte.
 FileProblem loadJournalList(const QString &path, JournalLines &list);
 
-// Replaces the file whole and atomically with the lines of `list`. A list holding characters
-// the 8-bit code page lacks is written (and from then on read) as UTF-8 with its mark, and
-// `list.encoding` says so afterwards. On failure the file is as it was.
-FileProblem saveJournalList(const QString &path, JournalLines &list);
+// Replaces the file whole and atomically with the lines of `list`, in its encoding with its
+// mark. On failure the file is as it was.
+FileProblem saveJournalList(const QString &path, const JournalLines &list);
 
 // What a read of one line found: the number of lines and line n when the file has it.
 struct JournalLineRead
@@ -40,7 +72,7 @@ struct JournalLineRead
     qsizetype count = 0;
     std::optional<QString> line;
 };
-// Reads the file and line n (1-based), decoded and split exactly as loadJournalList does.
+// Reads the file and line n (1-based), split and decoded exactly as loadJournalList does.
 FileProblem readJournalLine(const QString &path, qsizetype n, JournalLineRead &read);
 
 // The fields of an entry that are read back; they are cut by position, since a question may

@@ -71,4 +71,4 @@ void Program::setBusy(bool busy)
 
 void Program::replaceJournalWindowList(const JournalLines &list) { m_journal.setJournalList(list); }
 
-qsizetype Program::journalWindowListSize() const { return m_journal.journalList().lines.size(); }
+qsizetype Program::journalWindowListSize() const { return m_journal.journalList().size(); }

@@ -12,7 +12,7 @@ int main()
         JournalLines list;
         if (QFileInfo::exists(JournalFileName) && loadJournalList(JournalFileName, list))
             return 1;
-        list.lines.append(QStringLiteral("entry %1").arg(list.lines.size() + 1, 6, 10, QChar(u'0')));
+        list.append(QStringLiteral("entry %1").arg(list.size() + 1, 6, 10, QChar(u'0')));
         if (saveJournalList(JournalFileName, list))
             return 2;
         std::fputc('.', stdout);
