@@ -1,5 +1,6 @@
 #include "AppSetup.h"
 
+#include "Accessible.h"
 #include "AppLook.h"
 
 #include <QApplication>
@@ -16,4 +17,5 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(u"WENDARIX"_s);
     QApplication::setWindowIcon(QIcon(u":/pictures/wendarix.png"_s));
     applyWendarixLook(app);
+    installAccessibleWindows();
 }

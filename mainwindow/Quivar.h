@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -53,6 +54,8 @@ public:
     void applyIntermediateGrey();
     // The normal view's captions before a new consultation: "S", "R", no derived view.
     void resetViewButtons();
+    // Every caption of btKernHex and btTussenHex goes through here.
+    void setViewCaption(QAbstractButton *button, const QString &caption);
 
     // Commands.
     void FormKeyDown(int key);

@@ -3,6 +3,7 @@
 #include "WidgetChecks.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -32,8 +33,13 @@ private Q_SLOTS:
     void returningFocusIsNoEntry();
     void keyFiltersDropOtherCharacters_data();
     void keyFiltersDropOtherCharacters();
-    void tabAndAltBecomeSpace_data();
-    void tabAndAltBecomeSpace();
+    void editingShortcutsAct_data();
+    void editingShortcutsAct();
+    void tabMovesTheFocus_data();
+    void tabMovesTheFocus();
+    void tabWalksTheKeyboardOrder();
+    void numberSelectsItselfOnFocus_data();
+    void numberSelectsItselfOnFocus();
     void clearButtons();
     void closingPaths_data();
     void closingPaths();
@@ -277,37 +283,131 @@ void TestVraag::keyFiltersDropOtherCharacters()
     QCOMPARE(edit->text(), expected);
 }
 
-void TestVraag::tabAndAltBecomeSpace_data()
+void TestVraag::editingShortcutsAct_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("clipboardAfter");
+    QTest::newRow("Ctrl+V pastes own digits") << u"Worp"_s << QString() << u"6677"_s << u"Ctrl+V"_s
+                                              << u"6677"_s << u"6677"_s;
+    QTest::newRow("Ctrl+V pastes dice") << u"Dobbel"_s << QString() << u"123"_s << u"Ctrl+V"_s
+                                        << u"123"_s << u"123"_s;
+    // Pasted text passes the filter; OK checks it.
+    QTest::newRow("Ctrl+V pastes anything") << u"Worp"_s << QString() << u"abc"_s << u"Ctrl+V"_s
+                                            << u"abc"_s << u"abc"_s;
+    QTest::newRow("Ctrl+A and a digit replace") << u"Worp"_s << u"678"_s << QString()
+                                                << u"Ctrl+A, 9"_s << u"9"_s << QString();
+    QTest::newRow("Ctrl+X cuts") << u"Dobbel"_s << u"12"_s << QString() << u"Ctrl+A, Ctrl+X"_s
+                                 << QString() << u"12"_s;
+    QTest::newRow("Ctrl+C copies") << u"Worp"_s << u"696"_s << QString() << u"Ctrl+A, Ctrl+C"_s
+                                   << u"696"_s << u"696"_s;
+    QTest::newRow("Ctrl+Z undoes") << u"Worp"_s << u"6"_s << u"99"_s << u"Ctrl+V, Ctrl+Z"_s
+                                   << u"6"_s << u"99"_s;
+}
+
+void TestVraag::editingShortcutsAct()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, keys);
+    DialogRig rig;
+    QVERIFY(rig.waitActive());
+    QApplication::clipboard()->setText(clipboard);
+    QLineEdit *edit = rig.typeInto(field, typed);
+    QVERIFY(edit);
+    QTest::keySequence(edit, QKeySequence(keys));
+    QTEST(edit->text(), "expected");
+    QTEST(QApplication::clipboard()->text(), "clipboardAfter");
+}
+
+void TestVraag::tabMovesTheFocus_data()
 {
     QTest::addColumn<QString>("focused");
     QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("cancelled");
-    QTest::newRow("Tab in the question") << u"Vragen"_s << int(Qt::Key_Tab) << false;
-    QTest::newRow("Alt in the question") << u"Vragen"_s << int(Qt::Key_Alt) << false;
-    QTest::newRow("Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Tab) << true;
-    QTest::newRow("Alt presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Alt) << true;
-    QTest::newRow("Shift+Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Backtab)
-                                                          << true;
+    QTest::addColumn<QString>("next");
+    QTest::newRow("Tab from the question") << u"Vragen"_s << int(Qt::Key_Tab) << u"Worp"_s;
+    QTest::newRow("Shift+Tab from the question") << u"Vragen"_s << int(Qt::Key_Backtab) << u"Dobbel"_s;
+    QTest::newRow("Alt does nothing") << u"Vragen"_s << int(Qt::Key_Alt) << u"Vragen"_s;
+    QTest::newRow("Tab on OK consults nothing") << u"OKBtn"_s << int(Qt::Key_Tab) << u"CancelBtn"_s;
+    QTest::newRow("Shift+Tab on Cancel keeps the dialog") << u"CancelBtn"_s << int(Qt::Key_Backtab)
+                                                          << u"OKBtn"_s;
+    QTest::newRow("Tab on Afbeelden looks nothing up") << u"btAfbeeld"_s << int(Qt::Key_Tab)
+                                                       << u"OKBtn"_s;
+    QTest::newRow("Alt on OK presses nothing") << u"OKBtn"_s << int(Qt::Key_Alt) << u"OKBtn"_s;
 }
 
-void TestVraag::tabAndAltBecomeSpace()
+// As a screen reader follows it: the dialog's accessible focus child after each key.
+void TestVraag::tabMovesTheFocus()
 {
     QFETCH(QString, focused);
     QFETCH(int, key);
-    QFETCH(bool, cancelled);
+    QFETCH(QString, next);
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::keyClicks(d.Vragen, u"vraag"_s);
+    QTest::keyClicks(d.Vragen, u"half af"_s);
+    d.Hexanr->setText(u"12"_s);
     auto *target = d.findChild<QWidget *>(focused);
-    target->setFocus();
-    QCOMPARE(QApplication::focusWidget(), target);
+    target->setFocus(Qt::OtherFocusReason);
 
-    QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(d.isVisible(), !cancelled);
-    QCOMPARE(d.Vragen->text(), u"vraag"_s);
-    if (!cancelled)
-        QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    auto *expected = d.findChild<QWidget *>(next);
+    QCOMPARE(QApplication::focusWidget(), expected);
+    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(&d);
+    QAccessibleInterface *focus = dialog->focusChild();
+    QVERIFY(focus);
+    QCOMPARE(focus->object(), expected);
+    QVERIFY(d.isVisible());
+    QCOMPARE(d.Vragen->text(), u"half af"_s);
+    QCOMPARE(d.lbHexnr->text(), QString());
+    QCOMPARE(rig.view.shown, 0);
+}
+
+void TestVraag::tabWalksTheKeyboardOrder()
+{
+    DialogRig rig;
+    QVERIFY(rig.waitActive());
+    // A radio group is one stop (its arrow keys move within it), and the walk comes round.
+    const QStringList expected = {u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
+                                  u"CancelBtn"_s, u"RadioGroep_0"_s, u"HexaSpinUp"_s,
+                                  u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
+                                  u"Vragen"_s};
+    QStringList walked = {QApplication::focusWidget()->objectName()};
+    while (walked.size() < expected.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(walked, expected);
+}
+
+void TestVraag::numberSelectsItselfOnFocus_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("clicked") << true;
+    QTest::newRow("tabbed") << false;
+}
+
+void TestVraag::numberSelectsItselfOnFocus()
+{
+    QFETCH(bool, byClick);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    if (byClick) {
+        rig.clickInto(d.Hexanr);
+    } else {
+        d.Worp->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(d.Worp, Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), d.Hexanr);
+    QTest::keyClicks(d.Hexanr, u"12"_s);
+    QCOMPARE(d.Hexanr->text(), u"12"_s);
+    QTest::keyClick(d.Hexanr, Qt::Key_Return);
+    QCOMPARE(d.lbHexnr->text(), u"12"_s);
 }
 
 void TestVraag::clearButtons()
@@ -495,6 +595,13 @@ void TestVraag::hintsAndAccessibleNames_data()
     QTest::newRow("method group") << u"RadioGroep"_s
                                   << u"Als Handmatige getallen zijn ingevuld wordt dit genegeerd."_s
                                   << u"Automatische werpmethode kiezen:"_s;
+    // The captions draw the lines with dashes and I's; the names say them.
+    QTest::newRow("upper Hemel") << u"Boven_0"_s << QString() << u"Hemel, drie hele lijnen"_s;
+    QTest::newRow("lower Vuur") << u"Onder_6"_s << QString()
+                                << u"Vuur, een gebroken lijn tussen twee hele lijnen"_s;
+    QTest::newRow("top line before a lookup") << u"lbl_lijn6"_s << QString()
+                                              << u"Lijn 6: nog geen hexagram"_s;
+    QTest::newRow("spin buttons") << u"HexaSpin"_s << QString() << u"Hexagramnummer stappen"_s;
 }
 
 void TestVraag::hintsAndAccessibleNames()

@@ -1,0 +1,163 @@
+// The windows as a screen reader meets them: through QAccessible, the interface AT-SPI reads,
+// with its actions (Toggle, Press), names, descriptions, roles and focus.
+#include "AppSetup.h"
+#include "MainWindowRig.h"
+#include "Program.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QFrame>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QAccessibleInterface *accessible(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
+
+void doAction(QWidget *widget, const QString &action)
+{
+    QAccessibleActionInterface *actions = accessible(widget)->actionInterface();
+    QVERIFY(actions);
+    QVERIFY2(actions->actionNames().contains(action), qPrintable(action));
+    actions->doAction(action);
+}
+
+// Every node under `node`; each child knows its parent and its place.
+void collect(QAccessibleInterface *node, QList<QAccessibleInterface *> &all)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        QVERIFY(child);
+        QCOMPARE(child->parent()->object(), node->object());
+        QCOMPARE(node->indexOfChild(child), i);
+        all.append(child);
+        collect(child, all);
+    }
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void viewButtonsTellTheirCaption_data()
+    {
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<QString>("kern");
+        QTest::addColumn<QString>("tussen");
+        QTest::newRow("normal view") << QStringList{} << u"S: starthexagram"_s << u"R: resultaathexagram"_s;
+        QTest::newRow("nuclear view") << QStringList{u"btKernHex"_s} << u"K: kernhexagram"_s
+                                      << u"R: resultaathexagram"_s;
+        QTest::newRow("intermediate view") << QStringList{u"btTussenHex"_s} << u"S: starthexagram"_s
+                                           << u"T: tussenhexagram"_s;
+        QTest::newRow("nuclear view left") << QStringList{u"btKernHex"_s, u"btKernHex"_s}
+                                           << u"S: starthexagram"_s << u"R: resultaathexagram"_s;
+    }
+
+    // Pressed through the Press action, as a screen reader does it.
+    void viewButtonsTellTheirCaption()
+    {
+        QFETCH(QStringList, presses);
+        Rig rig;
+        rig.cast(u"977776"_s);
+        for (const QString &name : presses) {
+            auto *button = rig.form.findChild<QAbstractButton *>(name);
+            const QString before = button->text();
+            doAction(button, QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(button->text() != before);
+        }
+        for (QAbstractButton *button : {static_cast<QAbstractButton *>(rig.form.btKernHex),
+                                        static_cast<QAbstractButton *>(rig.form.btTussenHex)}) {
+            const QString said = accessible(button)->text(QAccessible::Description);
+            QVERIFY2(said.startsWith(button->text() + u':'), qPrintable(said));
+        }
+        QTEST(accessible(rig.form.btKernHex)->text(QAccessible::Description), "kern");
+        QTEST(accessible(rig.form.btTussenHex)->text(QAccessible::Description), "tussen");
+    }
+
+    void keyboardReachesEveryButton_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("nuclear view") << u"btKernHex"_s << u"K"_s;
+        QTest::newRow("back in the journal") << u"BackHistory"_s << u"back"_s;
+        QTest::newRow("on in the journal") << u"GoHistory"_s << u"forward"_s;
+    }
+
+    // Tab from the question button until the accessible focus names the button, then Space.
+    void keyboardReachesEveryButton()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, effect);
+        Rig rig;
+        rig.recordCommands();
+        rig.cast(u"977776"_s);
+        rig.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.form));
+        rig.form.knpVraag->setFocus(Qt::TabFocusReason);
+        auto *target = rig.form.findChild<QAbstractButton *>(button);
+        const QString name = accessible(target)->text(QAccessible::Name);
+        QStringList heard;
+        for (int i = 0; i < 12 && !heard.contains(name); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            heard.append(accessible(&rig.form)->focusChild()->text(QAccessible::Name));
+        }
+        QVERIFY2(heard.contains(name), qPrintable(heard.join(u" | "_s)));
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(target, Qt::Key_Space);
+        if (effect.size() == 1)
+            QCOMPARE(target->text(), effect);
+        else
+            QCOMPARE(rig.commands, QStringList{effect});
+    }
+
+    // Only what says something: no painted frame, gradient or shape, and no unnamed filler.
+    void windowsExposeNoDecoration_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("main window") << u"main"_s << int(QAccessible::Window) << u"WENDARIX vs 13.2"_s;
+        QTest::newRow("question dialog") << u"dialog"_s << int(QAccessible::Dialog)
+                                         << u"Een Vraag Stellen aan de I Tjing"_s;
+    }
+
+    void windowsExposeNoDecoration()
+    {
+        QFETCH(QString, window);
+        WindowServices services;
+        Program program{{&services.random, &services.clock, &services.prompts, &services.shell}};
+        QWidget *shown = window == u"main"_s ? static_cast<QWidget *>(&program.mainWindow())
+                                             : &program.questionDialog();
+        QAccessibleInterface *top = accessible(shown);
+        QTEST(int(top->role()), "role");
+        QTEST(top->text(QAccessible::Name), "name");
+        QList<QAccessibleInterface *> all;
+        collect(top, all);
+        QVERIFY(all.size() > 20);
+        for (QAccessibleInterface *node : all) {
+            const QObject *object = node->object();
+            const QString what = QLatin1String(object->metaObject()->className()) + u' ' + object->objectName();
+            QVERIFY2(!qobject_cast<const TSMBevel *>(object) && !qobject_cast<const TGradientPanel *>(object)
+                         && !qobject_cast<const TShape *>(object) && !qobject_cast<const TTaoImage *>(object)
+                         && QLatin1String(object->metaObject()->className()) != "QFrame"_L1,
+                     qPrintable(what));
+            QVERIFY2(node->role() != QAccessible::Window && node->role() != QAccessible::Border,
+                     qPrintable(what));
+            if (node->role() == QAccessible::Client)
+                QVERIFY2(!node->text(QAccessible::Name).isEmpty(), qPrintable(what));
+        }
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
