@@ -222,11 +222,8 @@ void TOKBottomDlg::clearMethodSelection()
 bool TOKBottomDlg::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
+    case QEvent::KeyPress: {
         const auto &key = static_cast<const QKeyEvent &>(*event);
-        if (event->type() != QEvent::KeyPress)
-            break;
         if (watched == Worp)
             return WorpKeyPress(key);
         if (watched == Dobbel)

@@ -348,7 +348,6 @@ void TestLookup::pastedNonNumberIsReported_data()
     QTest::addColumn<QString>("pasted");
     QTest::newRow("minus one") << u"-1"_s;
     QTest::newRow("plus five") << u"+5"_s;
-    QTest::newRow("space seven") << u" 7"_s;
 }
 
 void TestLookup::pastedNonNumberIsReported()

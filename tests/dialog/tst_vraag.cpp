@@ -38,7 +38,6 @@ private Q_SLOTS:
     void tabMovesTheFocus_data();
     void tabMovesTheFocus();
     void tabWalksTheKeyboardOrder();
-    void numberSelectsItselfOnFocus_data();
     void numberSelectsItselfOnFocus();
     void clearButtons();
     void closingPaths_data();
@@ -293,8 +292,6 @@ void TestVraag::editingShortcutsAct_data()
     QTest::addColumn<QString>("clipboardAfter");
     QTest::newRow("Ctrl+V pastes own digits") << u"Worp"_s << QString() << u"6677"_s << u"Ctrl+V"_s
                                               << u"6677"_s << u"6677"_s;
-    QTest::newRow("Ctrl+V pastes dice") << u"Dobbel"_s << QString() << u"123"_s << u"Ctrl+V"_s
-                                        << u"123"_s << u"123"_s;
     // Pasted text passes the filter; OK checks it.
     QTest::newRow("Ctrl+V pastes anything") << u"Worp"_s << QString() << u"abc"_s << u"Ctrl+V"_s
                                             << u"abc"_s << u"abc"_s;
@@ -302,8 +299,6 @@ void TestVraag::editingShortcutsAct_data()
                                                 << u"Ctrl+A, 9"_s << u"9"_s << QString();
     QTest::newRow("Ctrl+X cuts") << u"Dobbel"_s << u"12"_s << QString() << u"Ctrl+A, Ctrl+X"_s
                                  << QString() << u"12"_s;
-    QTest::newRow("Ctrl+C copies") << u"Worp"_s << u"696"_s << QString() << u"Ctrl+A, Ctrl+C"_s
-                                   << u"696"_s << u"696"_s;
     QTest::newRow("Ctrl+Z undoes") << u"Worp"_s << u"6"_s << u"99"_s << u"Ctrl+V, Ctrl+Z"_s
                                    << u"6"_s << u"99"_s;
 }
@@ -329,15 +324,11 @@ void TestVraag::tabMovesTheFocus_data()
     QTest::addColumn<QString>("focused");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("next");
-    QTest::newRow("Tab from the question") << u"Vragen"_s << int(Qt::Key_Tab) << u"Worp"_s;
     QTest::newRow("Shift+Tab from the question") << u"Vragen"_s << int(Qt::Key_Backtab) << u"Dobbel"_s;
     QTest::newRow("Alt does nothing") << u"Vragen"_s << int(Qt::Key_Alt) << u"Vragen"_s;
     QTest::newRow("Tab on OK consults nothing") << u"OKBtn"_s << int(Qt::Key_Tab) << u"CancelBtn"_s;
-    QTest::newRow("Shift+Tab on Cancel keeps the dialog") << u"CancelBtn"_s << int(Qt::Key_Backtab)
-                                                          << u"OKBtn"_s;
     QTest::newRow("Tab on Afbeelden looks nothing up") << u"btAfbeeld"_s << int(Qt::Key_Tab)
                                                        << u"OKBtn"_s;
-    QTest::newRow("Alt on OK presses nothing") << u"OKBtn"_s << int(Qt::Key_Alt) << u"OKBtn"_s;
 }
 
 // As a screen reader follows it: the dialog's accessible focus child after each key.
@@ -384,30 +375,22 @@ void TestVraag::tabWalksTheKeyboardOrder()
     QCOMPARE(walked, expected);
 }
 
-void TestVraag::numberSelectsItselfOnFocus_data()
-{
-    QTest::addColumn<bool>("byClick");
-    QTest::newRow("clicked") << true;
-    QTest::newRow("tabbed") << false;
-}
-
 void TestVraag::numberSelectsItselfOnFocus()
 {
-    QFETCH(bool, byClick);
-    DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
-    QVERIFY(rig.waitActive());
-    if (byClick) {
-        rig.clickInto(d.Hexanr);
-    } else {
-        d.Worp->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(d.Worp, Qt::Key_Tab);
+    // Clicked into or tabbed into, the field is selected: typing 12 replaces the "0".
+    for (const bool byClick : {true, false}) {
+        DialogRig rig;
+        TOKBottomDlg &d = *rig.dialog;
+        QVERIFY(rig.waitActive());
+        if (byClick)
+            rig.clickInto(d.Hexanr);
+        else
+            QTest::keyClicks(d.Vragen, u"\t\t"_s);
+        QCOMPARE(QApplication::focusWidget(), d.Hexanr);
+        QTest::keyClicks(d.Hexanr, u"12"_s);
+        QTest::keyClick(d.Hexanr, Qt::Key_Return);
+        QCOMPARE(d.lbHexnr->text(), u"12"_s);
     }
-    QCOMPARE(QApplication::focusWidget(), d.Hexanr);
-    QTest::keyClicks(d.Hexanr, u"12"_s);
-    QCOMPARE(d.Hexanr->text(), u"12"_s);
-    QTest::keyClick(d.Hexanr, Qt::Key_Return);
-    QCOMPARE(d.lbHexnr->text(), u"12"_s);
 }
 
 void TestVraag::clearButtons()

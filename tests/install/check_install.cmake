@@ -29,20 +29,6 @@ if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed:\n  ${got}\nexpected:\n  ${want}")
 endif()
 
-# The sizes the icon folders promise.
-foreach(size 16 22 24 32 48 64 128 256)
-  file(READ ${STAGE}/usr/share/icons/hicolor/${size}x${size}/apps/wendarix.png header LIMIT 24 HEX)
-  # Width and height, 4 bytes each, follow the signature and the IHDR chunk's head.
-  string(SUBSTRING "${header}" 32 16 dimensions)
-  string(SUBSTRING "${dimensions}" 0 8 width)
-  string(SUBSTRING "${dimensions}" 8 8 height)
-  math(EXPR width "0x${width}")
-  math(EXPR height "0x${height}")
-  if(NOT width EQUAL size OR NOT height EQUAL size)
-    message(FATAL_ERROR "the ${size}x${size} icon is ${width}x${height}")
-  endif()
-endforeach()
-
 file(STRINGS ${STAGE}/usr/share/applications/nl.wendarix.wendarix.desktop entry)
 foreach(line "Exec=wendarix --menu" "Icon=wendarix" "Name=WENDARIX")
   if(NOT line IN_LIST entry)
