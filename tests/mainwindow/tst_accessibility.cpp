@@ -6,7 +6,6 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QApplication>
 #include <QFrame>
 #include <QTest>
 
@@ -75,42 +74,6 @@ private Q_SLOTS:
         }
         QTEST(accessible(rig.form.btKernHex)->text(QAccessible::Description), "kern");
         QTEST(accessible(rig.form.btTussenHex)->text(QAccessible::Description), "tussen");
-    }
-
-    void keyboardReachesEveryButton_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("effect");
-        QTest::newRow("nuclear view") << u"btKernHex"_s << u"K"_s;
-        QTest::newRow("back in the journal") << u"BackHistory"_s << u"back"_s;
-        QTest::newRow("on in the journal") << u"GoHistory"_s << u"forward"_s;
-    }
-
-    // Tab from the question button until the accessible focus names the button, then Space.
-    void keyboardReachesEveryButton()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, effect);
-        Rig rig;
-        rig.recordCommands();
-        rig.cast(u"977776"_s);
-        rig.form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.form));
-        rig.form.knpVraag->setFocus(Qt::TabFocusReason);
-        auto *target = rig.form.findChild<QAbstractButton *>(button);
-        const QString name = accessible(target)->text(QAccessible::Name);
-        QStringList heard;
-        for (int i = 0; i < 12 && !heard.contains(name); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            heard.append(accessible(&rig.form)->focusChild()->text(QAccessible::Name));
-        }
-        QVERIFY2(heard.contains(name), qPrintable(heard.join(u" | "_s)));
-        QCOMPARE(QApplication::focusWidget(), target);
-        QTest::keyClick(target, Qt::Key_Space);
-        if (effect.size() == 1)
-            QCOMPARE(target->text(), effect);
-        else
-            QCOMPARE(rig.commands, QStringList{effect});
     }
 
     // Only what says something: no painted frame, gradient or shape, and no unnamed filler.

@@ -1,10 +1,7 @@
 // Windows keep their given places where these fit the screen, and move just onto it otherwise.
 #include "ScreenPlace.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTest>
-#include <QWidget>
 
 class TestScreenPlace : public QObject
 {
@@ -33,27 +30,6 @@ private Q_SLOTS:
         QFETCH(QRect, frame);
         QFETCH(QRect, available);
         QTEST(::fitInto(frame, available), "placed");
-    }
-
-    // The real window on the test screen (1366 x 768): its given place, or just onto the screen.
-    void placeOnScreen_data()
-    {
-        QTest::addColumn<QPoint>("given");
-        QTest::addColumn<QPoint>("placed");
-        QTest::newRow("main window's place") << QPoint(592, 208) << QPoint(592, 208);
-        QTest::newRow("off the bottom right") << QPoint(900, 500) << QPoint(1366 - 689, 768 - 447);
-    }
-
-    void placeOnScreen()
-    {
-        QFETCH(QPoint, given);
-        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1366, 768));
-        QWidget window;
-        window.setFixedSize(689, 447);
-        ::placeOnScreen(window, given);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTEST(window.frameGeometry().topLeft(), "placed");
     }
 };
 
