@@ -35,8 +35,6 @@ private Q_SLOTS:
     void keyFiltersDropOtherCharacters();
     void editingShortcutsAct_data();
     void editingShortcutsAct();
-    void tabMovesTheFocus_data();
-    void tabMovesTheFocus();
     void tabWalksTheKeyboardOrder();
     void numberSelectsItselfOnFocus();
     void clearButtons();
@@ -290,8 +288,6 @@ void TestVraag::editingShortcutsAct_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("clipboardAfter");
-    QTest::newRow("Ctrl+V pastes own digits") << u"Worp"_s << QString() << u"6677"_s << u"Ctrl+V"_s
-                                              << u"6677"_s << u"6677"_s;
     // Pasted text passes the filter; OK checks it.
     QTest::newRow("Ctrl+V pastes anything") << u"Worp"_s << QString() << u"abc"_s << u"Ctrl+V"_s
                                             << u"abc"_s << u"abc"_s;
@@ -299,8 +295,6 @@ void TestVraag::editingShortcutsAct_data()
                                                 << u"Ctrl+A, 9"_s << u"9"_s << QString();
     QTest::newRow("Ctrl+X cuts") << u"Dobbel"_s << u"12"_s << QString() << u"Ctrl+A, Ctrl+X"_s
                                  << QString() << u"12"_s;
-    QTest::newRow("Ctrl+Z undoes") << u"Worp"_s << u"6"_s << u"99"_s << u"Ctrl+V, Ctrl+Z"_s
-                                   << u"6"_s << u"99"_s;
 }
 
 void TestVraag::editingShortcutsAct()
@@ -319,60 +313,30 @@ void TestVraag::editingShortcutsAct()
     QTEST(QApplication::clipboard()->text(), "clipboardAfter");
 }
 
-void TestVraag::tabMovesTheFocus_data()
+// Round the dialog with Tab as a screen reader follows it, by the dialog's accessible focus
+// child: the buttons on the way (OK, Afbeelden) are passed, not pressed. A radio group is one
+// stop (its arrow keys move within it). Shift+Tab goes back, Alt does nothing.
+void TestVraag::tabWalksTheKeyboardOrder()
 {
-    QTest::addColumn<QString>("focused");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("next");
-    QTest::newRow("Shift+Tab from the question") << u"Vragen"_s << int(Qt::Key_Backtab) << u"Dobbel"_s;
-    QTest::newRow("Alt does nothing") << u"Vragen"_s << int(Qt::Key_Alt) << u"Vragen"_s;
-    QTest::newRow("Tab on OK consults nothing") << u"OKBtn"_s << int(Qt::Key_Tab) << u"CancelBtn"_s;
-    QTest::newRow("Tab on Afbeelden looks nothing up") << u"btAfbeeld"_s << int(Qt::Key_Tab)
-                                                       << u"OKBtn"_s;
-}
-
-// As a screen reader follows it: the dialog's accessible focus child after each key.
-void TestVraag::tabMovesTheFocus()
-{
-    QFETCH(QString, focused);
-    QFETCH(int, key);
-    QFETCH(QString, next);
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     QTest::keyClicks(d.Vragen, u"half af"_s);
-    d.Hexanr->setText(u"12"_s);
-    auto *target = d.findChild<QWidget *>(focused);
-    target->setFocus(Qt::OtherFocusReason);
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    auto *expected = d.findChild<QWidget *>(next);
-    QCOMPARE(QApplication::focusWidget(), expected);
-    QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(&d);
-    QAccessibleInterface *focus = dialog->focusChild();
-    QVERIFY(focus);
-    QCOMPARE(focus->object(), expected);
+    const QStringList expected = {u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
+                                  u"CancelBtn"_s, u"RadioGroep_0"_s, u"HexaSpinUp"_s,
+                                  u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
+                                  u"Vragen"_s, u"Dobbel"_s, u"Dobbel"_s};
+    const QList<Qt::Key> keys = QList<Qt::Key>(12, Qt::Key_Tab) << Qt::Key_Backtab << Qt::Key_Alt;
+    QStringList heard;
+    for (const Qt::Key key : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        heard.append(QAccessible::queryAccessibleInterface(&d)->focusChild()->object()->objectName());
+    }
+    QCOMPARE(heard, expected);
     QVERIFY(d.isVisible());
     QCOMPARE(d.Vragen->text(), u"half af"_s);
     QCOMPARE(d.lbHexnr->text(), QString());
     QCOMPARE(rig.view.shown, 0);
-}
-
-void TestVraag::tabWalksTheKeyboardOrder()
-{
-    DialogRig rig;
-    QVERIFY(rig.waitActive());
-    // A radio group is one stop (its arrow keys move within it), and the walk comes round.
-    const QStringList expected = {u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
-                                  u"CancelBtn"_s, u"RadioGroep_0"_s, u"HexaSpinUp"_s,
-                                  u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
-                                  u"Vragen"_s};
-    QStringList walked = {QApplication::focusWidget()->objectName()};
-    while (walked.size() < expected.size()) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        walked.append(QApplication::focusWidget()->objectName());
-    }
-    QCOMPARE(walked, expected);
 }
 
 void TestVraag::numberSelectsItselfOnFocus()
