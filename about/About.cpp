@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "JpegImage.h"
+#include "ScreenPlace.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -142,9 +143,9 @@ void TAboutBox::centreOverMainWindow()
 {
     if (!m_mainWindow)
         return;
-    QRect frame = geometry();
-    frame.moveCenter(m_mainWindow->geometry().center());
-    setGeometry(frame);
+    QRect frame = frameGeometry();
+    frame.moveCenter(m_mainWindow->frameGeometry().center());
+    placeOnScreen(*this, frame.topLeft());
 }
 
 void TAboutBox::FormShow()

@@ -28,8 +28,8 @@ std::optional<QString> castInputError(const QString &ownThrowInput, const QStrin
     if (!diceInput.isEmpty())
         return diceError(diceInput);
     // None or one to five digits are never refused: a cast by the chosen or the yarrow method.
-    const qsizetype len = ownThrowInput.size();
-    if (len <= 5 || (len == 6 && allDigitsIn(ownThrowInput, u'6', u'9')))
+    // Pasted text that holds anything else is no incomplete cast and is refused like six.
+    if (ownThrowInput.size() <= 6 && allDigitsIn(ownThrowInput, u'6', u'9'))
         return std::nullopt;
     return CastMessages::OwnThrowInvalid;
 }

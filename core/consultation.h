@@ -38,8 +38,8 @@ inline const QString OwnThrowInvalid = QStringLiteral(
     "Typ zes cijfers van 6 tot en met 9, te beginnen met de onderste lijn.");
 inline const QString DiceInvalid = QStringLiteral(
     "De dobbelsteengetallen zijn onvolledig of onleesbaar.\n\n"
-    "Typ drie cijfers van 1 tot en met 8: het onderste trigram, het bovenste trigram en de "
-    "bewegende lijn.");
+    "Typ drie cijfers: het onderste en het bovenste trigram, elk van 1 tot en met 8, en dan "
+    "de bewegende lijn, van 1 tot en met 6.");
 inline const QString DiceNoSuchLine = QStringLiteral(
     "Een hexagram heeft geen lijn 7 of 8.\n\n"
     "Het laatste dobbelsteencijfer kiest de bewegende lijn en moet 1 tot en met 6 zijn.");
@@ -47,7 +47,7 @@ inline const QString DiceNoSuchLine = QStringLiteral(
 
 // The message that refuses these inputs, or nothing when the consultation can go ahead.
 // Dice digits take precedence over own digits, as in the consultation itself; one to five own
-// digits are not refused (they fall back to the yarrow oracle).
+// digits 6 to 9 are not refused (they fall back to the yarrow oracle), other characters are.
 std::optional<QString> castInputError(const QString &ownThrowInput, const QString &diceInput);
 
 // The one road from the state to the screen: a cast or a derivation, the method caption,

@@ -7,6 +7,7 @@ using namespace Qt::StringLiterals;
 SpinButtons::SpinButtons(QWidget *parent)
     : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
 {
+    setAccessibleName(u"Hexagramnummer stappen"_s);
     const auto setUp = [this](QToolButton *button, Qt::ArrowType arrow, const QString &name,
                               const QString &accessibleName, int step) {
         button->setObjectName(name);

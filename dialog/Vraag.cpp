@@ -1,8 +1,10 @@
 #include "Vraag.h"
 
+#include "Accessible.h"
+#include "ScreenPlace.h"
+
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,16 +19,29 @@ namespace {
 
 const QString HelpFile = u"QUIVARHELP.chm"_s;
 
+// The editing shortcuts of a field. They pass the filters; whatever they paste is checked on OK.
+bool isEditingShortcut(const QKeyEvent &event)
+{
+    for (const auto shortcut : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+                                QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo}) {
+        if (event.matches(shortcut))
+            return true;
+    }
+    return false;
+}
+
 // Whether a key filter drops this key event: a typed character outside low..high. Keys that
-// type nothing pass, and so do Backspace and the keys that act rather than type (Enter for
-// the default button, Esc for the cancel button, Delete).
+// type nothing pass, and so do Backspace, the editing shortcuts and the keys that act rather
+// than type (Enter for the default button, Esc for the cancel button, Delete, Tab to move on).
 bool discardsTypedCharacter(const QKeyEvent &event, QChar low, QChar high)
 {
     const QString text = event.text();
-    if (text.isEmpty())
+    if (text.isEmpty() || isEditingShortcut(event))
         return false;
     switch (event.key()) {
     case Qt::Key_Backspace:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
@@ -49,14 +64,15 @@ TOKBottomDlg::TOKBottomDlg(ConsultationState &state, Consultation &consultation,
     : QDialog(nullptr), m_state(state), m_consultation(consultation), m_prompts(prompts),
       m_shell(shell), m_host(host)
 {
+    markProgramWindow(this);
     initDialogPictures();
     setObjectName(u"OKBottomDlg"_s);
     setWindowTitle(u"Een Vraag Stellen aan de I Tjing"_s);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    // It lies exactly over the main window.
-    setGeometry(592, 208, 689, 448);
+    // It lies exactly over the main window, placed the same way.
     setFixedSize(689, 448);
+    placeOnScreen(*this, QPoint(592, 208));
 
     QFont base(u"Microsoft Sans Serif"_s);
     base.setPixelSize(11);
@@ -143,23 +159,6 @@ bool TOKBottomDlg::HexanrKeyPress(const QKeyEvent &event)
     return discardsTypedCharacter(event, u'0', u'9');
 }
 
-bool TOKBottomDlg::FormKeyDown(QObject *receiver, const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Alt:
-        break;
-    default:
-        return false;
-    }
-    // The release is swapped as well, so a button pressed by the substitute comes up again.
-    QKeyEvent space(event.type(), Qt::Key_Space, event.modifiers(), QString(),
-                    event.isAutoRepeat(), ushort(event.count()));
-    QCoreApplication::sendEvent(receiver, &space);
-    return true;
-}
-
 void TOKBottomDlg::RadioGroepClick(int index) { m_state.methodIndex = index; }
 
 void TOKBottomDlg::OKBtnClick()
@@ -223,13 +222,8 @@ void TOKBottomDlg::clearMethodSelection()
 bool TOKBottomDlg::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
+    case QEvent::KeyPress: {
         const auto &key = static_cast<const QKeyEvent &>(*event);
-        if (FormKeyDown(watched, key))
-            return true;
-        if (event->type() != QEvent::KeyPress)
-            break;
         if (watched == Worp)
             return WorpKeyPress(key);
         if (watched == Dobbel)
@@ -252,11 +246,22 @@ bool TOKBottomDlg::eventFilter(QObject *watched, QEvent *event)
             WorpEnter();
         else if (watched == Dobbel)
             DobbelEnter();
+        else if (watched == Hexanr)
+            m_selectHexanrOnRelease = reason == Qt::MouseFocusReason;
         break;
     }
     case QEvent::MouseButtonPress:
         if (watched == Vragen)
             VragenClick();
+        break;
+    case QEvent::MouseButtonRelease:
+        // Tab already selects the number; a click that brought the focus selects it too, so
+        // that typing replaces it (unless the click dragged a selection of its own).
+        if (watched == Hexanr && m_selectHexanrOnRelease) {
+            m_selectHexanrOnRelease = false;
+            if (!Hexanr->hasSelectedText())
+                Hexanr->selectAll();
+        }
         break;
     default:
         break;

@@ -106,9 +106,6 @@ public:
     bool WorpKeyPress(const QKeyEvent &event);
     bool DobbelKeyPress(const QKeyEvent &event);
     bool HexanrKeyPress(const QKeyEvent &event);
-    // Key preview: Tab and Alt reach the focused control as Space. Returns true when it sent
-    // the substitute in place of the event.
-    bool FormKeyDown(QObject *receiver, const QKeyEvent &event);
     void RadioGroepClick(int index);
     void OKBtnClick();
     void CancelBtnClick();
@@ -156,6 +153,8 @@ private:
     std::optional<int> readHexanr();
     // Shows the hexagram numbered in Hexanr in the pane; false when Hexanr holds no number.
     bool lookUpHexanr();
+    // The caption of lbl_lijn<line> and the words a screen reader says for it.
+    void setLineCaption(int line, const QString &caption);
 
     ConsultationState &m_state;
     Consultation &m_consultation;
@@ -164,5 +163,6 @@ private:
     DialogHost &m_host;
 
     std::chrono::milliseconds m_spinPause{300};
+    bool m_selectHexanrOnRelease = false;
     QElapsedTimer m_sinceSpinStep;
 };

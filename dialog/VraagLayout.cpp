@@ -1,16 +1,19 @@
 // The controls of the question dialog: places, fonts, colours and hints.
 #include "Vraag.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "Accessible.h"
 #include "GradPnl.h"
 #include "SingleLineValidator.h"
 #include "SpinButtons.h"
@@ -54,6 +57,7 @@ QFrame *bevel(QWidget *parent, const char *name, QRect geometry, int shape, int 
     frame->setGeometry(geometry);
     // Frames only decorate; clicks go to whatever they surround.
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    markDecorative(frame);
     return frame;
 }
 
@@ -124,6 +128,33 @@ QGroupBox *radioGroup(QWidget *parent, const char *name, const QString &caption,
 const QStringList TrigramCaptions = {
     u"Hemel   I  I  I"_s, u"Donder -- -- I"_s,  u"Water   -- I --"_s, u"Berg     I -- --"_s,
     u"Aarde  -- -- --"_s, u"Wind    I  I --"_s, u"Vuur     I --  I"_s, u"Meer    -- I  I"_s,
+};
+
+// What a screen reader says for each item: the dashes and I's of a caption read as nothing.
+const QStringList TrigramSpoken = {
+    u"Hemel, drie hele lijnen"_s,
+    u"Donder, twee gebroken lijnen boven een hele lijn"_s,
+    u"Water, een hele lijn tussen twee gebroken lijnen"_s,
+    u"Berg, een hele lijn boven twee gebroken lijnen"_s,
+    u"Aarde, drie gebroken lijnen"_s,
+    u"Wind, twee hele lijnen boven een gebroken lijn"_s,
+    u"Vuur, een gebroken lijn tussen twee hele lijnen"_s,
+    u"Meer, een gebroken lijn boven twee hele lijnen"_s,
+};
+
+// Fusion's radio circle is taller than the 12 px pitch of the trigram items; a smaller one
+// keeps neighbouring circles apart.
+class SmallIndicatorStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 
 } // namespace
@@ -278,6 +309,7 @@ void TOKBottomDlg::buildLookupPane()
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setColour(line, QPalette::WindowText, Purple);
         lbl_lijn[i] = line;
+        setLineCaption(int(i) + 1, u"--"_s);
     }
 
     lbHexnr = label(this, "lbHexnr", QString(), QRect(31, 114, 20, 18), pixelFont(base, 11, true));
@@ -308,6 +340,14 @@ void TOKBottomDlg::buildLookupPane()
                        TrigramCaptions, 1, BovenItems);
     Onder = radioGroup(this, "Onder", u"Trigram Onder"_s, QRect(84, 123, 94, 120), base,
                        TrigramCaptions, 1, OnderItems);
+    auto *smallIndicators = new SmallIndicatorStyle(QApplication::style()->name());
+    smallIndicators->setParent(this);
+    for (QButtonGroup *items : {BovenItems, OnderItems}) {
+        for (QAbstractButton *item : items->buttons()) {
+            item->setStyle(smallIndicators);
+            item->setAccessibleName(TrigramSpoken.at(items->id(item)));
+        }
+    }
     // A selection made in code runs the handler just as a click does; an unchanged group
     // emits nothing.
     connect(BovenItems, &QButtonGroup::idToggled, this, [this](int id, bool checked) {

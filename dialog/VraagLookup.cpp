@@ -12,8 +12,12 @@ using namespace Qt::StringLiterals;
 
 std::optional<int> TOKBottomDlg::readHexanr()
 {
-    bool ok = false;
-    const int value = Hexanr->text().toInt(&ok);
+    // Digits only: a pasted "-1" or "+5" is no hexagram number either.
+    const QString text = Hexanr->text();
+    bool ok = !text.isEmpty();
+    for (QChar c : text)
+        ok = ok && c >= u'0' && c <= u'9';
+    const int value = ok ? text.toInt() : 0;
     if (!ok) {
         m_prompts.error(u"'%1' is geen geldig getal."_s.arg(Hexanr->text()));
         return std::nullopt;
@@ -120,11 +124,22 @@ void TOKBottomDlg::showLookupHexagram()
     // The pattern lists the top line first; lbl_lijn[0] is the bottom line.
     for (int k = 1; k <= 6; ++k) {
         const bool yin = pattern.at(6 - k) == u'B';
-        lbl_lijn[std::size_t(k - 1)]->setText(yin ? u"---   ---"_s : u"--------"_s);
+        setLineCaption(k, yin ? u"---   ---"_s : u"--------"_s);
     }
     Label8->setText(Title(shownNumber));
     lbl_Comment->setText(ProcessText(shownNumber));
     lbl_Prakt->setText(AdviceText(shownNumber));
     lbHexnr->setText(QString::number(shownNumber));
     Hexanr->setText(u"0"_s);
+}
+
+void TOKBottomDlg::setLineCaption(int line, const QString &caption)
+{
+    QLabel *label = lbl_lijn[std::size_t(line - 1)];
+    label->setText(caption);
+    // The dashes mean nothing read aloud; the name says what they draw.
+    const QString kind = caption == u"--------"_s  ? u"hele lijn"_s
+                         : caption == u"---   ---"_s ? u"gebroken lijn"_s
+                                                    : u"nog geen hexagram"_s;
+    label->setAccessibleName(u"Lijn %1: %2"_s.arg(line).arg(kind));
 }

@@ -1,5 +1,7 @@
 #include "History.h"
 
+#include "Accessible.h"
+#include "ScreenPlace.h"
 #include "SingleLine.h"
 
 #include <QClipboard>
@@ -97,13 +99,14 @@ TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, Prompts 
     : QDialog(nullptr), m_consultation(consultation), m_journal(journal), m_prompts(prompts),
       m_host(host)
 {
+    markProgramWindow(this);
     setObjectName(u"Verleden"_s);
     setWindowTitle(u"Verleden"_s);
     // A dialog frame with only a close box; not modal, the main window stays usable.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(563, 400);
-    move(25, 230);
+    placeOnScreen(*this, QPoint(25, 230));
     setFont(msSansSerif(13));
     createControls();
 }

@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include "ScreenPlace.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
@@ -18,7 +20,7 @@ Program::Program(ProgramServices services)
     m_form.FormCreate(m_journalState);
     // The question dialog may still be on screen; the program ends with the main window anyway.
     QObject::connect(&m_form, &TForm1::closed, &m_form, [] { QCoreApplication::quit(); });
-    m_form.move(592, 208);
+    placeOnScreen(m_form, QPoint(592, 208));
     m_form.show();
 
     // The journal window stays hidden until "Open" asks for it.

@@ -61,10 +61,11 @@ private:
     ClockRandomSource m_systemRandom;
     SystemClock m_systemClock;
     QtPrompts m_systemPrompts;
-    QtShell m_systemShell;
     RandomSource &m_random;
     const Clock &m_clock;
     Prompts &m_prompts;
+    // Tells through the prompts in use when the help cannot be shown.
+    QtShell m_systemShell{m_prompts};
     Shell &m_shell;
 
     // The windows, in the order they are made.

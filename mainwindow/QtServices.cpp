@@ -2,12 +2,18 @@
 
 #include "SingleLineValidator.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -60,8 +66,53 @@ std::optional<QString> QtPrompts::input(const QString &caption, const QString &l
     return dialog.textValue();
 }
 
-// A bare name is looked up in the current directory, where the program was started.
+QtShell::QtShell(Prompts &prompts, QString installedFolder)
+    : m_prompts(prompts), m_installedFolder(std::move(installedFolder))
+{
+}
+
+QString QtShell::installedDataFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/'
+                           + QStringLiteral(WENDARIX_DATA_FROM_BIN));
+}
+
 void QtShell::open(const QString &fileName)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(fileName)));
+    QString path;
+    for (const QString &folder : {QDir::currentPath(), m_installedFolder}) {
+        const QFileInfo candidate(QDir(folder), fileName);
+        if (candidate.isFile()) {
+            path = candidate.absoluteFilePath();
+            break;
+        }
+    }
+    if (path.isEmpty()) {
+        m_prompts.error(u"Het bestand %1 is niet gevonden: niet in de map %2 en niet in %3."_s.arg(
+            fileName, QDir::toNativeSeparators(QDir::currentPath()),
+            QDir::toNativeSeparators(m_installedFolder)));
+        return;
+    }
+    if (!startViewer(path))
+        m_prompts.error(u"Er is geen programma dat %1 kan tonen.\n\n"
+                        "Installeer een CHM-lezer, bijvoorbeeld xchm of kchmviewer "
+                        "(sudo apt install xchm), en druk dan opnieuw op Help."_s.arg(fileName));
+}
+
+bool QtShell::startViewer(const QString &path)
+{
+    for (const QString &viewer : {u"xchm"_s, u"kchmviewer"_s}) {
+        const QString program = QStandardPaths::findExecutable(viewer);
+        if (!program.isEmpty() && QProcess::startDetached(program, {path}))
+            return true;
+    }
+    // Another viewer the desktop knows for CHM files; without one, opening would fail unseen.
+    const QString query = QStandardPaths::findExecutable(u"xdg-mime"_s);
+    if (query.isEmpty())
+        return false;
+    QProcess ask;
+    ask.start(query, {u"query"_s, u"default"_s, u"application/vnd.ms-htmlhelp"_s});
+    if (!ask.waitForFinished(3000) || ask.readAllStandardOutput().trimmed().isEmpty())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -13,9 +13,22 @@ public:
                                  const QString &initial, int maxLength) override;
 };
 
-// Opens a file by name through the desktop, resolved against the current directory.
+// Opens a file by name: found in the current directory first, then in the folder the program
+// installed its data to; shown by a CHM viewer the README names (xchm, kchmviewer), else by
+// whatever the desktop has for the file's type. When the file or a viewer is missing it says
+// so in a message, rather than leave a press of Help without an answer.
 class QtShell final : public Shell
 {
 public:
+    explicit QtShell(Prompts &prompts, QString installedFolder = installedDataFolder());
     void open(const QString &fileName) override;
+
+    // Where `cmake --install` put the help file, found from the program's own place.
+    static QString installedDataFolder();
+
+private:
+    bool startViewer(const QString &path);
+
+    Prompts &m_prompts;
+    QString m_installedFolder;
 };

@@ -1,5 +1,7 @@
 #include "Quivar.h"
 
+#include "Accessible.h"
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QToolButton>
@@ -9,6 +11,7 @@ using namespace Qt::StringLiterals;
 TForm1::TForm1(ConsultationState &state, Shell &shell, QWidget *parent)
     : QWidget(parent), m_state(state), m_shell(shell)
 {
+    markProgramWindow(this);
     setObjectName(u"Form1"_s);
     setWindowTitle(u"WENDARIX vs 13.2"_s);
     // A fixed single border: system menu, minimise and close, no maximise.
@@ -37,7 +40,8 @@ void TForm1::connectControls()
     connect(GoHistory, &QToolButton::clicked, this, &TForm1::GoHistoryClick);
     connect(btKernHex, &QToolButton::clicked, this, &TForm1::btKernHexClick);
     connect(btTussenHex, &QPushButton::clicked, this, &TForm1::btTussenHexClick);
-    // clicked, not toggled: unticking the other box in code must not run its handler.
-    connect(cbRegen, &QCheckBox::clicked, this, &TForm1::cbRegenClick);
-    connect(cbKleur, &QCheckBox::clicked, this, &TForm1::cbKleurClick);
+    // toggled, not clicked: a screen reader's Toggle action ticks a box without a click. The
+    // handlers untick the other box with its signals blocked, so that one runs no handler.
+    connect(cbRegen, &QCheckBox::toggled, this, &TForm1::cbRegenClick);
+    connect(cbKleur, &QCheckBox::toggled, this, &TForm1::cbKleurClick);
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+class QAbstractButton;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -54,6 +55,8 @@ public:
     void applyIntermediateGrey();
     // The normal view's captions before a new consultation: "S", "R", no derived view.
     void resetViewButtons();
+    // Every caption of btKernHex and btTussenHex goes through here.
+    void setViewCaption(QAbstractButton *button, const QString &caption);
 
     // Commands.
     // The window is made: the journal starts from its first entry's place, nothing counted.

@@ -83,6 +83,7 @@ void TForm1::schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*a
         leaveDerivedView();
     if (box->isChecked()) {
         (this->*applyScheme)();
+        const QSignalBlocker quiet(other);
         other->setChecked(false);
     } else {
         applyDoravelColours();

@@ -376,6 +376,11 @@ void TForm1::createControls()
     btTussenHex = makeButton<QPushButton>(this, u"btTussenHex"_s, QRect(651, 100, 26, 28), u"R"_s,
                                           u"Result Hex. / TussenHexagram"_s);
     btTussenHex->setFont(viewFont);
+    setViewCaption(btKernHex, u"S"_s);
+    setViewCaption(btTussenHex, u"R"_s);
+    // Speed buttons, yet Tab reaches them: a keyboard user has no other way to these three.
+    for (QToolButton *button : {btKernHex, BackHistory, GoHistory})
+        button->setFocusPolicy(Qt::TabFocus);
 
     knpVraag = makeButton<QPushButton>(this, u"knpVraag"_s, QRect(283, 325, 122, 34),
                                        QString(QChar(0x262F)));
@@ -395,13 +400,10 @@ void TForm1::createControls()
     cbRegen = makeSchemeBox(this, u"cbRegen"_s, 17, u"Wissel Kleuren Doravel / Regenboog"_s);
     cbKleur = makeSchemeBox(this, u"cbKleur"_s, 657, u"Wissel Kleuren Doravel / Grijs"_s);
 
-    QWidget::setTabOrder(knpVraag, knpBewaar);
-    QWidget::setTabOrder(knpBewaar, knpOpen);
-    QWidget::setTabOrder(knpOpen, knpInfo);
-    QWidget::setTabOrder(knpInfo, knpHelp);
-    QWidget::setTabOrder(knpHelp, knpStop);
-    QWidget::setTabOrder(knpStop, btTussenHex);
-    QWidget::setTabOrder(btTussenHex, cbKleur);
-    QWidget::setTabOrder(cbKleur, cbRegen);
+    const QList<QWidget *> order = {knpVraag, knpBewaar, knpOpen, BackHistory, GoHistory,
+                                    knpInfo, knpHelp, knpStop, btKernHex, btTussenHex,
+                                    cbKleur, cbRegen};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
     knpVraag->setFocus();
 }

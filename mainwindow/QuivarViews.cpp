@@ -3,20 +3,34 @@
 
 #include "Shapes.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
+// The caption says which view a panel shows; a screen reader hears it in the description.
+void TForm1::setViewCaption(QAbstractButton *button, const QString &caption)
+{
+    static const QHash<QString, QString> meaning = {
+        {u"S"_s, u"starthexagram"_s},
+        {u"K"_s, u"kernhexagram"_s},
+        {u"R"_s, u"resultaathexagram"_s},
+        {u"T"_s, u"tussenhexagram"_s},
+    };
+    button->setText(caption);
+    button->setAccessibleDescription(u"%1: %2"_s.arg(caption, meaning.value(caption)));
+}
+
 // Before the first consultation there is no cast to derive a view from.
 bool TForm1::hasCast() const { return !m_state.lineDigits.isEmpty() && m_consultation; }
 
 void TForm1::resetViewButtons()
 {
-    btTussenHex->setText(u"R"_s);
+    setViewCaption(btTussenHex, u"R"_s);
     m_state.secondaryViewActive = false;
-    btKernHex->setText(u"S"_s);
+    setViewCaption(btKernHex, u"S"_s);
 }
 
 void TForm1::leaveDerivedView()
@@ -49,11 +63,11 @@ void TForm1::btKernHexClick() { pressViewButton(&TForm1::openNuclearView); }
 void TForm1::openIntermediateView()
 {
     showIntermediateView();
-    btKernHex->setText(u"S"_s);
+    setViewCaption(btKernHex, u"S"_s);
     // Only an opened view saved the caption; otherwise the saved one may belong to an earlier
     // consultation and the label keeps its own.
     if (m_state.secondaryViewActive) {
-        btTussenHex->setText(u"T"_s);
+        setViewCaption(btTussenHex, u"T"_s);
         lbl_Methode->setText(m_state.savedMethodCaption);
     }
 }
@@ -61,7 +75,7 @@ void TForm1::openIntermediateView()
 void TForm1::openNuclearView()
 {
     showNuclearView();
-    btKernHex->setText(u"K"_s);
+    setViewCaption(btKernHex, u"K"_s);
     lbl_Methode->setText(m_state.savedMethodCaption);
 }
 

@@ -1,5 +1,7 @@
 #include "Shapes.h"
 
+#include "Accessible.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,6 +9,8 @@
 
 TShape::TShape(TShapeType shape, QWidget *parent) : QWidget(parent), m_shape(shape)
 {
+    // The values and texts are in the labels; the bars, rings and circles only draw them.
+    markDecorative(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -103,6 +107,7 @@ const QColor TTaoImage::Light = QColor(0xFF, 0xFF, 0xFF);
 
 TTaoImage::TTaoImage(QWidget *parent) : QWidget(parent)
 {
+    markDecorative(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -7,6 +7,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication(app);
+    // Before anything reads or writes a file: the journal and the help file go by bare names.
+    if (startedFromMenu(QCoreApplication::arguments()))
+        enterDataFolder();
     Program program;
     return QApplication::exec();
 }

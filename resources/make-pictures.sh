@@ -42,3 +42,23 @@ convert=${CONVERT:-convert}
   -fill white -draw 'circle 32,46.5 32,42.5' \
   -fill none -stroke black -strokewidth 2 -draw 'circle 32,32 32,3' \
   -strip PNG32:wendarix.png
+
+# The desktop icons, in the hicolor sizes a menu asks for: the same sign, scaled. The scalable
+# icon icons/wendarix.svg is drawn by hand with the geometry of the 64 x 64 one.
+for size in 16 22 24 32 48 64 128 256; do
+  c=$(echo "$size / 2" | bc -l)
+  r=$(echo "$size * 29 / 64" | bc -l)
+  half=$(echo "$r / 2" | bc -l)
+  dot=$(echo "$r * 4 / 29" | bc -l)
+  line=$(echo "if ($size < 32) 1 else $size / 32" | bc -l)
+  mkdir -p "icons/${size}x${size}"
+  "$convert" -size "${size}x${size}" xc:none \
+    -fill white -stroke none -draw "circle $c,$c $c,$(echo "$c - $r" | bc -l)" \
+    -fill black -draw "path 'M $c,$(echo "$c - $r" | bc -l) A $r,$r 0 0,1 $c,$(echo "$c + $r" | bc -l) Z'" \
+    -fill black -draw "circle $c,$(echo "$c + $half" | bc -l) $c,$c" \
+    -fill white -draw "circle $c,$(echo "$c - $half" | bc -l) $c,$c" \
+    -fill black -draw "circle $c,$(echo "$c - $half" | bc -l) $c,$(echo "$c - $half - $dot" | bc -l)" \
+    -fill white -draw "circle $c,$(echo "$c + $half" | bc -l) $c,$(echo "$c + $half - $dot" | bc -l)" \
+    -fill none -stroke black -strokewidth "$line" -draw "circle $c,$c $c,$(echo "$c - $r" | bc -l)" \
+    -strip "PNG32:icons/${size}x${size}/wendarix.png"
+done

@@ -47,4 +47,9 @@ void applyWendarixLook(QApplication &app)
     QFont::insertSubstitution(u"Microsoft Sans Serif"_s, stand_in);
     QFont::insertSubstitution(u"MS Sans Serif"_s, stand_in);
     QFont::insertSubstitution(u"Arial"_s, stand_in);
+    // Message boxes, prompts and menus take the application font: the windows' one, not the
+    // desktop's DejaVu Sans beside it.
+    QFont face(u"Microsoft Sans Serif"_s);
+    face.setPixelSize(13);
+    QApplication::setFont(face);
 }

@@ -1,5 +1,7 @@
 #include "GradPnl.h"
 
+#include "Accessible.h"
+
 #include <QPainter>
 
 #include <cstdlib>
@@ -27,6 +29,7 @@ int channelStep(int from, int to, int i, int n)
 TGradientPanel::TGradientPanel(QWidget *parent)
     : QWidget(parent)
 {
+    markDecorative(this);
     resize(100, 100);
     update();
 }

@@ -1,5 +1,7 @@
 #include "SMBevel.h"
 
+#include "Accessible.h"
+
 #include <QEvent>
 #include <QKeySequence>
 #include <QPainter>
@@ -218,6 +220,7 @@ private:
 TSMBevel::TSMBevel(QWidget *parent)
     : QWidget(parent)
 {
+    markDecorative(this);
     resize(50, 50);
 }
 

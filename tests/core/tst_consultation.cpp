@@ -145,6 +145,10 @@ private Q_SLOTS:
         QTest::newRow("own digit 5 pasted") << u"778577"_s << QString() << CastMessages::OwnThrowInvalid;
         QTest::newRow("own letter in journal") << u"77a777"_s << QString() << CastMessages::OwnThrowInvalid;
         QTest::newRow("own seven digits") << u"7777777"_s << QString() << CastMessages::OwnThrowInvalid;
+        // Short pasted text is not an incomplete cast: no yarrow fallback for it.
+        QTest::newRow("own letters pasted") << u"abc"_s << QString() << CastMessages::OwnThrowInvalid;
+        QTest::newRow("own digits with a 5 pasted") << u"75"_s << QString() << CastMessages::OwnThrowInvalid;
+        QTest::newRow("own space pasted") << u" "_s << QString() << CastMessages::OwnThrowInvalid;
     }
 
     void refusedInputChangesNothing()

@@ -2,6 +2,7 @@
 
 // Everything the question dialog talks to, as fakes, around a real Consultation.
 
+#include "Accessible.h"
 #include "AppLook.h"
 #include "QuietRaise.h"
 #include "ScriptedServices.h"
@@ -34,6 +35,7 @@ struct DialogRig : ConsultationRig
     static void setUpApplication()
     {
         applyWendarixLook(*qApp);
+        installAccessibleWindows();
         quietenRaiseWarnings();
         QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
     }

@@ -3,9 +3,13 @@
 
 #include "QuivarDATA.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 
 #include "SpinButtons.h"
@@ -73,6 +77,9 @@ private Q_SLOTS:
     void pairLookupSurvivesHideAndShow();
     void emptyNumberIsReported_data();
     void emptyNumberIsReported();
+    void pastedNonNumberIsReported_data();
+    void pastedNonNumberIsReported();
+    void trigramIndicatorsFitTheirPitch();
 };
 
 void TestLookup::enterWithNumberLooksUpThenConsults()
@@ -157,6 +164,13 @@ void TestLookup::lineCaptions()
     QTest::mouseClick(rig.dialog->btAfbeeld, Qt::LeftButton);
     QCOMPARE(captionsOfLines(*rig.dialog), captions);
     verifyShows(*rig.dialog, n);
+    // A screen reader hears the same lines in words, line 6 first as they are shown.
+    for (int k = 6; k >= 1; --k) {
+        const bool yin = captions.at(6 - k) == Yin;
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.dialog->lbl_lijn[std::size_t(k - 1)])
+                     ->text(QAccessible::Name),
+                 u"Lijn %1: %2"_s.arg(k).arg(yin ? u"gebroken lijn"_s : u"hele lijn"_s));
+    }
 }
 
 void TestLookup::spinFromZeroToOneAndBack()
@@ -327,6 +341,49 @@ void TestLookup::emptyNumberIsReported()
     QCOMPARE(d.lookupNumber, 5);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
+}
+
+void TestLookup::pastedNonNumberIsReported_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("minus one") << u"-1"_s;
+    QTest::newRow("plus five") << u"+5"_s;
+}
+
+void TestLookup::pastedNonNumberIsReported()
+{
+    QFETCH(QString, pasted);
+    DialogRig rig;
+    TOKBottomDlg &d = *rig.dialog;
+    QVERIFY(rig.waitActive());
+    QApplication::clipboard()->setText(pasted);
+    rig.eraseHexanr();
+    QTest::keySequence(d.Hexanr, QKeySequence::Paste);
+    QCOMPARE(d.Hexanr->text(), pasted);
+    QTest::keyClick(d.Hexanr, Qt::Key_Return);
+    QCOMPARE(rig.prompts.errors, QStringList{u"'%1' is geen geldig getal."_s.arg(pasted)});
+    verifyShowsNothingYet(d);
+    QVERIFY(d.isVisible());
+    QCOMPARE(rig.view.shown, 0);
+}
+
+// Eight items at a 12 px pitch: each radio circle stays inside its own item.
+void TestLookup::trigramIndicatorsFitTheirPitch()
+{
+    DialogRig rig;
+    for (QButtonGroup *group : {rig.dialog->BovenItems, rig.dialog->OnderItems}) {
+        QRect previous;
+        for (QAbstractButton *item : group->buttons()) {
+            QStyleOptionButton option;
+            option.initFrom(item);
+            const QRect circle = item->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
+                                                               &option, item);
+            QVERIFY2(item->rect().contains(circle), qPrintable(item->objectName()));
+            const QRect placed = circle.translated(item->pos());
+            QVERIFY2(!placed.intersects(previous), qPrintable(item->objectName()));
+            previous = placed;
+        }
+    }
 }
 
 QTEST_MAIN(TestLookup)

@@ -3,6 +3,7 @@
 #include "WidgetChecks.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -34,8 +35,10 @@ private Q_SLOTS:
     void keyFiltersDropOtherCharacters();
     void questionIsOneLine_data();
     void questionIsOneLine();
-    void tabAndAltBecomeSpace_data();
-    void tabAndAltBecomeSpace();
+    void editingShortcutsAct_data();
+    void editingShortcutsAct();
+    void tabWalksTheKeyboardOrder();
+    void numberSelectsItselfOnFocus();
     void clearButtons();
     void closingPaths_data();
     void closingPaths();
@@ -301,37 +304,81 @@ void TestVraag::questionIsOneLine()
     QCOMPARE(rig.dialog->Vragen->text(), expected);
 }
 
-void TestVraag::tabAndAltBecomeSpace_data()
+void TestVraag::editingShortcutsAct_data()
 {
-    QTest::addColumn<QString>("focused");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("cancelled");
-    QTest::newRow("Tab in the question") << u"Vragen"_s << int(Qt::Key_Tab) << false;
-    QTest::newRow("Alt in the question") << u"Vragen"_s << int(Qt::Key_Alt) << false;
-    QTest::newRow("Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Tab) << true;
-    QTest::newRow("Alt presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Alt) << true;
-    QTest::newRow("Shift+Tab presses the focused button") << u"CancelBtn"_s << int(Qt::Key_Backtab)
-                                                          << true;
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("clipboardAfter");
+    // Pasted text passes the filter; OK checks it.
+    QTest::newRow("Ctrl+V pastes anything") << u"Worp"_s << QString() << u"abc"_s << u"Ctrl+V"_s
+                                            << u"abc"_s << u"abc"_s;
+    QTest::newRow("Ctrl+A and a digit replace") << u"Worp"_s << u"678"_s << QString()
+                                                << u"Ctrl+A, 9"_s << u"9"_s << QString();
+    QTest::newRow("Ctrl+X cuts") << u"Dobbel"_s << u"12"_s << QString() << u"Ctrl+A, Ctrl+X"_s
+                                 << QString() << u"12"_s;
 }
 
-void TestVraag::tabAndAltBecomeSpace()
+void TestVraag::editingShortcutsAct()
 {
-    QFETCH(QString, focused);
-    QFETCH(int, key);
-    QFETCH(bool, cancelled);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, keys);
+    DialogRig rig;
+    QVERIFY(rig.waitActive());
+    QApplication::clipboard()->setText(clipboard);
+    QLineEdit *edit = rig.typeInto(field, typed);
+    QVERIFY(edit);
+    QTest::keySequence(edit, QKeySequence(keys));
+    QTEST(edit->text(), "expected");
+    QTEST(QApplication::clipboard()->text(), "clipboardAfter");
+}
+
+// Round the dialog with Tab as a screen reader follows it, by the dialog's accessible focus
+// child: the buttons on the way (OK, Afbeelden) are passed, not pressed. A radio group is one
+// stop (its arrow keys move within it). Shift+Tab goes back, Alt does nothing.
+void TestVraag::tabWalksTheKeyboardOrder()
+{
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::keyClicks(d.Vragen, u"vraag"_s);
-    auto *target = d.findChild<QWidget *>(focused);
-    target->setFocus();
-    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClicks(d.Vragen, u"half af"_s);
+    const QStringList expected = {u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
+                                  u"CancelBtn"_s, u"RadioGroep_0"_s, u"HexaSpinUp"_s,
+                                  u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
+                                  u"Vragen"_s, u"Dobbel"_s, u"Dobbel"_s};
+    const QList<Qt::Key> keys = QList<Qt::Key>(12, Qt::Key_Tab) << Qt::Key_Backtab << Qt::Key_Alt;
+    QStringList heard;
+    for (const Qt::Key key : keys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        heard.append(QAccessible::queryAccessibleInterface(&d)->focusChild()->object()->objectName());
+    }
+    QCOMPARE(heard, expected);
+    QVERIFY(d.isVisible());
+    QCOMPARE(d.Vragen->text(), u"half af"_s);
+    QCOMPARE(d.lbHexnr->text(), QString());
+    QCOMPARE(rig.view.shown, 0);
+}
 
-    QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(d.isVisible(), !cancelled);
-    QCOMPARE(d.Vragen->text(), u"vraag"_s);
-    if (!cancelled)
-        QCOMPARE(QApplication::focusWidget(), target);
+void TestVraag::numberSelectsItselfOnFocus()
+{
+    // Clicked into or tabbed into, the field is selected: typing 12 replaces the "0".
+    for (const bool byClick : {true, false}) {
+        DialogRig rig;
+        TOKBottomDlg &d = *rig.dialog;
+        QVERIFY(rig.waitActive());
+        if (byClick)
+            rig.clickInto(d.Hexanr);
+        else
+            QTest::keyClicks(d.Vragen, u"\t\t"_s);
+        QCOMPARE(QApplication::focusWidget(), d.Hexanr);
+        QTest::keyClicks(d.Hexanr, u"12"_s);
+        QTest::keyClick(d.Hexanr, Qt::Key_Return);
+        QCOMPARE(d.lbHexnr->text(), u"12"_s);
+    }
 }
 
 void TestVraag::clearButtons()
@@ -519,6 +566,13 @@ void TestVraag::hintsAndAccessibleNames_data()
     QTest::newRow("method group") << u"RadioGroep"_s
                                   << u"Als Handmatige getallen zijn ingevuld wordt dit genegeerd."_s
                                   << u"Automatische werpmethode kiezen:"_s;
+    // The captions draw the lines with dashes and I's; the names say them.
+    QTest::newRow("upper Hemel") << u"Boven_0"_s << QString() << u"Hemel, drie hele lijnen"_s;
+    QTest::newRow("lower Vuur") << u"Onder_6"_s << QString()
+                                << u"Vuur, een gebroken lijn tussen twee hele lijnen"_s;
+    QTest::newRow("top line before a lookup") << u"lbl_lijn6"_s << QString()
+                                              << u"Lijn 6: nog geen hexagram"_s;
+    QTest::newRow("spin buttons") << u"HexaSpin"_s << QString() << u"Hexagramnummer stappen"_s;
 }
 
 void TestVraag::hintsAndAccessibleNames()

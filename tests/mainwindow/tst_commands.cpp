@@ -322,8 +322,8 @@ void TestCommands::layout_data()
     row(u"lbl_Methode"_s, "QLabel", {187, 6, 310, 0}, u"\"Gebruikte Methode\" 13px centre top"_s);
     // Its right edge at 623; the face colour is painted behind its text only.
     row(u"lbRegelnr"_s, "QLabel", {523, 6, 100, 0}, u"\"Lijstnummer\" 13px right top"_s);
-    row(u"BackHistory"_s, "QToolButton", {631, 3, 24, 18}, u"\"<<\" 11px bold hand nofocus"_s);
-    row(u"GoHistory"_s, "QToolButton", {656, 3, 24, 18}, u"\">>\" 11px bold hand nofocus"_s);
+    row(u"BackHistory"_s, "QToolButton", {631, 3, 24, 18}, u"\"<<\" 11px bold hand"_s);
+    row(u"GoHistory"_s, "QToolButton", {656, 3, 24, 18}, u"\">>\" 11px bold hand"_s);
     row(u"lbl_Vraagtitel"_s, "QLabel", {13, 22, 0, 0},
         u"\"Mijn Vraag aan de QUIVAR was:\" 12px bold #000080 left top"_s);
     row(u"lbl_Vraag"_s, "QLabel", {215, 25, 450, 0}, u"11px bold left top"_s);
@@ -372,7 +372,7 @@ void TestCommands::layout_data()
     row(u"knpHelp"_s, "QPushButton", {283, 385, 60, 25}, u"\"Help\" 13px hand"_s);
     row(u"knpInfo"_s, "QPushButton", {345, 385, 60, 25}, u"\"Info\" 13px hand"_s);
     row(u"knpStop"_s, "QPushButton", {283, 411, 122, 25}, u"\"Stop\" 13px hand"_s);
-    row(u"btKernHex"_s, "QToolButton", {11, 100, 26, 28}, u"\"S\" 24px bold hand nofocus"_s);
+    row(u"btKernHex"_s, "QToolButton", {11, 100, 26, 28}, u"\"S\" 24px bold hand"_s);
     row(u"btTussenHex"_s, "QPushButton", {651, 100, 26, 28}, u"\"R\" 24px bold hand"_s);
     row(u"cbRegen"_s, "QCheckBox", {17, 56, 16, 16}, u"13px hand"_s);
     row(u"Bevel11"_s, "TSMBevel", {12, 51, 25, 25}, sunkenBox);
@@ -424,9 +424,9 @@ void TestCommands::layout()
 void TestCommands::tabOrder()
 {
     Rig rig;
-    const QStringList expected = {u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"knpInfo"_s,
-                                  u"knpHelp"_s, u"knpStop"_s, u"btTussenHex"_s, u"cbKleur"_s,
-                                  u"cbRegen"_s};
+    const QStringList expected = {u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"BackHistory"_s,
+                                  u"GoHistory"_s, u"knpInfo"_s, u"knpHelp"_s, u"knpStop"_s,
+                                  u"btKernHex"_s, u"btTussenHex"_s, u"cbKleur"_s, u"cbRegen"_s};
     QCOMPARE(tabStops(rig.form.knpVraag), expected);
 }
 

@@ -4,6 +4,8 @@
 #include "MainWindowRig.h"
 #include "QuivarDATA.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QTest>
 
@@ -449,15 +451,25 @@ void TestConsultationView::schemeBoxesExclude()
     QFETCH(bool, kleur);
     QFETCH(QColor, topPrimary);
 
-    Rig rig;
-    rig.cast(u"977776"_s);
-    for (const QString &name : clicks)
-        rig.click(name);
-    QCOMPARE(rig.form.cbRegen->isChecked(), regen);
-    QCOMPARE(rig.form.cbKleur->isChecked(), kleur);
-    const QImage screen = rig.screen();
-    QCOMPARE(pixel(screen, Rig::leftHalfSpot(true, 1)), topPrimary);
-    QCOMPARE(pixel(screen, Rig::rightHalfSpot(true, 1)), topPrimary);
+    // Clicked, and toggled through the accessible Toggle action as a screen reader or voice
+    // control does it: the same boxes, the same bars.
+    for (const bool toggled : {false, true}) {
+        Rig rig;
+        rig.cast(u"977776"_s);
+        for (const QString &name : clicks) {
+            if (!toggled) {
+                rig.click(name);
+                continue;
+            }
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(rig.form.findChild<QWidget *>(name));
+            box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        QCOMPARE(rig.form.cbRegen->isChecked(), regen);
+        QCOMPARE(rig.form.cbKleur->isChecked(), kleur);
+        const QImage screen = rig.screen();
+        QCOMPARE(pixel(screen, Rig::leftHalfSpot(true, 1)), topPrimary);
+        QCOMPARE(pixel(screen, Rig::rightHalfSpot(true, 1)), topPrimary);
+    }
 }
 
 void TestConsultationView::schemeBeforeFirstConsultation_data()
