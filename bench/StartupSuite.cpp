@@ -1,0 +1,59 @@
+// Start-up and idle memory: WENDARIX against the two floor programs, each started afresh in
+// every round, the three in turn so that a change in the machine's load touches all alike.
+#include "Report.h"
+#include "StartupProbe.h"
+#include "Suites.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+const std::string FloorTitle = "WENDARIX bench floor";
+const std::string MainTitle = "WENDARIX vs 13.2";
+const std::string DialogTitle = "Een Vraag Stellen aan de I Tjing";
+
+} // namespace
+
+void runStartupSuite(const BenchConfig &config, Report &report)
+{
+    StartupProbe probe;
+    if (!probe.connected()) {
+        report.fail("start-up", "no X display (run scripts/bench)");
+        return;
+    }
+    const std::string emptyFloor = config.binaryDir + "/bench/bench_floor_empty";
+    const std::string textFloor = config.binaryDir + "/bench/bench_floor_text";
+    const std::string wendarix = config.binaryDir + "/mainwindow/wendarix";
+    // WENDARIX starts in an empty folder of its own, as a new user's would be.
+    char pattern[] = "/tmp/wendarix-bench-XXXXXX";
+    const char *made = mkdtemp(pattern);
+    const std::string workDir = made ? made : "/tmp";
+
+    std::vector<double> empty, text, mainMapped, dialogMapped, textMemory, idleMemory;
+    // The first start of each loads fonts and libraries into the page cache; it does not count.
+    for (int round = -1; round < config.rounds; ++round) {
+        const auto e = probe.run(emptyFloor, {FloorTitle}, workDir);
+        const auto t = probe.run(textFloor, {FloorTitle}, workDir);
+        const auto w = probe.run(wendarix, {MainTitle, DialogTitle}, workDir);
+        if (!e || !t || !w) {
+            report.fail("start-up", "a window was not mapped within 10 s");
+            return;
+        }
+        if (round < 0)
+            continue;
+        empty.push_back(e->mappedMs[0]);
+        text.push_back(t->mappedMs[0]);
+        mainMapped.push_back(w->mappedMs[0]);
+        dialogMapped.push_back(w->mappedMs[1]);
+        textMemory.push_back(t->residentMB);
+        idleMemory.push_back(w->residentMB);
+    }
+    std::filesystem::remove_all(workDir);
+
+    report.add("start-up: question dialog mapped", "ms", dialogMapped, "text window", text, 1.05);
+    report.add("start-up: question dialog mapped", "ms", dialogMapped, "empty window", empty, 0);
+    report.add("start-up: main window mapped", "ms", mainMapped, "text window", text, 0);
+    report.add("start-up: text window (floor)", "ms", text, "empty window", empty, 0);
+    report.add("memory: idle after start", "MB", idleMemory, "text window", textMemory, 1.1);
+}

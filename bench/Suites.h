@@ -1,0 +1,8 @@
+#pragma once
+
+struct BenchConfig;
+class Report;
+
+// A suite measures one group of figures and adds a line per figure to the report.
+void runStartupSuite(const BenchConfig &config, Report &report);
+void runAnswerSuite(const BenchConfig &config, Report &report);
