@@ -25,6 +25,7 @@ struct Suite
 const Suite Suites[] = {
     {"startup", runStartupSuite},
     {"answer", runAnswerSuite},
+    {"jpeg", runJpegSuite},
 };
 
 int usage()
