@@ -1,7 +1,6 @@
 #include "Report.h"
 
 #include <algorithm>
-#include <cstdio>
 
 double median(std::vector<double> samples)
 {
@@ -12,14 +11,14 @@ double median(std::vector<double> samples)
     return samples.size() % 2 ? samples[mid] : (samples[mid - 1] + samples[mid]) / 2;
 }
 
-static void printLine(const char *name, const char *value, const char *floor, const char *ratio,
-                      const char *target, const char *verdict)
+void Report::printLine(const char *name, const char *value, const char *floor, const char *ratio,
+                       const char *target, const char *verdict)
 {
-    std::printf("%-44s %12s  %-34s %7s  %-9s %s\n", name, value, floor, ratio, target, verdict);
-    std::fflush(stdout);
+    std::fprintf(m_out, "%-44s %12s  %-34s %7s  %-9s %s\n", name, value, floor, ratio, target, verdict);
+    std::fflush(m_out);
 }
 
-Report::Report()
+Report::Report(std::FILE *out) : m_out(out)
 {
     printLine("figure", "value", "floor", "ratio", "target", "verdict");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ struct BenchConfig
 class Report
 {
 public:
-    Report();
+    explicit Report(std::FILE *out = stdout);
 
     // limit <= 0: the figure is shown for comparison and has no target.
     void add(const std::string &name, const std::string &unit, const std::vector<double> &values,
@@ -28,6 +29,10 @@ public:
     int missed() const { return m_missed; }
 
 private:
+    void printLine(const char *name, const char *value, const char *floor, const char *ratio,
+                   const char *target, const char *verdict);
+
+    std::FILE *m_out;
     int m_missed = 0;
 };
 
