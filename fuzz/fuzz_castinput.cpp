@@ -4,6 +4,7 @@
 // dialog's own confirmQuestion. A refused input must change nothing; an accepted one must give
 // six line values equal to their digits, the lines the inputs ask for, the caption of the road
 // taken and a stamp of 17 characters.
+#include "QuietRaise.h"
 #include "ScriptedServices.h"
 #include "Vraag.h"
 #include "casting.h"
@@ -84,6 +85,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
     static int qtArgc = 1;
     static char *qtArgv[] = {(*argv)[0], nullptr};
     new QApplication(qtArgc, qtArgv);
+    // The dialog raises itself for every question; offscreen that is a warning each time.
+    quietenRaiseWarnings();
     world = new World;
     world->dialog.hide();
     return 0;
