@@ -113,7 +113,8 @@ StartupProbe::~StartupProbe()
 std::string StartupProbe::windowTitle(unsigned window)
 {
     for (const unsigned property : {m_netName, unsigned(XCB_ATOM_WM_NAME)}) {
-        const auto cookie = xcb_get_property(m_connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+        const auto cookie = xcb_get_property(m_connection, 0, window, property,
+                                             XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
         std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
             xcb_get_property_reply(m_connection, cookie, nullptr), &std::free);
         if (reply && xcb_get_property_value_length(reply.get()) > 0)

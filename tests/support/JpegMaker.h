@@ -39,8 +39,8 @@ inline std::vector<jpeg_scan_info> scanScript(int components, int scans)
     return script;
 }
 
-// components 1 grey, 3 colour, 4 CMYK; scans 0: a baseline file. A noisy picture gives every block all its coefficients, the most
-// work per scan a decoder can meet.
+// components 1 grey, 3 colour, 4 CMYK; scans 0: a baseline file. A noisy picture gives every
+// block all its coefficients, the most work per scan a decoder can meet.
 inline QByteArray make(int width, int height, int components = 3, int scans = 0, int quality = 90,
                        bool noisy = false)
 {
