@@ -39,8 +39,11 @@ void runStartupSuite(const BenchConfig &config, Report &report)
     const std::string wendarix = config.binaryDir + "/mainwindow/wendarix";
     // WENDARIX starts in an empty folder of its own, as a new user's would be.
     char pattern[] = "/tmp/wendarix-bench-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    const std::string workDir = made ? made : "/tmp";
+    if (!mkdtemp(pattern)) {
+        failAll(report, "no temporary folder");
+        return;
+    }
+    const std::string workDir = pattern;
 
     std::vector<double> empty, text, mainMapped, dialogMapped, textMemory, idleMemory;
     // The first start of each loads fonts and libraries into the page cache; it does not count.
@@ -49,6 +52,7 @@ void runStartupSuite(const BenchConfig &config, Report &report)
         const auto t = probe.run(textFloor, {FloorTitle}, workDir);
         const auto w = probe.run(wendarix, {MainTitle, DialogTitle}, workDir);
         if (!e || !t || !w) {
+            std::filesystem::remove_all(workDir);
             failAll(report, "a window was not mapped within 10 s");
             return;
         }
