@@ -89,10 +89,8 @@ TAboutBox::TAboutBox(QWidget *mainWindow) : QDialog(nullptr), m_mainWindow(mainW
     Panel1->setObjectName(u"Panel1"_s);
     Panel1->setGeometry(-2, 0, 451, 448);
 
+    // The picture itself comes with the first showing (showPicture).
     ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(13, 9, 49, 48));
-    QFile picture(u":/pictures/yinyang.jpg"_s);
-    if (picture.open(QIODevice::ReadOnly))
-        ProgramIcon->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
     ProgramIcon->setAccessibleName(u"Yin-yang teken"_s);
 
     ProductName = makeLabel(Panel1, "ProductName", u"WENDARIX - Geschikt voor Win95 t/m Win11"_s,
@@ -139,6 +137,16 @@ TAboutBox::TAboutBox(QWidget *mainWindow) : QDialog(nullptr), m_mainWindow(mainW
     connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 }
 
+// Nobody sees the window before Info is pressed, so start-up need not decode its picture.
+void TAboutBox::showPicture()
+{
+    if (!ProgramIcon->pixmap().isNull())
+        return;
+    QFile picture(u":/pictures/yinyang.jpg"_s);
+    if (picture.open(QIODevice::ReadOnly))
+        ProgramIcon->setPixmap(QPixmap::fromImage(decodeJpeg(picture.readAll())));
+}
+
 void TAboutBox::centreOverMainWindow()
 {
     if (!m_mainWindow)
@@ -179,6 +187,7 @@ void TAboutBox::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        showPicture();
         centreOverMainWindow();
         FormShow();
     }

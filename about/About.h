@@ -36,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showPicture();
     void centreOverMainWindow();
 
     QWidget *m_mainWindow;

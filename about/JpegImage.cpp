@@ -25,9 +25,14 @@ struct ErrorManager
 // nothing is printed to stderr.
 void discardOutput(j_common_ptr) {}
 
-// Far beyond any picture the program ships; a damaged header must not make us allocate
-// gigabytes before the pixel data turns out to be missing.
-constexpr JDIMENSION MaximumSide = 8192;
+// libjpeg calls this between the rows it reads; a progressive file is read whole, scan after
+// scan, before the first row comes out, so this is where a file with endless scans is stopped.
+void limitScans(j_common_ptr common)
+{
+    const auto *info = reinterpret_cast<j_decompress_ptr>(common);
+    if (info->input_scan_number > JpegLimits::MaximumScans)
+        failDecoding(common);
+}
 
 bool createDecoder(jpeg_decompress_struct &info, ErrorManager &errors)
 {
@@ -42,10 +47,15 @@ bool readHeader(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
 {
     if (setjmp(errors.jump))
         return false;
+    // Beyond this libjpeg would need a backing store it does not have, and fails cleanly.
+    info.mem->max_memory_to_use = JpegLimits::MaximumDecoderMemory;
     jpeg_mem_src(&info, bytes, size);
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
         return false;
-    if (info.image_width > MaximumSide || info.image_height > MaximumSide)
+    if (info.image_width > JpegLimits::MaximumSide || info.image_height > JpegLimits::MaximumSide)
+        return false;
+    // Grey or colour only: four-channel files cannot become RGB and cost a third more.
+    if (info.num_components != 1 && info.num_components != 3)
         return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
@@ -72,20 +82,27 @@ bool readPixels(jpeg_decompress_struct &info, ErrorManager &errors, unsigned cha
 
 QImage decodeJpeg(QByteArrayView data)
 {
-    if (data.isEmpty())
+    // The work of reading a scan grows with its bytes, so the size bounds the time.
+    if (data.isEmpty() || data.size() > JpegLimits::MaximumBytes)
         return {};
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = failDecoding;
     errors.base.output_message = discardOutput;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = limitScans;
 
     QImage image;
     const auto *bytes = reinterpret_cast<const unsigned char *>(data.data());
-    if (createDecoder(info, errors) && readHeader(info, errors, bytes, static_cast<unsigned long>(data.size()))) {
-        image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
-        if (image.isNull() || !readPixels(info, errors, image.bits(), image.bytesPerLine()))
-            image = QImage();
+    if (createDecoder(info, errors)) {
+        // Only now: creating the decoder clears every field but the error manager.
+        info.progress = &progress;
+        if (readHeader(info, errors, bytes, static_cast<unsigned long>(data.size()))) {
+            image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+            if (image.isNull() || !readPixels(info, errors, image.bits(), image.bytesPerLine()))
+                image = QImage();
+        }
     }
     jpeg_destroy_decompress(&info);
     return image;

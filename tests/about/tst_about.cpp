@@ -225,10 +225,13 @@ void TestAbout::texts()
         QVERIFY(label->text().contains(u"WENDARIX"_s));
 }
 
+// Decoded when the window is first shown, not at start-up.
 void TestAbout::picture()
 {
     AboutRig rig;
     TAboutBox &about = rig.about;
+    QVERIFY(about.ProgramIcon->pixmap().isNull());
+    about.show();
     QCOMPARE(about.ProgramIcon->pixmap().size(), QSize(48, 48));
 }
 

@@ -1,5 +1,6 @@
 // The libjpeg decoder behind the About window's picture.
 #include "JpegImage.h"
+#include "JpegMaker.h"
 
 #include <QFile>
 #include <QTest>
@@ -12,19 +13,6 @@ static QByteArray shippedPicture()
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
-}
-
-// The bytes with the frame header (SOF0) claiming another size.
-static QByteArray withClaimedSize(QByteArray jpeg, int width, int height)
-{
-    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
-    if (sof < 0)
-        return {};
-    jpeg[sof + 5] = char(height >> 8);
-    jpeg[sof + 6] = char(height & 0xFF);
-    jpeg[sof + 7] = char(width >> 8);
-    jpeg[sof + 8] = char(width & 0xFF);
-    return jpeg;
 }
 
 class TestJpegImage : public QObject
@@ -42,6 +30,8 @@ private Q_SLOTS:
     void shippedPictureDecodes();
     void badInputGivesNullImage_data();
     void badInputGivesNullImage();
+    void filesAtTheLimitsDecode_data();
+    void filesAtTheLimitsDecode();
 };
 
 void TestJpegImage::shippedPictureDecodes_data()
@@ -82,14 +72,50 @@ void TestJpegImage::badInputGivesNullImage_data()
         markers[i + 1] = char(0xD3);
     }
     QTest::newRow("stray markers in the pixel data") << markers;
+    using namespace JpegMaker;
     QTest::newRow("huge claimed size") << withClaimedSize(good, 65000, 65000);
     QTest::newRow("zero height") << withClaimedSize(good, 48, 0);
+    // Each of these once cost seconds or hundreds of megabytes before it was refused.
+    QTest::newRow("small file claiming 8192 x 8192") << withClaimedSize(make(16, 16), 8192, 8192);
+    QTest::newRow("progressive, claiming 8192 x 8192, last scan 200 times")
+        << withScanRepeated(withClaimedSize(make(16, 16, 3, 10), 8192, 8192), 200);
+    QTest::newRow("valid, one pixel too wide") << make(int(JpegLimits::MaximumSide) + 1, 8);
+    QTest::newRow("valid, one pixel too high") << make(8, int(JpegLimits::MaximumSide) + 1);
+    QTest::newRow("valid, one scan too many") << make(64, 64, 3, JpegLimits::MaximumScans + 1);
+    QTest::newRow("last scan repeated 200 times") << withScanRepeated(make(48, 48, 3, 10), 200);
+    QTest::newRow("first scan repeated 200 times") << withScanRepeated(make(48, 48, 3, 10), 200, true);
+    QTest::newRow("CMYK") << make(48, 48, 4);
+    QTest::newRow("more bytes than any picture needs")
+        << good + QByteArray(JpegLimits::MaximumBytes - good.size() + 1, '\0');
 }
 
 void TestJpegImage::badInputGivesNullImage()
 {
     QFETCH(QByteArray, bytes);
     QVERIFY(decodeJpeg(bytes).isNull());
+}
+
+void TestJpegImage::filesAtTheLimitsDecode_data()
+{
+    using namespace JpegMaker;
+    const int side = int(JpegLimits::MaximumSide);
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("widest") << make(side, 8) << QSize(side, 8);
+    QTest::newRow("largest, progressive, every scan allowed")
+        << make(side, side, 3, JpegLimits::MaximumScans) << QSize(side, side);
+    QTest::newRow("largest grey, noisy, at full quality")
+        << make(side, side, 1, 0, 100, true) << QSize(side, side);
+    QTest::newRow("largest colour, noisy, at full quality")
+        << make(side, side, 3, 0, 100, true) << QSize(side, side);
+}
+
+void TestJpegImage::filesAtTheLimitsDecode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QVERIFY(bytes.size() <= JpegLimits::MaximumBytes);
+    QCOMPARE(decodeJpeg(bytes).size(), size);
 }
 
 QTEST_GUILESS_MAIN(TestJpegImage)
