@@ -26,6 +26,7 @@ const Suite Suites[] = {
     {"startup", runStartupSuite},
     {"answer", runAnswerSuite},
     {"jpeg", runJpegSuite},
+    {"journal", runJournalSuite},
 };
 
 int usage()

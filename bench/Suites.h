@@ -7,3 +7,4 @@ class Report;
 void runStartupSuite(const BenchConfig &config, Report &report);
 void runAnswerSuite(const BenchConfig &config, Report &report);
 void runJpegSuite(const BenchConfig &config, Report &report);
+void runJournalSuite(const BenchConfig &config, Report &report);
