@@ -8,6 +8,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <bit>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -87,10 +88,13 @@ public:
     {
         if (!m_oneToOne)
             return decoderFor(JournalEncoding::Ansi)(bytes);
-        QString text(bytes.size(), Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
-        for (char byte : bytes)
-            *out++ = m_char[uchar(byte)];
+        // The code page agrees with Latin-1 but for 0x80-0x9F, which Dutch text seldom holds.
+        QString text = QString::fromLatin1(bytes);
+        if (!m_latin1Agrees || hasC1Bytes(bytes)) {
+            char16_t *out = reinterpret_cast<char16_t *>(text.data());
+            for (char byte : bytes)
+                *out++ = m_char[uchar(byte)];
+        }
         return text;
     }
 
@@ -138,10 +142,36 @@ private:
         }
         for (std::size_t b = 0; b < 256 && m_oneToOne; ++b)
             m_oneToOne = std::count(m_char.begin(), m_char.end(), m_char[b]) == 1;
+        m_latin1Agrees = m_oneToOne;
+        for (std::size_t b = 0; b < 256 && m_latin1Agrees; ++b)
+            m_latin1Agrees = (b >= 0x80 && b < 0xA0) || m_char[b] == b;
+    }
+
+    // Whether a byte 0x80-0x9F (top bits 100) occurs, eight bytes at a time: such a byte
+    // becomes zero under the mask and the flip, and the carry trick finds zero bytes.
+    static bool hasC1Bytes(QByteArrayView bytes)
+    {
+        constexpr quint64 Ones = 0x0101010101010101u, Highs = 0x8080808080808080u;
+        const char *p = bytes.data();
+        qsizetype i = 0;
+        for (; i + 8 <= bytes.size(); i += 8) {
+            quint64 word;
+            std::memcpy(&word, p + i, 8);
+            const quint64 t = (word & (0xE0 * Ones)) ^ Highs;
+            if ((t - Ones) & ~t & Highs)
+                return true;
+        }
+        for (; i < bytes.size(); ++i) {
+            if ((uchar(p[i]) & 0xE0) == 0x80)
+                return true;
+        }
+        return false;
     }
 
     std::array<char16_t, 256> m_char{};
     bool m_oneToOne = false;
+    bool m_latin1Agrees = false; // outside 0x80-0x9F
+
 };
 
 JournalEncoding markedEncoding(QByteArrayView bytes)
@@ -250,18 +280,27 @@ Units unitsOf(JournalEncoding encoding)
     }
 }
 
-// Where every line starts; the last one counts without a break, an empty end does not.
-QList<qsizetype> lineStarts(const QByteArray &body, Units units)
+// Where every line starts (the last one counts without a break, an empty end does not), and
+// whether every line ends in CR LF, as the program writes them.
+struct LineScan
 {
     QList<qsizetype> starts;
-    starts.reserve(body.size() / 64);
+    bool whole = true;
+};
+
+LineScan scanLines(const QByteArray &body, Units units)
+{
+    LineScan scan;
+    scan.starts.reserve(body.size() / 64);
     const char *data = body.constData();
     const qsizetype size = body.size() - body.size() % units.size;
+    scan.whole = size == body.size();
     qsizetype start = 0;
     qsizetype from = 0;
     while (start < size) {
-        starts.append(start);
+        scan.starts.append(start);
         qsizetype next = size;
+        bool broken = false;
         while (from + units.lfByte < size) {
             const void *hit = std::memchr(data + from + units.lfByte, '\n', std::size_t(size - from - units.lfByte));
             if (!hit)
@@ -270,12 +309,15 @@ QList<qsizetype> lineStarts(const QByteArray &body, Units units)
             from = unit + 1;
             if (unit % units.size == 0 && units.isUnit(body, unit, '\n')) {
                 next = unit + units.size;
+                broken = true;
                 break;
             }
         }
+        const qsizetype lf = next - units.size;
+        scan.whole = scan.whole && broken && lf - start >= units.size && units.isUnit(body, lf - units.size, '\r');
         start = from = next;
     }
-    return starts;
+    return scan;
 }
 
 QString decodeIn(JournalEncoding encoding, QByteArrayView bytes)
@@ -307,11 +349,12 @@ JournalLines::JournalLines(const QStringList &lines, JournalEncoding encoding) :
 }
 
 JournalLines::JournalLines(JournalEncoding encoding, QByteArray body)
-    : m_encoding(encoding), m_body(std::move(body)), m_starts(lineStarts(m_body, unitsOf(encoding)))
+    : m_encoding(encoding), m_body(std::move(body))
 {
+    LineScan scan = scanLines(m_body, unitsOf(encoding));
+    m_starts = std::move(scan.starts);
+    m_whole = scan.whole;
 }
-
-qsizetype JournalLines::unit() const { return unitsOf(m_encoding).size; }
 
 qsizetype JournalLines::endOf(qsizetype row) const
 {
@@ -344,15 +387,10 @@ QStringList JournalLines::toStringList() const
 QByteArray JournalLines::body() const
 {
     // Read files mostly end every line in CR LF already; then the bytes go out as they came.
+    if (m_whole)
+        return m_body;
     QByteArray lineEnd;
     encodeIn(m_encoding, u"\r\n", lineEnd);
-    bool whole = true;
-    for (qsizetype row = 0; row < size() && whole; ++row) {
-        const qsizetype next = row + 1 < size() ? m_starts.at(row + 1) : m_body.size();
-        whole = next - endOf(row) == lineEnd.size();
-    }
-    if (whole && m_body.size() % unit() == 0)
-        return m_body;
     QByteArray body;
     body.reserve(m_body.size() + size() * lineEnd.size());
     for (qsizetype row = 0; row < size(); ++row) {
@@ -417,6 +455,7 @@ JournalLines JournalLines::without(const QList<int> &rows) const
     encodeIn(m_encoding, u"\r\n", lineEnd);
     JournalLines left;
     left.m_encoding = m_encoding;
+    left.m_whole = true;
     left.m_body.reserve(m_body.size());
     left.m_starts.reserve(size() - rows.size());
     auto next = rows.cbegin();
@@ -432,21 +471,53 @@ JournalLines JournalLines::without(const QList<int> &rows) const
     return left;
 }
 
+namespace {
+
+// How a file is read: its encoding and where its text starts. A mark over text it does not fit
+// makes the file 8-bit text, which maps every byte to a character and back.
+struct Reading
+{
+    JournalEncoding encoding;
+    qsizetype bodyStart;
+};
+
+Reading readingOf(const QByteArray &bytes)
+{
+    const JournalEncoding marked = markedEncoding(bytes);
+    const qsizetype mark = qsizetype(markOf(marked).size());
+    const QByteArrayView body = QByteArrayView(bytes).sliced(mark);
+    const bool fits = marked == JournalEncoding::Utf8 ? body.isValidUtf8()
+                                                     : body.size() % unitsOf(marked).size == 0;
+    return fits ? Reading{marked, mark} : Reading{JournalEncoding::Ansi, 0};
+}
+
+// The number of LF bytes, eight at a time: the mask below sets the top bit of exactly the
+// bytes that are zero after the flip.
+qsizetype countLineFeeds(QByteArrayView bytes)
+{
+    constexpr quint64 Ones = 0x0101010101010101u, Lows = 0x7F7F7F7F7F7F7F7Fu;
+    const char *p = bytes.data();
+    qsizetype count = 0, i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, p + i, 8);
+        const quint64 x = word ^ ('\n' * Ones);
+        count += std::popcount(~(((x & Lows) + Lows) | x | Lows));
+    }
+    for (; i < bytes.size(); ++i)
+        count += p[i] == '\n';
+    return count;
+}
+
+} // namespace
+
 FileProblem loadJournalList(const QString &path, JournalLines &list)
 {
     QByteArray bytes;
     if (auto failed = readBytes(path, bytes))
         return failed;
-    // A mark over text it does not fit makes the file 8-bit text, which maps every byte to a
-    // character and back.
-    JournalEncoding encoding = markedEncoding(bytes);
-    const qsizetype mark = qsizetype(markOf(encoding).size());
-    const QByteArrayView body = QByteArrayView(bytes).sliced(mark);
-    const bool fits = encoding == JournalEncoding::Utf8 ? body.isValidUtf8()
-                                                       : body.size() % unitsOf(encoding).size == 0;
-    if (!fits)
-        encoding = JournalEncoding::Ansi;
-    list = JournalLines(encoding, fits ? bytes.sliced(mark) : bytes);
+    const Reading reading = readingOf(bytes);
+    list = JournalLines(reading.encoding, reading.bodyStart ? bytes.sliced(reading.bodyStart) : bytes);
     return std::nullopt;
 }
 
@@ -458,10 +529,37 @@ FileProblem saveJournalList(const QString &path, const JournalLines &list)
 
 FileProblem readJournalLine(const QString &path, qsizetype n, JournalLineRead &read)
 {
-    JournalLines list;
-    if (auto failed = loadJournalList(path, list))
+    QByteArray bytes;
+    if (auto failed = readBytes(path, bytes))
         return failed;
-    read = {list.size(), n >= 1 && n <= list.size() ? std::optional(list.at(n - 1)) : std::nullopt};
+    const Reading reading = readingOf(bytes);
+    if (unitsOf(reading.encoding).size != 1) {
+        const JournalLines list(reading.encoding, bytes.sliced(reading.bodyStart));
+        read = {list.size(), n >= 1 && n <= list.size() ? std::optional(list.at(n - 1)) : std::nullopt};
+        return std::nullopt;
+    }
+    // One byte a unit: the lines are counted, and only line n is looked for, from the nearer end.
+    const QByteArrayView body = QByteArrayView(bytes).sliced(reading.bodyStart);
+    const char *data = body.data();
+    const qsizetype feeds = countLineFeeds(body);
+    read = {feeds + (!body.isEmpty() && !body.endsWith('\n')), std::nullopt};
+    if (n < 1 || n > read.count)
+        return std::nullopt;
+    qsizetype start = 0;
+    if (n - 1 <= feeds / 2) {
+        for (qsizetype k = 1; k < n; ++k)
+            start = static_cast<const char *>(std::memchr(data + start, '\n', std::size_t(body.size() - start))) - data + 1;
+    } else {
+        qsizetype end = body.size();
+        for (qsizetype k = feeds; k >= n - 1; --k)
+            end = static_cast<const char *>(memrchr(data, '\n', std::size_t(end))) - data;
+        start = end + 1;
+    }
+    const void *lf = std::memchr(data + start, '\n', std::size_t(body.size() - start));
+    qsizetype end = lf ? static_cast<const char *>(lf) - data : body.size();
+    if (lf && end > start && data[end - 1] == '\r')
+        --end;
+    read.line = decodeIn(reading.encoding, body.sliced(start, end - start));
     return std::nullopt;
 }
 

@@ -47,8 +47,8 @@ public:
 
 private:
     friend FileProblem loadJournalList(const QString &path, JournalLines &list);
+    friend FileProblem readJournalLine(const QString &path, qsizetype n, struct JournalLineRead &read);
     JournalLines(JournalEncoding encoding, QByteArray body);
-    qsizetype unit() const;
     qsizetype endOf(qsizetype row) const; // where the line's text ends, before its break
     void appendEncoded(const QString &line);
     void becomeUtf8();
@@ -56,6 +56,7 @@ private:
     JournalEncoding m_encoding = JournalEncoding::Ansi;
     QByteArray m_body;
     QList<qsizetype> m_starts;
+    bool m_whole = true; // every line ends in CR LF: m_body is the file as the program writes it
 };
 
 // Replaces `list` with the lines of the file and its encoding. A file with a mark whose text
