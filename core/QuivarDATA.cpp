@@ -74,7 +74,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, laat het zaad rijpen.", // 2
     u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
-    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel: nu voedt geduld je.", // 5
+    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
     u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
     u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
     u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
@@ -108,7 +108,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
     u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
     u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
-    u"Een steile berg en daarachter diep water: de weg is versperd. Wie niet verder kan, kijkt eerst naar zichzelf.", // 39
+    u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand nodigt uit om naar jezelf te kijken.", // 39
     u"Na het onweer is de lucht schoon: wat vastzat, breekt los en iedereen ademt vrij.", // 40
     u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
     u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
@@ -174,12 +174,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zeg minder dan je weet.", // 36
     u"Eet vanavond samen aan tafel.", // 37
     u"Vraag je tegenstrever om hulp.", // 38
-    u"Vraag iemand mee te denken.", // 39
+    u"Neem de omweg door het dal.", // 39
     u"Schrap een oude schuld.", // 40
     u"Zet maar twee schaaltjes op tafel.", // 41
     u"Begin vandaag wat je uitstelde.", // 42
     u"Zet het zwart op wit.", // 43
-    u"Zeg één keer nee.", // 44
+    u"Weiger het aanbod nu meteen.", // 44
     u"Neem iets mee voor de gastheer.", // 45
     u"Maak een afspraak met je meerdere.", // 46
     u"Spaar je woorden voor morgen.", // 47
@@ -203,8 +203,8 @@ const std::array<QStringView, 576> OracleTexts = {
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
-    u"Onder water groeit de draak nog, dus deel je plannen voorlopig met niemand.",
-    u"Je talent staat nu in het open veld: van wie zou je het meest kunnen leren?",
+    u"Zolang de draak nog onder water groeit, is het te vroeg om te handelen.",
+    u"De draak toont zich in het open veld; zoek nu iemand die verder is dan jij.",
     u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
     u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
@@ -241,7 +241,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
     u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
     u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
-    u"Deze strijd is niet te winnen, dus je keert om, schikt je en vindt vrede.",
+    u"Je ziet in dat je zaak niet deugt, laat de strijd varen en wordt er kalm van.",
     u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
@@ -252,7 +252,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
     u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
     // 8 VERENIGING
-    u"Een gemeend hart dat zich aansluit, krijgt meer terug dan het verwachtte.",
+    u"Je sluit je aan met alles wat je bent en krijgt meer terug dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
@@ -294,7 +294,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
     u"Aan de rand van het veld sta je bij een kring die nog niet heel is.",
     // 14 OVERVLOED
-    u"Rijkdom heeft je nog niets aangedaan, mits je weet hoe zwaar bezit kan wegen.",
+    u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
     u"Je stelt je rijkdom ten dienste van iedereen, en pas zo wordt ze waardevol.",
     u"Steek je buren niet naar de kroon, dan kan niemand je iets kwalijk nemen.",
@@ -316,16 +316,16 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
     // 17 DE NAVOLGING
     u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
-    u"Hecht je je aan het makkelijke, dan schiet het wezenlijke erbij in.",
-    u"Kies je het wezenlijke, dan laat je iets kleiners los en vind je je doel.",
-    u"Volgt men je uit eigenbelang, wees dan helder over wat je wel en niet wilt.",
+    u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
+    u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
+    u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
     u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
     u"Een vaste band trekt je terug, zelfs als je wilt vertrekken: eer die band.",
     // 18 HET HERSTELLEN
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
-    u"Gedoogde rotting woekert voort, en de spijt komt later.",
+    u"Je kijkt weg van het oude bederf, dat doorwoekert tot je je ervoor schaamt.",
     u"Wat je rechtzet, levert je lof op, vooral als je er bekwame handen bij haalt.",
     u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
     // 19 DE TOENADERING
@@ -336,10 +336,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een wijze leider haalt bekwame mensen binnen en laat hen hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
-    u"Je kijkt als een kind naar de buitenkant, en een leider kijkt dieper.",
+    u"Je kijkt als een kind naar de buitenkant, maar een leider moet dieper zien.",
     u"Door een kier in de deur zie je maar een strook: oordeel dus nog niet.",
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
-    u"Je begrijpt hoe het geheel bestuurd wordt, en als gast is je inzicht welkom.",
+    u"Je doorziet hoe het land bestuurd wordt, en men wil je graag als raadgever.",
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
     u"Op afstand overzie je je leven, en zonder eigenbelang wordt het beeld helder.",
     // 21 HET DOORBIJTEN
@@ -407,7 +407,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
     // 30 HET ZICH-HECHTENDE
     u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
-    u"Zacht geel licht, als de zon op het middaguur, maakt alles helder en mild.",
+    u"Een warm, goudgeel licht valt over alles en maakt het helder en mild.",
     u"Bij ondergaande zon kun je zingen of klagen over de ouderdom: kies het lied.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
@@ -417,10 +417,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je kuiten willen al lopen, maar wie nu vertrekt, struikelt.",
     u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
     u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
-    u"Stijf als een nek ben je nu moeilijk te raken, en dat is geen fout.",
+    u"In je stijve nek voel je weinig; je blijft onbewogen, wat nu geen kwaad kan.",
     u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
     // 32 DE DUURZAAMHEID
-    u"Eis je meteen iets blijvends, dan bouw je op zand en word je bedrogen.",
+    u"Meteen iets blijvends eisen is bouwen op zand, waar niets op blijft staan.",
     u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
@@ -439,7 +439,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
     u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
     u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
-    u"De bok zit vast in de heg, voor noch achteruit, tot hij ophoudt met duwen.",
+    u"De bok zit vast in de heg, voor- noch achteruit, tot hij ophoudt met duwen.",
     // 35 DE VOORUITGANG
     u"Je eerste poging stuit op wantrouwen, maar gelijkmoedigheid brengt je verder.",
     u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
@@ -462,19 +462,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Leid je huis met liefde in plaats van angst, en niemand hoeft te vrezen.",
     u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
-    u"Wat echt van jou is, komt vanzelf thuis; groet intussen ook wie je mijdt.",
+    u"Wat echt van jou is, staat vanzelf weer op je erf; groet ook wie je mijdt.",
     u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
     u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
     u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
     u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
     u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
     // 39 DE HINDERNIS
-    u"Doorlopen brengt je tegen een muur; wie stilhoudt, oogst er lof mee.",
+    u"Beneden wachten tot het pad zich toont, levert je meer lof op dan klimmen.",
     u"Je ploetert van modderpoel naar modderpoel, omdat je werkt voor een ander.",
-    u"Verderop ligt alleen gevaar, dus keer terug naar wie je graag ziet.",
-    u"Verder trekken loopt vast, maar terugkeren brengt je bij bondgenoten.",
+    u"Voor de pas keer je om, naar huis, waar ze blij zijn dat je er weer bent.",
+    u"Zonder reisgenoten raak je de pas niet over; wacht tot ze je inhalen.",
     u"Juist nu de last het zwaarst is, komen vrienden van alle kanten toegesneld.",
-    u"Ontvlucht de moeite niet in eenzaamheid: wie terugkeert en helpt, wint veel.",
+    u"Je kon de moeite ontvluchten, maar je gaat terug en klopt aan bij een wijze.",
     // 40 DE BEVRIJDING
     u"De spanning is weg, en je hoeft niets te doen dan even bij te komen.",
     u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
@@ -490,14 +490,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
     u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
     // 42 DE VERMEERDERING
-    u"Gesteund van boven kun je een zware klus aan, zonder bijbedoeling.",
+    u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
     u"Er stroomt je meer toe dan je vroeg, en niemand kan je dat afnemen.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
     u"Geef zonder te vragen wie het merkt: een goed hart heeft geen getuigen nodig.",
-    u"Denk je alleen aan jezelf, dan krijg je klappen van wie je niets gunt.",
+    u"Omdat je alles voor jezelf bijeengraait, krijg je geen hulp maar een klap.",
     // 43 DE VASTBERADENHEID
-    u"Een te vroege aanval overschat wat je kunt, en kost je de eerste ronde.",
+    u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
     u"Alleen trek je door de regen en men mompelt over je, maar je doet wat moet.",
     u"Onrustig schuifel je heen en weer, en elke raad wuif je weg.",
@@ -512,7 +512,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je stoot wie je tegemoetkomt af met je hoorns: kil, maar je fout is klein.",
     // 45 HET VERZAMELEN
     u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
-    u"Wie je roept, mag je volgen; een schamel offer is genoeg.",
+    u"De gastheer roept je erbij: ga, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant, en aansluiten kost je hooguit wat trots.",
     u"Je brengt mensen bijeen voor iets wat hen overstijgt, en dat is een zegen.",
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
@@ -528,19 +528,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zit je te somberen, dan glijd je steeds verder een donker dal in.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
     u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
-    u"Hulp rijdt traag aan in een gouden wagen: schaam je niet, ze bereikt je.",
+    u"Je wilt helpen, maar je pronkwagen houdt je op; beschaamd bereik je hen toch.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
     u"Ranken om je enkels doen je wankelen, maar één besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
     u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
     u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
-    u"Zolang je de put opnieuw metselt, haalt niemand er water uit.",
+    u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
     u"Wat je te bieden hebt, is fris als bronwater, en eindelijk drinkt men ervan.",
     u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
     // 49 DE OMWENTELING
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
-    u"Is de dag van de ommekeer aangebroken, pak dan door, met alles voorbereid.",
+    u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
     u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
     u"Men gelooft in je en je spijt verdwijnt; nu mag de oude vorm wijken.",
     u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
@@ -550,7 +550,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
     u"Je beste gerecht blijft staan, want de ketel zit vast; straks schept men op.",
     u"Onder te veel gewicht breekt de poot van de ketel: het maal ligt op de grond.",
-    u"Gouden ringen aan gele oren maken de ketel draagbaar: wees bereikbaar.",
+    u"Je blijft toegankelijk, en daarom pakken sterke handen de ketel mee op.",
     u"Ringen van jade sieren de ketel: hard en zacht in evenwicht, en alles lukt.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
@@ -583,7 +583,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 55 DE VOLHEID
     u"Je vindt een gelijke met wie je tien dagen lang kunt optrekken zonder fout.",
     u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
-    u"Met een gebroken rechterarm in het duister verwijt niemand je dat je stilzit.",
+    u"Je rechterarm is gebroken en je kunt niets doen; dat is pech, geen schuld.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
     u"Bekwame mensen melden zich bij je: luister naar hen, dan volgen zegen en eer.",
     u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
@@ -616,12 +616,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
     u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
     // 60 DE BEPERKING
-    u"Verlaat huis en binnenplaats nog niet: daarbuiten is het te vroeg.",
+    u"Blijf nog binnen je eigen muren; voor de stap naar buiten is het te vroeg.",
     u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
     u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
     u"Grenzen die je zonder morren aanvaardt, maken het leven eenvoudiger.",
-    u"Draag de maat eerst zelf: zo wordt ze zoet voor anderen.",
-    u"Te harde tucht bijt en schaadt: ontspan de teugels als het kan.",
+    u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
+    u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
     // 61 INNERLIJKE WAARHEID
     u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
     u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
@@ -646,7 +646,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 64 VOOR DE VOLEINDING
     u"Spring je te vroeg het water in, dan zit je met een natte staart.",
     u"Je trekt de teugels aan zonder stil te vallen, en je koers klopt.",
-    u"Alleen haal je de overkant nog niet; regel hulp en waag dan de oversteek.",
+    u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
     u"Proost gerust op wat bereikt is, maar steek je hoofd niet in de beker.",
