@@ -138,12 +138,12 @@ const std::array<QStringView, 576> OracleTexts = {
     // Advice
     u"Steek vandaag de eerste spade.", // 1
     u"Maak af wat een ander begon.", // 2
-    u"Vraag hulp aan één vakkundig mens.", // 3
+    u"Haal er een vakkundig mens bij.", // 3
     u"Stel je vraag maar één keer.", // 4
     u"Eet, slaap en werk zoals altijd.", // 5
     u"Kap de ruzie halverwege af.", // 6
     u"Leg vast wie er beslist.", // 7
-    u"Zeg ja voordat de kring sluit.", // 8
+    u"Schrijf je vandaag nog in.", // 8
     u"Werk eerst de losse eindjes af.", // 9
     u"Vraag eerst toestemming.", // 10
     u"Plant nu voor de oogst.", // 11
@@ -255,9 +255,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je sluit je aan met alles wat je bent en krijgt meer terug dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
+    u"Laat ook naar buiten zien bij wie je hoort; dat schept duidelijkheid.",
     u"Je laat de deur op een kier, zodat wie blijft, dat uit eigen keus doet.",
-    u"Wie pas aanklopt als de kring gesloten is, vindt niemand die nog opendoet.",
+    u"Je klopt pas aan als iedereen al binnen is; de grendel gaat niet meer open.",
     // 9 KLEINE VRUCHTBAARHEID
     u"Een windvlaag duwt je opzij, en je voeten zoeken meteen je eigen spoor op.",
     u"Anderen keren ook om; met hen teruglopen is geen schande.",
@@ -292,12 +292,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
     u"Je klimt al op de muur om aan te vallen, maar ziet in dat het niet kan.",
     u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
-    u"Aan de rand van het veld sta je bij een kring die nog niet heel is.",
+    u"Ver buiten de stad vind je gezelschap, maar nog geen hechte groep.",
     // 14 OVERVLOED
     u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
     u"Je stelt je rijkdom ten dienste van iedereen, en pas zo wordt ze waardevol.",
-    u"Steek je buren niet naar de kroon, dan kan niemand je iets kwalijk nemen.",
+    u"Je wedijvert niet in pracht met je buren, en zo blijft de vrede in de straat.",
     u"Je warmte trekt mensen aan, en je waardigheid weert wie haar misbruikt.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
@@ -326,14 +326,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
     u"Je kijkt weg van het oude bederf, dat doorwoekert tot je je ervoor schaamt.",
-    u"Wat je rechtzet, levert je lof op, vooral als je er bekwame handen bij haalt.",
+    u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
     u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
     // 19 DE TOENADERING
     u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Op je gemak naderen levert niets op, maar wie dat inziet, kan nog bijsturen.",
+    u"Gemakzuchtig naderen levert niets op, tot je je er zorgen over maakt.",
     u"Je gaat de ander zonder enig voorbehoud tegemoet: wat is daar mis mee?",
-    u"Een wijze leider haalt bekwame mensen binnen en laat hen hun werk doen.",
+    u"Een wijze leider haalt knappe koppen binnen en laat ze hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
     u"Je kijkt als een kind naar de buitenkant, maar een leider moet dieper zien.",
@@ -350,12 +350,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
     u"Wie nooit wilde luisteren, staat nu met het blok om zijn nek.",
     // 22 DE BEKOORLIJKHEID
-    u"Te voet vertrekken in plaats van per koets siert een begin meer dan pracht.",
-    u"Een baard siert de kin, maar beweegt alleen met wat eronder zit.",
+    u"Je slaat de aangeboden wagen af en loopt het eerste stuk gewoon zelf.",
+    u"Een baard groeit aan de kin en beweegt alleen mee met wat eronder zit.",
     u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
     u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
-    u"Wit en onversierd: nu is eenvoud het mooiste wat je kunt dragen.",
+    u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
     u"De poot van het bed begint te splijten, nog nauwelijks te zien: let erop.",
     u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
@@ -397,7 +397,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
     u"De balk wordt gestut en houdt het, zolang je die steun niet misbruikt.",
     u"Een verdorde populier bloeit nog eens, maar zo'n late bloei verandert weinig.",
-    u"Het water slaat over je hoofd bij de oversteek, maar niemand verwijt je iets.",
+    u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
     u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
@@ -421,7 +421,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
     // 32 DE DUURZAAMHEID
     u"Meteen iets blijvends eisen is bouwen op zand, waar niets op blijft staan.",
-    u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
+    u"Je kunt meer dan je plek vraagt, maar je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
     u"Trouw aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
@@ -430,11 +430,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als laatste glip je niet meer ongezien weg; houd je liever doodstil.",
     u"Je blijft trouw aan wie vertrekt, taai als leer en niet los te wrikken.",
     u"Een haperende aftocht vreet aan je; leun op de mensen die voor je werken.",
-    u"Je vertrekt uit vrije wil en zonder wrok, wat wie kleinzielig is nooit lukt.",
-    u"Je neemt vriendelijk afscheid, en niemand neemt het je kwalijk.",
+    u"Je vertrekt uit vrije wil, zonder wrok, en laat het vastklampen aan anderen.",
+    u"Vriendelijk maar beslist neem je op tijd afscheid, hoe men ook aandringt.",
     u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
-    u"De macht zit nog in je tenen: wie nu voortstormt, struikelt keer op keer.",
+    u"Je kracht zit nog in je tenen; een sprint eindigt nu telkens op je neus.",
     u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
     u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
     u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
@@ -481,12 +481,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een sjouwer die zich als heer laat rondrijden, valt op bij wie op buit loert.",
     u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
     u"Maak jezelf los, dan trekken ook de kwaadwilligen zich terug.",
-    u"De vorst schiet de havik van de hoge muur: één gerichte daad maakt je vrij.",
+    u"Met een welgemikt schot haal je de roofvogel van de muur; nu ligt alles open.",
     // 41 DE VERMINDERING
     u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
     u"Jezelf wegcijferen helpt niemand: sta stevig waar je staat.",
     u"Een derde trekpaard maakt het span onrustig, maar twee lopen samen in de pas.",
-    u"Leg een slechte gewoonte snel af, en wie je mag, vindt je dan vanzelf.",
+    u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
     u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
     u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
     // 42 DE VERMEERDERING
@@ -514,9 +514,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
     u"De gastheer roept je erbij: ga, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant, en aansluiten kost je hooguit wat trots.",
-    u"Je brengt mensen bijeen voor iets wat hen overstijgt, en dat is een zegen.",
+    u"Je brengt mensen bijeen voor een zaak die verder reikt dan hun eigen belang.",
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
-    u"Je huilt omdat niemand je opneemt, en juist die tranen openen de kring.",
+    u"Je huilt omdat je buiten lijkt te staan, en juist die tranen openen de deur.",
     // 46 HET OMHOOGDRINGEN
     u"Iemand boven je heeft oog voor je gekregen: zo begint je klim.",
     u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
@@ -525,12 +525,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
     u"In het donker doorklimmen vraagt nu meer volharding dan drift.",
     // 47 DE BENAUWENIS
-    u"Zit je te somberen, dan glijd je steeds verder een donker dal in.",
+    u"Je blijft zitten somberen, terwijl het elk uur donkerder om je heen wordt.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
     u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
     u"Je wilt helpen, maar je pronkwagen houdt je op; beschaamd bereik je hen toch.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
-    u"Ranken om je enkels doen je wankelen, maar één besliste ruk maakt je vrij.",
+    u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
     u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
@@ -542,7 +542,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
     u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
     u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
-    u"Men gelooft in je en je spijt verdwijnt; nu mag de oude vorm wijken.",
+    u"Omdat men je woord gelooft, heb je het recht het oude bestel te vervangen.",
     u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
     u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
     // 50 KOSMISCHE ORDE
@@ -554,13 +554,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ringen van jade sieren de ketel: hard en zacht in evenwicht, en alles lukt.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
-    u"De schok kost je iets kostbaars, maar ren er niet achteraan: het komt terug.",
-    u"Raak je van slag, gebruik die schrik dan om meteen bij te sturen.",
+    u"Blijf na de schok op hoger grond staan; wat je verloor, vindt je daar terug.",
+    u"Je raakt van slag, maar laat de schrik je in beweging zetten, niet verlammen.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
     u"Golf na golf rolt voorbij, maar wie zijn post niet verlaat, verliest niets.",
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
-    u"Wie zijn tenen stilhoudt voor het vertrek, struikelt niet.",
+    u"Doordat je je voeten stilhoudt voor de eerste stap, zet je die stap goed.",
     u"Je moet stilstaan terwijl een ander doorholt die je niet kunt tegenhouden.",
     u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
     u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
@@ -581,11 +581,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De bruid draagt eenvoudiger kleren dan haar meid, en juist dat siert haar.",
     u"Een mand zonder vruchten, een offer zonder bloed: deze vorm is hol.",
     // 55 DE VOLHEID
-    u"Je vindt een gelijke met wie je tien dagen lang kunt optrekken zonder fout.",
+    u"Je vindt iemand die je aanvult; een flinke tijd samen optrekken is goed.",
     u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
     u"Je rechterarm is gebroken en je kunt niets doen; dat is pech, geen schuld.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
-    u"Bekwame mensen melden zich bij je: luister naar hen, dan volgen zegen en eer.",
+    u"Neem de hulp aan van talentvolle mensen die je opzoeken; zo groeit je naam.",
     u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
@@ -598,12 +598,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
     u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
     u"Eindeloos wikken en wegen kost je het gezag dat je had.",
-    u"Je spijt verdwijnt: de jacht levert drie soorten wild op, genoeg voor velen.",
+    u"Door zacht te blijven aandringen keer je terug met vlees voor het hele huis.",
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
     u"Wie overal voor buigt, verliest ten slotte ook de middelen om zich te weren.",
     // 58 HET BLIJMOEDIGE
     u"Tevreden met wat er is, lach je zonder iets te verlangen.",
-    u"Je blijheid is gemeend, en daarom verdampt elke twijfel.",
+    u"Je vreugde is echt, zodat elk wantrouwen om je heen verdampt.",
     u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
     u"Je weegt het snelle genoegen af tegen het diepe, en kiest het blijvende.",
     u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
@@ -637,14 +637,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
     u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
-    u"Wie de wielen tijdig afremt, krijgt hooguit een natte staart.",
-    u"Verloren aanzien hoef je niet na te jagen: binnen een week keert het terug.",
+    u"Je remt op tijd af bij de oever en komt weg met wat spatten.",
+    u"Na zeven dagen is het aanzien dat je verloor er gewoon weer.",
     u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
     u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
     u"Een handvol rijst van harte weegt meer dan een feestmaal om te pronken.",
     u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
-    u"Spring je te vroeg het water in, dan zit je met een natte staart.",
+    u"Je plonst te gretig het water in, en nog voor het midden ben je doorweekt.",
     u"Je trekt de teugels aan zonder stil te vallen, en je koers klopt.",
     u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
