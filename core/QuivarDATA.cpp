@@ -70,8 +70,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"VOOR DE VOLEINDING", // 64
 
     // Process texts
-    u"De hemel draait onvermoeibaar door, dag na dag, en wie die stuwing voelt, kan iets beginnen.", // 1
-    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, laat het zaad rijpen.", // 2
+    u"De hemel draait onvermoeibaar door, dag na dag, en die stuwing zet ook jou in beweging.", // 1
+    u"De aarde draagt wat erop groeit en vraagt niets terug. Volg nu waar een ander leidt, en het zaad rijpt.", // 2
     u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
@@ -83,13 +83,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
     u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
-    u"De zon staat in het zenit. Wie zoveel bezit, heeft een helder hoofd en een ruime hand nodig.", // 14
+    u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
     u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
     u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
-    u"De donder trekt zich 's avonds terug in het meer. Wie gevolgd wil worden, leert eerst zelf te volgen.", // 17
+    u"De donder trekt zich 's avonds terug in het meer. Ook een leider moet zich soms laten leiden.", // 17
     u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
     u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
-    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, ziet veel en wordt zelf ook gezien.", // 20
+    u"De wind strijkt over het land en raakt elk grassprietje. Kijk stil rond, en besef dat je zelf ook gezien wordt.", // 20
     u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
     u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
@@ -99,7 +99,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
     u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
-    u"Vuur brandt alleen zolang het hout heeft. Wie zich aan het juiste hecht, verspreidt licht.", // 30
+    u"Vuur brandt alleen zolang het hout heeft. Ook jouw licht hangt af van waar je je aan hecht.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
     u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
@@ -121,7 +121,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vuur onder het meer: een van beide moet wijken, en het oude heeft zijn langste tijd gehad.", // 49
     u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
     u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
-    u"Berg op berg, en niets beweegt: wie weet wanneer hij moet stoppen, vindt een heldere stilte.", // 52
+    u"Berg op berg, en niets beweegt. Op het juiste moment stoppen brengt een heldere stilte.", // 52
     u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
     u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
     u"Donder en bliksem tegelijk: alles staat in volle bloei. Treur niet om de avond, maar straal als de middagzon.", // 55
@@ -149,7 +149,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Plant nu voor de oogst.", // 11
     u"Wijs een ereplaats nu af.", // 12
     u"Nodig een buitenstaander uit.", // 13
-    u"Wees gul zonder te pronken.", // 14
+    u"Betaal stil andermans rekening.", // 14
     u"Noem eerst wat een ander deed.", // 15
     u"Wijs elke helper een taak toe.", // 16
     u"Sluit de dag af zonder haast.", // 17
@@ -158,9 +158,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Was je handen voor je begint.", // 20
     u"Benoem hardop wat niet klopt.", // 21
     u"Leg een versiering af.", // 22
-    u"Versterk eerst je fundering.", // 23
+    u"Deel ruim uit aan wie je draagt.", // 23
     u"Gun het herstel zeven dagen.", // 24
-    u"Handel zonder bijbedoeling.", // 25
+    u"Sla eens een onbekende straat in.", // 25
     u"Neem een taak buitenshuis aan.", // 26
     u"Let een dag op wat je zegt.", // 27
     u"Verdeel de last vandaag nog.", // 28
@@ -180,12 +180,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Begin vandaag wat je uitstelde.", // 42
     u"Zet het zwart op wit.", // 43
     u"Weiger het aanbod nu meteen.", // 44
-    u"Neem iets mee voor de gastheer.", // 45
+    u"Vul de voorraadkast aan.", // 45
     u"Maak een afspraak met je meerdere.", // 46
-    u"Spaar je woorden voor morgen.", // 47
+    u"Repareer iets wat kapot is.", // 47
     u"Haal water voor een ander.", // 48
-    u"Leg je plan drie keer voor.", // 49
-    u"Kook eens voor een ander.", // 50
+    u"Prik een datum voor de overstap.", // 49
+    u"Geef elk ding een vaste plek.", // 50
     u"Schrik, adem en herpak je.", // 51
     u"Zit een kwartier stil.", // 52
     u"Plan alleen de volgende halte.", // 53
@@ -196,7 +196,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Oefen samen met een vriend.", // 58
     u"Organiseer een feest.", // 59
     u"Stel jezelf een vaste regel.", // 60
-    u"Zeg iets wat je echt meent.", // 61
+    u"Hoor beide partijen eerst aan.", // 61
     u"Schrijf iemand een bedankje.", // 62
     u"Loop 's avonds de sloten na.", // 63
     u"Toets het ijs voor elke pas.", // 64
