@@ -213,22 +213,22 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
     u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
-    u"Stop je woorden in een zak en knoop hem dicht: zwijgen is nu veiliger.",
+    u"Knoop de zak met je woorden dicht, want zwijgen is nu het veiligst.",
     u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
     u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
     // 3 AANVANGSPROBLEMEN
     u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
-    u"Niet elk aanbod is een val, maar dit komt te vroeg: pas later zeg je ja.",
+    u"Dit aanbod is eerlijk bedoeld maar komt te vroeg, dus je ja moet nog wachten.",
     u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
-    u"De hulp die je nodig hebt, dient zich aan: neem haar aan en trek samen op.",
-    u"Je invloed reikt nog niet ver: een beperkt plan slaagt, een breed plan niet.",
+    u"Neem de hulp aan die zich nu aandient en trek er samen mee op.",
+    u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
     u"Tranen om een mislukt begin zijn begrijpelijk, maar ze brengen je niets.",
     // 4 ONERVARENHEID
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
     u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
     u"Hoe steviger je je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
-    u"Vraag als een kind, zonder iets te willen bewijzen: zo leer je nu het meest.",
+    u"Vragen als een kind, zonder iets te bewijzen, leert je nu het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
     u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
@@ -236,7 +236,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ongeduldig ben je tot in de modder doorgelopen, en zo lok je zelf onheil uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
-    u"Onverwachte gasten staan bij de kuil waarin je viel: ontvang hen hartelijk.",
+    u"Heet de vreemden welkom die onverwacht bij de kuil staan waarin je viel.",
     // 6 HET CONFLICT
     u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
     u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
@@ -245,7 +245,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
-    u"Vertrek pas als iedereen zijn taak kent: een rommelige start kost verlies.",
+    u"Vertrek pas als ieder zijn taak kent, want een rommelige start kost verlies.",
     u"Midden tussen je mensen en gesteund van boven krijg je de eer die je toekomt.",
     u"Als iedereen wil commanderen, rijdt de wagen terug met gewonden.",
     u"Terugtrekken is nu verstandig, want een veldheer kiest zelf zijn terrein.",
@@ -285,7 +285,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
     u"Handel je in opdracht van iets hogers, dan krijg je gezelschap van gelijken.",
     u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
-    u"Eerst zat alles vast, en nu zet jij het in beweging: daarna volgt vreugde.",
+    u"Jij maakt los wat zo lang vastzat, waarna de vreugde volgt.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
@@ -315,19 +315,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
     u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
     // 17 DE NAVOLGING
-    u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
+    u"Nu wat vaststond gaat schuiven, praat je buiten de deur met wie anders denkt.",
     u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
     u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
     u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
     u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
-    u"Een vaste band trekt je terug, zelfs als je wilt vertrekken: eer die band.",
+    u"Een trouwe band houdt je vast, al wil je vertrekken; dat strekt je tot eer.",
     // 18 HET HERSTELLEN
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
     u"Je kijkt weg van het oude bederf, dat doorwoekert tot je je ervoor schaamt.",
     u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
-    u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
+    u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
     u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
@@ -337,7 +337,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
     u"Je kijkt als een kind naar de buitenkant, maar een leider moet dieper zien.",
-    u"Door een kier in de deur zie je maar een strook: oordeel dus nog niet.",
+    u"Door een kier in de deur zie je maar een strook, te smal voor een oordeel.",
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men wil je graag als raadgever.",
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
@@ -357,14 +357,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
-    u"De poot van het bed begint te splijten, nog nauwelijks te zien: let erop.",
+    u"Een haarscheur in de bedpoot valt nauwelijks op, maar vraagt nu al aandacht.",
     u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
     u"Breek met wie de boel ondermijnt, al kost het je gezelschap.",
     u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
     u"Als vissen aan een snoer voegt zich alles weer onder een milde leiding.",
     u"Aan de kale boom hangt nog één vrucht, en in haar pitten zit het begin.",
     // 24 HET KEERPUNT
-    u"Na een paar passen merk je de dwaling al: keer om en niets is verloren.",
+    u"Omdat je de dwaling na een paar passen al merkt, kost omkeren je niets.",
     u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
     u"Afdwalen, omkeren, weer afdwalen: het is vermoeiend, maar elk omkeren telt.",
     u"Midden in een groep die verder trekt, draai jij alleen om, en je hebt gelijk.",
@@ -378,7 +378,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dit ongemak drijft vanzelf over als een bui; ga er niet aan dokteren.",
     u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
-    u"Er ligt gevaar vlak voor je: sta stil voordat je verder rijdt.",
+    u"Vlak voor je ligt gevaar, dus houd halt voordat je verder rijdt.",
     u"Je wagen staat stil zonder assen, en morren brengt hem niet in beweging.",
     u"De weg gaat open en je mag vertrekken; houd onderweg elke dag je vak bij.",
     u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
@@ -403,7 +403,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
     u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
-    u"Het water staat tot de rand en loopt niet over: doe niet meer dan nodig is.",
+    u"Het water reikt tot de rand maar loopt niet over; meer dan nodig doe je niet.",
     u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
     // 30 HET ZICH-HECHTENDE
     u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
@@ -423,7 +423,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Meteen iets blijvends eisen is bouwen op zand, waar niets op blijft staan.",
     u"Je kunt meer dan je plek vraagt, maar je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
-    u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
+    u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
     u"Trouw aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
     u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
     // 33 DE AFZIJDIGHEID
@@ -437,7 +437,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je kracht zit nog in je tenen; een sprint eindigt nu telkens op je neus.",
     u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
     u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
-    u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
+    u"De heg wijkt uiteen en laat je los, zodat je wagen weer kan rollen.",
     u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
     u"De bok zit vast in de heg, voor- noch achteruit, tot hij ophoudt met duwen.",
     // 35 DE VOORUITGANG
@@ -466,7 +466,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
     u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
     u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
-    u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
+    u"Een verwante ziel baant zich een weg naar je toe; loop hem gerust tegemoet.",
     u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
     // 39 DE HINDERNIS
     u"Beneden wachten tot het pad zich toont, levert je meer lof op dan klimmen.",
@@ -484,17 +484,17 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met een welgemikt schot haal je de roofvogel van de muur; nu ligt alles open.",
     // 41 DE VERMINDERING
     u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
-    u"Jezelf wegcijferen helpt niemand: sta stevig waar je staat.",
+    u"Door jezelf niet weg te cijferen, heb je een ander juist meer te bieden.",
     u"Een derde trekpaard maakt het span onrustig, maar twee lopen samen in de pas.",
     u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
-    u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
+    u"Iemand overlaadt je met gaven die je niet hoeft te weigeren.",
     u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
     // 42 DE VERMEERDERING
     u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
     u"Er stroomt je meer toe dan je vroeg, en niemand kan je dat afnemen.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
-    u"Geef zonder te vragen wie het merkt: een goed hart heeft geen getuigen nodig.",
+    u"Je geeft zonder om te kijken, want een goed hart zoekt geen getuigen.",
     u"Omdat je alles voor jezelf bijeengraait, krijg je geen hulp maar een klap.",
     // 43 DE VASTBERADENHEID
     u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
@@ -509,7 +509,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
     u"De vijver is leeg, omdat je gewone mensen hooghartig links liet liggen.",
     u"Een meloen onder wilgenbladeren rijpt verborgen, tot hij vanzelf valt.",
-    u"Je stoot wie je tegemoetkomt af met je hoorns: kil, maar je fout is klein.",
+    u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
     // 45 HET VERZAMELEN
     u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
     u"De gastheer roept je erbij: ga, en een handvol graan is als gave genoeg.",
@@ -518,10 +518,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
     u"Je huilt omdat je buiten lijkt te staan, en juist die tranen openen de deur.",
     // 46 HET OMHOOGDRINGEN
-    u"Iemand boven je heeft oog voor je gekregen: zo begint je klim.",
+    u"Je klim begint doordat iemand boven je oog voor je krijgt.",
     u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
     u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
-    u"Op de heilige berg mag je offeren: een eervolle plek om te dienen.",
+    u"Men laat je offeren op de heilige berg, een eervolle plek om te dienen.",
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
     u"In het donker doorklimmen vraagt nu meer volharding dan drift.",
     // 47 DE BENAUWENIS
@@ -533,11 +533,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
-    u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
+    u"Je gaven lekken weg als water uit een kapotte emmer, alleen goed voor visjes.",
     u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
     u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
     u"Wat je te bieden hebt, is fris als bronwater, en eindelijk drinkt men ervan.",
-    u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
+    u"Ieder die komt, schept uit de open put, die nooit leegraakt.",
     // 49 DE OMWENTELING
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
     u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
@@ -549,9 +549,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Keer de ketel om en schud het oude vuil eruit: zo begint iets waardevols.",
     u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
     u"Je beste gerecht blijft staan, want de ketel zit vast; straks schept men op.",
-    u"Onder te veel gewicht breekt de poot van de ketel: het maal ligt op de grond.",
+    u"Je laadt de ketel te vol, tot een poot breekt en het maal over de vloer gaat.",
     u"Je blijft toegankelijk, en daarom pakken sterke handen de ketel mee op.",
-    u"Ringen van jade sieren de ketel: hard en zacht in evenwicht, en alles lukt.",
+    u"Met ringen van jade, hard en toch zacht, is de ketel af en lukt alles.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
     u"Blijf na de schok op hoger grond staan; wat je verloor, vindt je daar terug.",
@@ -569,7 +569,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
-    u"Op de kale vlakte vliegt de gans te ver: bewaar liever wat je hebt.",
+    u"De gans die te ver over de kale vlakte vliegt, raakt kwijt wat ze had.",
     u"Een gans in een boom zit onwennig, maar door te buigen vindt ze een rustplek.",
     u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
     u"De gans verdwijnt hoog boven de wolken, en haar vlucht wijst anderen de weg.",
@@ -585,7 +585,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
     u"Je rechterarm is gebroken en je kunt niets doen; dat is pech, geen schuld.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
-    u"Neem de hulp aan van talentvolle mensen die je opzoeken; zo groeit je naam.",
+    u"Talentvolle mensen bieden je hun hulp, en met hen groeit je goede naam.",
     u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
@@ -596,7 +596,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
-    u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
+    u"Haal tevoorschijn wat zich onder het bed verschuilt en tegen je werkt.",
     u"Eindeloos wikken en wegen kost je het gezag dat je had.",
     u"Door zacht te blijven aandringen keer je terug met vlees voor het hele huis.",
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
@@ -607,7 +607,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
     u"Je weegt het snelle genoegen af tegen het diepe, en kiest het blijvende.",
     u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
-    u"Verleidelijk vermaak trekt aan je: vraag je af waar het je heen voert.",
+    u"Waar voert het verleidelijke vermaak je heen dat zo aan je trekt?",
     // 59 DE OPLOSSING
     u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
     u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
