@@ -115,7 +115,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
     u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
     u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
-    u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast en zonder omwegen.", // 46
+    u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast of omweg.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
     u"Vuur onder het meer: een van beide moet wijken, en het oude heeft zijn langste tijd gehad.", // 49
@@ -211,7 +211,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een draak die boven de wolken uit wil, verliest zijn volk uit het oog.",
     // 2 HET ONTVANGENDE
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
-    u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
+    u"Recht van aard en ruim van blik bereik je veel, ook al zwoeg je niet.",
     u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
     u"Knoop de zak met je woorden dicht, want zwijgen is nu het veiligst.",
     u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
@@ -222,7 +222,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
     u"Neem de hulp aan die zich nu aandient en trek er samen mee op.",
     u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
-    u"Tranen om een mislukt begin zijn begrijpelijk, maar ze brengen je niets.",
+    u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
     u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
@@ -232,8 +232,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
     u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
-    u"Op het zand aan de oever wordt wat over je geroddeld, maar dat drijft af.",
-    u"Ongeduldig ben je tot in de modder doorgelopen, en zo lok je zelf onheil uit.",
+    u"Het geroddel op de oever spoelt met het volgende tij weg.",
+    u"Door ongeduldig tot in de modder door te lopen, lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
     u"Heet de vreemden welkom die onverwacht bij de kuil staan waarin je viel.",
@@ -290,19 +290,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
     u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
-    u"Je klimt al op de muur om aan te vallen, maar ziet in dat het niet kan.",
+    u"Boven op de muur, klaar om aan te vallen, besluit je het toch niet te doen.",
     u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
     u"Ver buiten de stad vind je gezelschap, maar nog geen hechte groep.",
     // 14 OVERVLOED
     u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
-    u"Je stelt je rijkdom ten dienste van iedereen, en pas zo wordt ze waardevol.",
+    u"Pas wanneer je rijkdom iedereen dient, wordt ze echt waardevol.",
     u"Je wedijvert niet in pracht met je buren, en zo blijft de vrede in de straat.",
-    u"Je warmte trekt mensen aan, en je waardigheid weert wie haar misbruikt.",
+    u"Je warmte trekt mensen aan; je waardigheid houdt misbruik op afstand.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
-    u"Doe je werk zonder ophef, en zelfs het grote water kun je oversteken.",
-    u"Zonder woorden spreekt je terughoudendheid uit elk gebaar.",
+    u"Door je werk zonder ophef te doen, kom je zelfs over het grote water.",
+    u"Je terughoudendheid spreekt uit elk gebaar, ook als je zwijgt.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
     u"Geen ophef maken sluit hard ingrijpen niet uit, als het geheel schade lijdt.",
@@ -313,13 +313,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wie omhoog kijkt en op een teken van hogerhand hoopt, aarzelt te lang.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
-    u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
+    u"Ook na een roes die veel te lang duurde, kun je nog altijd omkeren.",
     // 17 DE NAVOLGING
     u"Nu wat vaststond gaat schuiven, praat je buiten de deur met wie anders denkt.",
     u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
     u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
     u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
-    u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
+    u"Met heel je hart volg je wat schoon en juist is, wat zich ruim terugbetaalt.",
     u"Een trouwe band houdt je vast, al wil je vertrekken; dat strekt je tot eer.",
     // 18 HET HERSTELLEN
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
@@ -329,10 +329,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
-    u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
+    u"Met gelijkgezinden naast je begin je aan iets beters, op het goede moment.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
     u"Gemakzuchtig naderen levert niets op, tot je je er zorgen over maakt.",
-    u"Je gaat de ander zonder enig voorbehoud tegemoet: wat is daar mis mee?",
+    u"Je gaat de ander met open armen tegemoet en houdt niets achter.",
     u"Een wijze leider haalt knappe koppen binnen en laat ze hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
@@ -341,11 +341,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men wil je graag als raadgever.",
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
-    u"Op afstand overzie je je leven, en zonder eigenbelang wordt het beeld helder.",
+    u"Van een afstand, vrij van eigenbelang, zie je je leven helder liggen.",
     // 21 HET DOORBIJTEN
-    u"Een eerste misstap wordt meteen afgestraft, en dat behoedt je voor erger.",
+    u"Een eerste misstap wordt meteen afgestraft, wat je voor erger behoedt.",
     u"Je bijt gretig door en gaat wat te ver, maar je zaak is rechtvaardig.",
-    u"Een oude, bedorven kwestie ligt je zwaar op de maag, maar het is geen ramp.",
+    u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
     u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
     u"Wie nooit wilde luisteren, staat nu met het blok om zijn nek.",
@@ -367,19 +367,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Omdat je de dwaling na een paar passen al merkt, kost omkeren je niets.",
     u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
     u"Afdwalen, omkeren, weer afdwalen: het is vermoeiend, maar elk omkeren telt.",
-    u"Midden in een groep die verder trekt, draai jij alleen om, en je hebt gelijk.",
+    u"Midden in een groep die verder trekt, draai jij als enige om, terecht.",
     u"Je kijkt jezelf recht in de ogen en keert om, zonder iets te verbloemen.",
     u"Wie het keerpunt mist, dwaalt nog jaren rond voordat hij zijn huis terugziet.",
     // 25 DE ONSCHULD
     u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
-    u"Ploeg zonder aan de oogst te denken, en het land beloont je toch.",
-    u"Een voorbijganger neemt jouw koe mee, en het verlies treft je zonder schuld.",
+    u"Ploeg om het ploegen, niet om de oogst; het land beloont je toch.",
+    u"Een passant neemt je koe mee, een verlies dat je niet verdiende.",
     u"Laat je niet ompraten door het rumoer; houd vast aan wat je zeker weet.",
     u"Dit ongemak drijft vanzelf over als een bui; ga er niet aan dokteren.",
     u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
     u"Vlak voor je ligt gevaar, dus houd halt voordat je verder rijdt.",
-    u"Je wagen staat stil zonder assen, en morren brengt hem niet in beweging.",
+    u"Morren helpt niet nu de assen uit je wagen zijn gehaald.",
     u"De weg gaat open en je mag vertrekken; houd onderweg elke dag je vak bij.",
     u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
     u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
@@ -388,7 +388,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
     u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
-    u"Met tijgerogen speur je naar hulp om anderen te kunnen voeden, en dat mag.",
+    u"Met tijgerogen speur je naar hulp om anderen te voeden, wat hier juist is.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
     u"Velen leven van wat jij geeft: besef dat gewicht en durf toch het water over.",
     // 28 OVERDAAD IN HET GROTE
@@ -400,11 +400,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
-    u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
+    u"Midden in de kloof mik je op een kleine winst, want alles oplossen lukt niet.",
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
     u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
     u"Het water reikt tot de rand maar loopt niet over; meer dan nodig doe je niet.",
-    u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
+    u"Met touwen gebonden zit je tussen doornhagen vast, nog voor een hele poos.",
     // 30 HET ZICH-HECHTENDE
     u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
     u"Een warm, goudgeel licht valt over alles en maakt het helder en mild.",
@@ -414,11 +414,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
     // 31 DE AANTREKKING
     u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
-    u"Je kuiten willen al lopen, maar wie nu vertrekt, struikelt.",
+    u"Je kuiten willen al op pad; blijf nog, want nu vertrekken brengt onheil.",
     u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
     u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
     u"In je stijve nek voel je weinig; je blijft onbewogen, wat nu geen kwaad kan.",
-    u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
+    u"Het blijft bij kaken en tong, bij holle praat die niemand echt raakt.",
     // 32 DE DUURZAAMHEID
     u"Meteen iets blijvends eisen is bouwen op zand, waar niets op blijft staan.",
     u"Je kunt meer dan je plek vraagt, maar je matigt je en houdt het zo jaren vol.",
@@ -430,20 +430,20 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als laatste glip je niet meer ongezien weg; houd je liever doodstil.",
     u"Je blijft trouw aan wie vertrekt, taai als leer en niet los te wrikken.",
     u"Een haperende aftocht vreet aan je; leun op de mensen die voor je werken.",
-    u"Je vertrekt uit vrije wil, zonder wrok, en laat het vastklampen aan anderen.",
+    u"Je vertrekt uit vrije wil en zonder wrok; vastklampen laat je aan anderen.",
     u"Vriendelijk maar beslist neem je op tijd afscheid, hoe men ook aandringt.",
     u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
     u"Je kracht zit nog in je tenen; een sprint eindigt nu telkens op je neus.",
-    u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
+    u"Juist nu je de wind in de rug voelt, loont het om gematigd te handelen.",
     u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
     u"De heg wijkt uiteen en laat je los, zodat je wagen weer kan rollen.",
-    u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
+    u"Moeiteloos raak je de bok kwijt en met hem je koppigheid, die je niet mist.",
     u"De bok zit vast in de heg, voor- noch achteruit, tot hij ophoudt met duwen.",
     // 35 DE VOORUITGANG
-    u"Je eerste poging stuit op wantrouwen, maar gelijkmoedigheid brengt je verder.",
+    u"Al stuit je eerste poging op wantrouwen, met gelijkmoedigheid kom je verder.",
     u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
-    u"Iedereen om je heen stemt in, en de twijfel die je had, valt weg.",
+    u"Nu iedereen om je heen instemt, valt de twijfel die je had weg.",
     u"Een hamster die stiekem voorraad aanlegt, wekt wantrouwen: ben jij dat?",
     u"Leg het kasboekje van winst en verlies weg; wat je aanpakt, gaat je goed af.",
     u"Doordrukken brengt je niets meer, behalve bij het opruimen van je eigen erf.",
@@ -459,7 +459,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
     u"Te streng is beter dan te los: een huis vol gegiechel eindigt in schaamte.",
     u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
-    u"Leid je huis met liefde in plaats van angst, en niemand hoeft te vrezen.",
+    u"Leid je huis met liefde, niet met angst; dan hoeft niemand te vrezen.",
     u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
     u"Wat echt van jou is, staat vanzelf weer op je erf; groet ook wie je mijdt.",
@@ -476,7 +476,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Juist nu de last het zwaarst is, komen vrienden van alle kanten toegesneld.",
     u"Je kon de moeite ontvluchten, maar je gaat terug en klopt aan bij een wijze.",
     // 40 DE BEVRIJDING
-    u"De spanning is weg, en je hoeft niets te doen dan even bij te komen.",
+    u"Nu de spanning weg is, hoef je niets anders te doen dan bij te komen.",
     u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
     u"Een sjouwer die zich als heer laat rondrijden, valt op bij wie op buit loert.",
     u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
@@ -488,10 +488,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een derde trekpaard maakt het span onrustig, maar twee lopen samen in de pas.",
     u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
     u"Iemand overlaadt je met gaven die je niet hoeft te weigeren.",
-    u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
+    u"Je groeit zonder iemand iets af te nemen, zodat velen graag voor je werken.",
     // 42 DE VERMEERDERING
     u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
-    u"Er stroomt je meer toe dan je vroeg, en niemand kan je dat afnemen.",
+    u"Wat je meer toestroomt dan je vroeg, kan niemand je afnemen.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
     u"Je geeft zonder om te kijken, want een goed hart zoekt geen getuigen.",
@@ -499,13 +499,13 @@ const std::array<QStringView, 576> OracleTexts = {
     // 43 DE VASTBERADENHEID
     u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
-    u"Alleen trek je door de regen en men mompelt over je, maar je doet wat moet.",
-    u"Onrustig schuifel je heen en weer, en elke raad wuif je weg.",
+    u"Je trekt eenzaam door de regen en men mompelt over je, maar je doet wat moet.",
+    u"Onrustig schuifel je heen en weer, terwijl je elke raad wegwuift.",
     u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
     u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
     // 44 HET TEGEMOETKOMEN
     u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
-    u"Houd de vis in je eigen kom, en zet hem niet aan de gasten voor.",
+    u"Houd de vis in je eigen kom in plaats van hem de gasten voor te zetten.",
     u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
     u"De vijver is leeg, omdat je gewone mensen hooghartig links liet liggen.",
     u"Een meloen onder wilgenbladeren rijpt verborgen, tot hij vanzelf valt.",
@@ -513,13 +513,13 @@ const std::array<QStringView, 576> OracleTexts = {
     // 45 HET VERZAMELEN
     u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
     u"De gastheer roept je erbij: ga, en een handvol graan is als gave genoeg.",
-    u"Zuchtend sta je aan de kant, en aansluiten kost je hooguit wat trots.",
+    u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
     u"Je brengt mensen bijeen voor een zaak die verder reikt dan hun eigen belang.",
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
     u"Je huilt omdat je buiten lijkt te staan, en juist die tranen openen de deur.",
     // 46 HET OMHOOGDRINGEN
     u"Je klim begint doordat iemand boven je oog voor je krijgt.",
-    u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
+    u"Je brengt weinig mee, maar je gift is gemeend en wordt gezien.",
     u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
     u"Men laat je offeren op de heilige berg, een eervolle plek om te dienen.",
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
@@ -536,7 +536,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je gaven lekken weg als water uit een kapotte emmer, alleen goed voor visjes.",
     u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
     u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
-    u"Wat je te bieden hebt, is fris als bronwater, en eindelijk drinkt men ervan.",
+    u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
     u"Ieder die komt, schept uit de open put, die nooit leegraakt.",
     // 49 DE OMWENTELING
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
@@ -565,7 +565,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
     u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
     u"Je houdt je mond tot je weet wat je wilt zeggen, en dan klinkt het helder.",
-    u"Je rust is diep en edel geworden, en daarin vind je een vaste grond.",
+    u"In een rust die diep en edel is geworden, vind je eindelijk vaste grond.",
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
@@ -590,7 +590,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
     u"Je vindt een herberg, hebt geld op zak en een knecht die je niet verlaat.",
-    u"De herberg brandt af, en door je hooghartigheid loopt je knecht van je weg.",
+    u"De herberg brandt af, terwijl je knecht door je hooghartigheid wegloopt.",
     u"Je hebt een plek gevonden en redt je er best, maar je schoenen staan klaar.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
     u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
@@ -605,13 +605,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Tevreden met wat er is, lach je zonder iets te verlangen.",
     u"Je vreugde is echt, zodat elk wantrouwen om je heen verdampt.",
     u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
-    u"Je weegt het snelle genoegen af tegen het diepe, en kiest het blijvende.",
+    u"Je weegt het snelle genoegen af tegen het diepe en kiest het blijvende.",
     u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
     u"Waar voert het verleidelijke vermaak je heen dat zo aan je trekt?",
     // 59 DE OPLOSSING
     u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
     u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
-    u"Zet je eigenbelang opzij, en je ontdekt dat je meer terugkrijgt dan je opgaf.",
+    u"Je zet je eigenbelang opzij en wint daarmee meer dan je opgaf.",
     u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
     u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
     u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
@@ -619,7 +619,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Blijf nog binnen je eigen muren; voor de stap naar buiten is het te vroeg.",
     u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
     u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
-    u"Grenzen die je zonder morren aanvaardt, maken het leven eenvoudiger.",
+    u"Grenzen die je gewillig aanvaardt, maken het leven eenvoudiger.",
     u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
     u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
     // 61 INNERLIJKE WAARHEID
@@ -627,7 +627,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
-    u"Men voelt dat je oprecht bent, en daarom sluiten mensen zich bij je aan.",
+    u"Omdat men voelt dat je oprecht bent, sluiten mensen zich bij je aan.",
     u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
     u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
@@ -645,7 +645,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
     u"Je plonst te gretig het water in, en nog voor het midden ben je doorweekt.",
-    u"Je trekt de teugels aan zonder stil te vallen, en je koers klopt.",
+    u"Je trekt de teugels aan zonder stil te vallen, zodat je koers klopt.",
     u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
