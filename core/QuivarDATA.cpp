@@ -220,19 +220,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
     u"Dit aanbod is eerlijk bedoeld maar komt te vroeg, dus je ja moet nog wachten.",
     u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
-    u"Neem de hulp aan die zich nu aandient en trek er samen mee op.",
+    u"Neem de hulp aan die zich nu aandient en ga samen verder.",
     u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
-    u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
+    u"Ben je mild voor onwetenden, dan vertrouwt men je op den duur een huis toe.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
     u"Hoe steviger je je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
     u"Vragen als een kind, zonder iets te bewijzen, leert je nu het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
     u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
-    u"Het geroddel op de oever spoelt met het volgende tij weg.",
+    u"Het geroddel over je op de oever spoelt met het volgende tij weg.",
     u"Door ongeduldig tot in de modder door te lopen, lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
@@ -252,7 +252,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
     u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
     // 8 VERENIGING
-    u"Je sluit je aan met alles wat je bent en krijgt meer terug dan je hoopte.",
+    u"Je voegt je van harte bij de anderen en krijgt meer terug dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Laat ook naar buiten zien bij wie je hoort; dat schept duidelijkheid.",
@@ -331,7 +331,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 19 DE TOENADERING
     u"Met gelijkgezinden naast je begin je aan iets beters, op het goede moment.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Gemakzuchtig naderen levert niets op, tot je je er zorgen over maakt.",
+    u"Gemakzuchtig naderen levert niets op, tot je inziet dat het zo niet kan.",
     u"Je gaat de ander met open armen tegemoet en houdt niets achter.",
     u"Een wijze leider haalt knappe koppen binnen en laat ze hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
@@ -380,7 +380,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 26 DE TEMMENDE KRACHT
     u"Vlak voor je ligt gevaar, dus houd halt voordat je verder rijdt.",
     u"Morren helpt niet nu de assen uit je wagen zijn gehaald.",
-    u"De weg gaat open en je mag vertrekken; houd onderweg elke dag je vak bij.",
+    u"Je mag weer op pad; houd onderweg elke dag je vaardigheid bij.",
     u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
     u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
     u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
@@ -404,7 +404,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
     u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
     u"Het water reikt tot de rand maar loopt niet over; meer dan nodig doe je niet.",
-    u"Met touwen gebonden zit je tussen doornhagen vast, nog voor een hele poos.",
+    u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
     // 30 HET ZICH-HECHTENDE
     u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
     u"Een warm, goudgeel licht valt over alles en maakt het helder en mild.",
@@ -491,11 +491,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je groeit zonder iemand iets af te nemen, zodat velen graag voor je werken.",
     // 42 DE VERMEERDERING
     u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
-    u"Wat je meer toestroomt dan je vroeg, kan niemand je afnemen.",
+    u"De gaven die je toestromen, ruim boven wat je vroeg, kan niemand je afnemen.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
     u"Je geeft zonder om te kijken, want een goed hart zoekt geen getuigen.",
-    u"Omdat je alles voor jezelf bijeengraait, krijg je geen hulp maar een klap.",
+    u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
     u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
@@ -512,7 +512,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
     // 45 HET VERZAMELEN
     u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
-    u"De gastheer roept je erbij: ga, en een handvol graan is als gave genoeg.",
+    u"De gastheer nodigt je uit: ga, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
     u"Je brengt mensen bijeen voor een zaak die verder reikt dan hun eigen belang.",
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
@@ -554,7 +554,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met ringen van jade, hard en toch zacht, is de ketel af en lukt alles.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
-    u"Blijf na de schok op hoger grond staan; wat je verloor, vindt je daar terug.",
+    u"Blijf na de schok op hoger grond; daar keert wat je verloor naar je terug.",
     u"Je raakt van slag, maar laat de schrik je in beweging zetten, niet verlammen.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
     u"Golf na golf rolt voorbij, maar wie zijn post niet verlaat, verliest niets.",
@@ -589,7 +589,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
-    u"Je vindt een herberg, hebt geld op zak en een knecht die je niet verlaat.",
+    u"Een knecht die je niet in de steek laat, is onderweg meer waard dan je beurs.",
     u"De herberg brandt af, terwijl je knecht door je hooghartigheid wegloopt.",
     u"Je hebt een plek gevonden en redt je er best, maar je schoenen staan klaar.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
@@ -607,7 +607,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
     u"Je weegt het snelle genoegen af tegen het diepe en kiest het blijvende.",
     u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
-    u"Waar voert het verleidelijke vermaak je heen dat zo aan je trekt?",
+    u"Verleidelijk vermaak trekt aan je; waar voert het je heen?",
     // 59 DE OPLOSSING
     u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
     u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
