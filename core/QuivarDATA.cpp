@@ -298,10 +298,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
     u"Pas wanneer je rijkdom iedereen dient, wordt ze echt waardevol.",
     u"Je wedijvert niet in pracht met je buren, en zo blijft de vrede in de straat.",
-    u"Je warmte trekt mensen aan; je waardigheid houdt misbruik op afstand.",
+    u"Je warmte lokt mensen naar je toe; je waardigheid houdt misbruik op afstand.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
-    u"Door je werk zonder ophef te doen, kom je zelfs over het grote water.",
+    u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
     u"Je terughoudendheid spreekt uit elk gebaar, ook als je zwijgt.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
@@ -598,7 +598,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
     u"Haal tevoorschijn wat zich onder het bed verschuilt en tegen je werkt.",
     u"Eindeloos wikken en wegen kost je het gezag dat je had.",
-    u"Door zacht te blijven aandringen keer je terug met vlees voor het hele huis.",
+    u"Door zacht te blijven aandringen keer je terug met vlees voor de hele tafel.",
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
     u"Wie overal voor buigt, verliest ten slotte ook de middelen om zich te weren.",
     // 58 HET BLIJMOEDIGE
