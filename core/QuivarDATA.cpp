@@ -204,7 +204,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
     u"Zolang de draak nog onder water groeit, is het te vroeg om te handelen.",
-    u"De draak toont zich in het open veld; zoek nu iemand die verder is dan jij.",
+    u"Een leermeester helpt je verder nu de draak zich voor het eerst laat zien.",
     u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
     u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
@@ -373,7 +373,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 25 DE ONSCHULD
     u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
     u"Ploeg om het ploegen, niet om de oogst; het land beloont je toch.",
-    u"Een passant neemt je koe mee, een verlies dat je niet verdiende.",
+    u"Een passant loopt weg met je koe, pech waar jij niets aan kon doen.",
     u"Laat je niet ompraten door het rumoer; houd vast aan wat je zeker weet.",
     u"Dit ongemak drijft vanzelf over als een bui; ga er niet aan dokteren.",
     u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
@@ -542,7 +542,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
     u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
     u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
-    u"Omdat men je woord gelooft, heb je het recht het oude bestel te vervangen.",
+    u"Je woord weegt nu zwaar genoeg om het oude huis te verbouwen.",
     u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
     u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
     // 50 KOSMISCHE ORDE
@@ -583,7 +583,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 55 DE VOLHEID
     u"Je vindt iemand die je aanvult; een flinke tijd samen optrekken is goed.",
     u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
-    u"Je rechterarm is gebroken en je kunt niets doen; dat is pech, geen schuld.",
+    u"Met je rechterarm in het gips wacht je rustig af tot het weer licht wordt.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
     u"Talentvolle mensen bieden je hun hulp, en met hen groeit je goede naam.",
     u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
