@@ -297,7 +297,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
     u"Pas wanneer je rijkdom iedereen dient, wordt ze echt waardevol.",
-    u"Je wedijvert niet in pracht met je buren, en zo blijft de vrede in de straat.",
+    u"Omdat je niet met je buren in pracht wedijvert, blijft de vrede in de straat.",
     u"Je warmte lokt mensen naar je toe; je waardigheid houdt misbruik op afstand.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
@@ -581,7 +581,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De bruid draagt eenvoudiger kleren dan haar meid, en juist dat siert haar.",
     u"Een mand zonder vruchten, een offer zonder bloed: deze vorm is hol.",
     // 55 DE VOLHEID
-    u"Je vindt iemand die je aanvult; een flinke tijd samen optrekken is goed.",
+    u"Je treft iemand van je eigen kaliber; een tijd samen optrekken is goed.",
     u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
     u"Met je rechterarm in het gips wacht je rustig af tot het weer licht wordt.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
