@@ -70,11 +70,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"VOOR DE VOLEINDING", // 64
 
     // Process texts
-    u"De hemel draait onvermoeibaar door, dag na dag, en wie die stuwing voelt, kan iets beginnen.", // 1
-    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, laat het zaad rijpen.", // 2
+    u"De hemel draait onvermoeibaar door, dag na dag, en die stuwing zet ook jou in beweging.", // 1
+    u"De aarde draagt wat erop groeit en vraagt niets terug. Volg nu waar een ander leidt, en het zaad rijpt.", // 2
     u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
-    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel: nu voedt geduld je.", // 5
+    u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
     u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
     u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
     u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
@@ -83,13 +83,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
     u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
-    u"De zon staat in het zenit. Wie zoveel bezit, heeft een helder hoofd en een ruime hand nodig.", // 14
+    u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
     u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
     u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
-    u"De donder trekt zich 's avonds terug in het meer. Wie gevolgd wil worden, leert eerst zelf te volgen.", // 17
+    u"De donder trekt zich 's avonds terug in het meer. Ook een leider moet zich soms laten leiden.", // 17
     u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
     u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
-    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, ziet veel en wordt zelf ook gezien.", // 20
+    u"De wind strijkt over het land en raakt elk grassprietje. Kijk stil rond, en besef dat je zelf ook gezien wordt.", // 20
     u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
     u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
@@ -99,7 +99,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
     u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
-    u"Vuur brandt alleen zolang het hout heeft. Wie zich aan het juiste hecht, verspreidt licht.", // 30
+    u"Vuur brandt alleen zolang het hout heeft. Ook jouw licht hangt af van waar je je aan hecht.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
     u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
@@ -108,20 +108,20 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
     u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
     u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
-    u"Een steile berg en daarachter diep water: de weg is versperd. Wie niet verder kan, kijkt eerst naar zichzelf.", // 39
+    u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand nodigt uit om naar jezelf te kijken.", // 39
     u"Na het onweer is de lucht schoon: wat vastzat, breekt los en iedereen ademt vrij.", // 40
     u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
     u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
     u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
     u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
     u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
-    u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast en zonder omwegen.", // 46
+    u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast of omweg.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
     u"Vuur onder het meer: een van beide moet wijken, en het oude heeft zijn langste tijd gehad.", // 49
     u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
     u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
-    u"Berg op berg, en niets beweegt: wie weet wanneer hij moet stoppen, vindt een heldere stilte.", // 52
+    u"Berg op berg, en niets beweegt. Op het juiste moment stoppen brengt een heldere stilte.", // 52
     u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
     u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
     u"Donder en bliksem tegelijk: alles staat in volle bloei. Treur niet om de avond, maar straal als de middagzon.", // 55
@@ -138,18 +138,18 @@ const std::array<QStringView, 576> OracleTexts = {
     // Advice
     u"Steek vandaag de eerste spade.", // 1
     u"Maak af wat een ander begon.", // 2
-    u"Vraag hulp aan één vakkundig mens.", // 3
+    u"Haal er een vakkundig mens bij.", // 3
     u"Stel je vraag maar één keer.", // 4
     u"Eet, slaap en werk zoals altijd.", // 5
     u"Kap de ruzie halverwege af.", // 6
     u"Leg vast wie er beslist.", // 7
-    u"Zeg ja voordat de kring sluit.", // 8
+    u"Schrijf je vandaag nog in.", // 8
     u"Werk eerst de losse eindjes af.", // 9
     u"Vraag eerst toestemming.", // 10
     u"Plant nu voor de oogst.", // 11
     u"Wijs een ereplaats nu af.", // 12
     u"Nodig een buitenstaander uit.", // 13
-    u"Wees gul zonder te pronken.", // 14
+    u"Betaal stil andermans rekening.", // 14
     u"Noem eerst wat een ander deed.", // 15
     u"Wijs elke helper een taak toe.", // 16
     u"Sluit de dag af zonder haast.", // 17
@@ -158,9 +158,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Was je handen voor je begint.", // 20
     u"Benoem hardop wat niet klopt.", // 21
     u"Leg een versiering af.", // 22
-    u"Versterk eerst je fundering.", // 23
+    u"Deel ruim uit aan wie je draagt.", // 23
     u"Gun het herstel zeven dagen.", // 24
-    u"Handel zonder bijbedoeling.", // 25
+    u"Sla eens een onbekende straat in.", // 25
     u"Neem een taak buitenshuis aan.", // 26
     u"Let een dag op wat je zegt.", // 27
     u"Verdeel de last vandaag nog.", // 28
@@ -174,18 +174,18 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zeg minder dan je weet.", // 36
     u"Eet vanavond samen aan tafel.", // 37
     u"Vraag je tegenstrever om hulp.", // 38
-    u"Vraag iemand mee te denken.", // 39
+    u"Neem de omweg door het dal.", // 39
     u"Schrap een oude schuld.", // 40
     u"Zet maar twee schaaltjes op tafel.", // 41
     u"Begin vandaag wat je uitstelde.", // 42
     u"Zet het zwart op wit.", // 43
-    u"Zeg één keer nee.", // 44
-    u"Neem iets mee voor de gastheer.", // 45
+    u"Weiger het aanbod nu meteen.", // 44
+    u"Vul de voorraadkast aan.", // 45
     u"Maak een afspraak met je meerdere.", // 46
-    u"Spaar je woorden voor morgen.", // 47
+    u"Repareer iets wat kapot is.", // 47
     u"Haal water voor een ander.", // 48
-    u"Leg je plan drie keer voor.", // 49
-    u"Kook eens voor een ander.", // 50
+    u"Prik een datum voor de overstap.", // 49
+    u"Geef elk ding een vaste plek.", // 50
     u"Schrik, adem en herpak je.", // 51
     u"Zit een kwartier stil.", // 52
     u"Plan alleen de volgende halte.", // 53
@@ -196,70 +196,70 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Oefen samen met een vriend.", // 58
     u"Organiseer een feest.", // 59
     u"Stel jezelf een vaste regel.", // 60
-    u"Zeg iets wat je echt meent.", // 61
+    u"Hoor beide partijen eerst aan.", // 61
     u"Schrijf iemand een bedankje.", // 62
     u"Loop 's avonds de sloten na.", // 63
     u"Toets het ijs voor elke pas.", // 64
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
-    u"Onder water groeit de draak nog, dus deel je plannen voorlopig met niemand.",
-    u"Je talent staat nu in het open veld: van wie zou je het meest kunnen leren?",
+    u"Zolang de draak nog onder water groeit, is het te vroeg om te handelen.",
+    u"Een leermeester helpt je verder nu de draak zich voor het eerst laat zien.",
     u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
     u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
     u"Een draak die boven de wolken uit wil, verliest zijn volk uit het oog.",
     // 2 HET ONTVANGENDE
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
-    u"Recht van aard en ruim van blik bereik je veel, zonder te hoeven zwoegen.",
+    u"Recht van aard en ruim van blik bereik je veel, ook al zwoeg je niet.",
     u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
-    u"Stop je woorden in een zak en knoop hem dicht: zwijgen is nu veiliger.",
+    u"Knoop de zak met je woorden dicht, want zwijgen is nu het veiligst.",
     u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
     u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
     // 3 AANVANGSPROBLEMEN
     u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
-    u"Niet elk aanbod is een val, maar dit komt te vroeg: pas later zeg je ja.",
+    u"Dit aanbod is eerlijk bedoeld maar komt te vroeg, dus je ja moet nog wachten.",
     u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
-    u"De hulp die je nodig hebt, dient zich aan: neem haar aan en trek samen op.",
-    u"Je invloed reikt nog niet ver: een beperkt plan slaagt, een breed plan niet.",
-    u"Tranen om een mislukt begin zijn begrijpelijk, maar ze brengen je niets.",
+    u"Neem de hulp aan die zich nu aandient en ga samen verder.",
+    u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
+    u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
-    u"Ben je mild voor onwetenden, dan wordt je op den duur een huis toevertrouwd.",
+    u"Ben je mild voor onwetenden, dan vertrouwt men je op den duur een huis toe.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
     u"Hoe steviger je je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
-    u"Vraag als een kind, zonder iets te willen bewijzen: zo leer je nu het meest.",
+    u"Vragen als een kind, zonder iets te bewijzen, leert je nu het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
     u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
-    u"Op het zand aan de oever wordt wat over je geroddeld, maar dat drijft af.",
-    u"Ongeduldig ben je tot in de modder doorgelopen, en zo lok je zelf onheil uit.",
+    u"Het geroddel over je op de oever spoelt met het volgende tij weg.",
+    u"Door ongeduldig tot in de modder door te lopen, lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
-    u"Onverwachte gasten staan bij de kuil waarin je viel: ontvang hen hartelijk.",
+    u"Heet de vreemden welkom die onverwacht bij de kuil staan waarin je viel.",
     // 6 HET CONFLICT
     u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
     u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
     u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
-    u"Deze strijd is niet te winnen, dus je keert om, schikt je en vindt vrede.",
+    u"Je ziet in dat je zaak niet deugt, laat de strijd varen en wordt er kalm van.",
     u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
-    u"Vertrek pas als iedereen zijn taak kent: een rommelige start kost verlies.",
+    u"Vertrek pas als ieder zijn taak kent, want een rommelige start kost verlies.",
     u"Midden tussen je mensen en gesteund van boven krijg je de eer die je toekomt.",
     u"Als iedereen wil commanderen, rijdt de wagen terug met gewonden.",
     u"Terugtrekken is nu verstandig, want een veldheer kiest zelf zijn terrein.",
     u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
     u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
     // 8 VERENIGING
-    u"Een gemeend hart dat zich aansluit, krijgt meer terug dan het verwachtte.",
+    u"Je voegt je van harte bij de anderen en krijgt meer terug dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Toon ook openlijk bij wie je hoort, zodat niemand hoeft te raden.",
-    u"Als een jager die één kant openlaat, dwing je niemand: wie wil, is welkom.",
-    u"Wie pas aanklopt als de kring gesloten is, vindt niemand die nog opendoet.",
+    u"Laat ook naar buiten zien bij wie je hoort; dat schept duidelijkheid.",
+    u"Je laat de deur op een kier, zodat wie blijft, dat uit eigen keus doet.",
+    u"Je klopt pas aan als iedereen al binnen is; de grendel gaat niet meer open.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Terug naar je eigen pad: wat zou daar verkeerd aan zijn?",
+    u"Een windvlaag duwt je opzij, en je voeten zoeken meteen je eigen spoor op.",
     u"Anderen keren ook om; met hen teruglopen is geen schande.",
     u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
     u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
@@ -274,35 +274,35 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
     u"Trek aan één grashalm en de hele pol komt mee: begin met wie bij je hoort.",
-    u"Durf de rivier over, verdraag wie ruw is en vergeet wie ver weg woont niet.",
+    u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
     u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
     u"Wie hoog staat en zonder trots onder eenvoudige mensen leeft, brengt zegen.",
-    u"De muur zakt terug in de gracht; spreek je eigen volk toe en vecht niet.",
+    u"De goede tijd brokkelt af als een oude muur; met geweld stut je die niet.",
     // 12 DE WANKLANK
     u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
     u"Meebuigen levert wat op, maar wie vrij wil zijn, verdraagt liever de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
     u"Handel je in opdracht van iets hogers, dan krijg je gezelschap van gelijken.",
     u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
-    u"Eerst zat alles vast, en nu zet jij het in beweging: daarna volgt vreugde.",
+    u"Jij maakt los wat zo lang vastzat, waarna de vreugde volgt.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
     u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
-    u"Je klimt al op de muur om aan te vallen, maar ziet in dat het niet kan.",
+    u"Boven op de muur, klaar om aan te vallen, besluit je het toch niet te doen.",
     u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
-    u"Aan de rand van het veld sta je bij een kring die nog niet heel is.",
+    u"Ver buiten de stad vind je gezelschap, maar nog geen hechte groep.",
     // 14 OVERVLOED
-    u"Rijkdom heeft je nog niets aangedaan, mits je weet hoe zwaar bezit kan wegen.",
+    u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
-    u"Schenk je rijkdom aan het geheel, wat een kleinzielig mens nooit zou kunnen.",
-    u"Steek je buren niet naar de kroon, dan kan niemand je iets kwalijk nemen.",
-    u"Je warmte trekt mensen aan, en je waardigheid weert wie haar misbruikt.",
+    u"Pas wanneer je rijkdom iedereen dient, wordt ze echt waardevol.",
+    u"Omdat je niet met je buren in pracht wedijvert, blijft de vrede in de straat.",
+    u"Je warmte lokt mensen naar je toe; je waardigheid houdt misbruik op afstand.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
-    u"Doe je werk zonder ophef, en zelfs het grote water kun je oversteken.",
-    u"Zonder woorden spreekt je terughoudendheid uit elk gebaar.",
+    u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
+    u"Je terughoudendheid spreekt uit elk gebaar, ook als je zwijgt.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
     u"Geen ophef maken sluit hard ingrijpen niet uit, als het geheel schade lijdt.",
@@ -313,74 +313,74 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wie omhoog kijkt en op een teken van hogerhand hoopt, aarzelt te lang.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
-    u"Je leeft al te lang in een roes, maar omkeren kan nog altijd.",
+    u"Ook na een roes die veel te lang duurde, kun je nog altijd omkeren.",
     // 17 DE NAVOLGING
-    u"Wat vaststond, schuift: praat buiten de deur met wie er anders over denkt.",
-    u"Hecht je je aan het makkelijke, dan schiet het wezenlijke erbij in.",
-    u"Kies je het wezenlijke, dan laat je iets kleiners los en vind je je doel.",
-    u"Volgt men je uit eigenbelang, wees dan helder over wat je wel en niet wilt.",
-    u"Je volgt met heel je hart wat schoon en juist is, en dat loont.",
-    u"Een vaste band trekt je terug, zelfs als je wilt vertrekken: eer die band.",
+    u"Nu wat vaststond gaat schuiven, praat je buiten de deur met wie anders denkt.",
+    u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
+    u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
+    u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
+    u"Met heel je hart volg je wat schoon en juist is, wat zich ruim terugbetaalt.",
+    u"Een trouwe band houdt je vast, al wil je vertrekken; dat strekt je tot eer.",
     // 18 HET HERSTELLEN
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
-    u"Gedoogde rotting woekert voort, en de spijt komt later.",
-    u"Wat je rechtzet, levert je lof op, vooral als je er bekwame handen bij haalt.",
-    u"Niet alles hoef jij recht te zetten: werk aan wat in jezelf scheef zit.",
+    u"Je kijkt weg van het oude bederf, dat doorwoekert tot je je ervoor schaamt.",
+    u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
+    u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
-    u"Samen met gelijkgezinden nader je iets beters, en dat begin is juist.",
+    u"Met gelijkgezinden naast je begin je aan iets beters, op het goede moment.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Op je gemak naderen levert niets op, maar wie dat inziet, kan nog bijsturen.",
-    u"Je gaat de ander zonder enig voorbehoud tegemoet: wat is daar mis mee?",
-    u"Een wijze leider haalt bekwame mensen binnen en laat hen hun werk doen.",
+    u"Gemakzuchtig naderen levert niets op, tot je inziet dat het zo niet kan.",
+    u"Je gaat de ander met open armen tegemoet en houdt niets achter.",
+    u"Een wijze leider haalt knappe koppen binnen en laat ze hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
-    u"Je kijkt als een kind naar de buitenkant, en een leider kijkt dieper.",
-    u"Door een kier in de deur zie je maar een strook: oordeel dus nog niet.",
+    u"Je kijkt als een kind naar de buitenkant, maar een leider moet dieper zien.",
+    u"Door een kier in de deur zie je maar een strook, te smal voor een oordeel.",
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
-    u"Je begrijpt hoe het geheel bestuurd wordt, en als gast is je inzicht welkom.",
+    u"Je doorziet hoe het land bestuurd wordt, en men wil je graag als raadgever.",
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
-    u"Op afstand overzie je je leven, en zonder eigenbelang wordt het beeld helder.",
+    u"Van een afstand, vrij van eigenbelang, zie je je leven helder liggen.",
     // 21 HET DOORBIJTEN
-    u"Een eerste misstap wordt meteen afgestraft, en dat behoedt je voor erger.",
+    u"Een eerste misstap wordt meteen afgestraft, wat je voor erger behoedt.",
     u"Je bijt gretig door en gaat wat te ver, maar je zaak is rechtvaardig.",
-    u"Een oude, bedorven kwestie ligt je zwaar op de maag, maar het is geen ramp.",
+    u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
     u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
     u"Wie nooit wilde luisteren, staat nu met het blok om zijn nek.",
     // 22 DE BEKOORLIJKHEID
-    u"Te voet vertrekken in plaats van per koets siert een begin meer dan pracht.",
-    u"Een baard siert de kin, maar beweegt alleen met wat eronder zit.",
+    u"Je slaat de aangeboden wagen af en loopt het eerste stuk gewoon zelf.",
+    u"Een baard groeit aan de kin en beweegt alleen mee met wat eronder zit.",
     u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
     u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
-    u"Wit en onversierd: nu is eenvoud het mooiste wat je kunt dragen.",
+    u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
-    u"De poot van het bed begint te splijten, nog nauwelijks te zien: let erop.",
+    u"Een haarscheur in de bedpoot valt nauwelijks op, maar vraagt nu al aandacht.",
     u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
     u"Breek met wie de boel ondermijnt, al kost het je gezelschap.",
     u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
     u"Als vissen aan een snoer voegt zich alles weer onder een milde leiding.",
     u"Aan de kale boom hangt nog één vrucht, en in haar pitten zit het begin.",
     // 24 HET KEERPUNT
-    u"Na een paar passen merk je de dwaling al: keer om en niets is verloren.",
+    u"Omdat je de dwaling na een paar passen al merkt, kost omkeren je niets.",
     u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
     u"Afdwalen, omkeren, weer afdwalen: het is vermoeiend, maar elk omkeren telt.",
-    u"Midden in een groep die verder trekt, draai jij alleen om, en je hebt gelijk.",
+    u"Midden in een groep die verder trekt, draai jij als enige om, terecht.",
     u"Je kijkt jezelf recht in de ogen en keert om, zonder iets te verbloemen.",
     u"Wie het keerpunt mist, dwaalt nog jaren rond voordat hij zijn huis terugziet.",
     // 25 DE ONSCHULD
     u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
-    u"Ploeg zonder aan de oogst te denken, en het land beloont je toch.",
-    u"Een voorbijganger neemt jouw koe mee, en het verlies treft je zonder schuld.",
-    u"Wat werkelijk van jou is, raak je niet kwijt: sta erachter.",
-    u"Grijp niet naar medicijnen voor een kwaal die je niet zelf veroorzaakte.",
+    u"Ploeg om het ploegen, niet om de oogst; het land beloont je toch.",
+    u"Een passant loopt weg met je koe, pech waar jij niets aan kon doen.",
+    u"Laat je niet ompraten door het rumoer; houd vast aan wat je zeker weet.",
+    u"Dit ongemak drijft vanzelf over als een bui; ga er niet aan dokteren.",
     u"Zelfs een argeloze daad valt nu verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
-    u"Er ligt gevaar vlak voor je: sta stil voordat je verder rijdt.",
-    u"Je wagen staat stil zonder assen, en morren brengt hem niet in beweging.",
-    u"Het paard mag weer lopen, maar oefen elke dag het mennen en het afweren.",
+    u"Vlak voor je ligt gevaar, dus houd halt voordat je verder rijdt.",
+    u"Morren helpt niet nu de assen uit je wagen zijn gehaald.",
+    u"Je mag weer op pad; houd onderweg elke dag je vaardigheid bij.",
     u"Een houten plank op de hoorns van een jonge stier voorkomt later veel schade.",
     u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
     u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
@@ -388,7 +388,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
     u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
-    u"Met tijgerogen speur je naar hulp om anderen te kunnen voeden, en dat mag.",
+    u"Met tijgerogen speur je naar hulp om anderen te voeden, wat hier juist is.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
     u"Velen leven van wat jij geeft: besef dat gewicht en durf toch het water over.",
     // 28 OVERDAAD IN HET GROTE
@@ -397,56 +397,56 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
     u"De balk wordt gestut en houdt het, zolang je die steun niet misbruikt.",
     u"Een verdorde populier bloeit nog eens, maar zo'n late bloei verandert weinig.",
-    u"Het water slaat over je hoofd bij de oversteek, maar niemand verwijt je iets.",
+    u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
-    u"Midden in de kloof los je niet alles op, maar een kleine winst is haalbaar.",
+    u"Midden in de kloof mik je op een kleine winst, want alles oplossen lukt niet.",
     u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
     u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
-    u"Het water staat tot de rand en loopt niet over: doe niet meer dan nodig is.",
-    u"Met touwen gebonden tussen doornhagen zit je vast, en dat duurt nog een poos.",
+    u"Het water reikt tot de rand maar loopt niet over; meer dan nodig doe je niet.",
+    u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
     // 30 HET ZICH-HECHTENDE
-    u"Vroeg in de ochtend kruisen de sporen elkaar: begin ernstig en bedachtzaam.",
-    u"Zacht geel licht, als de zon op het middaguur, maakt alles helder en mild.",
+    u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
+    u"Een warm, goudgeel licht valt over alles en maakt het helder en mild.",
     u"Bij ondergaande zon kun je zingen of klagen over de ouderdom: kies het lied.",
-    u"Wat plots oplaait, brandt snel op en wordt weggeworpen als as.",
+    u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
     u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
     // 31 DE AANTREKKING
     u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
-    u"Je kuiten willen al lopen, maar wie nu vertrekt, struikelt.",
+    u"Je kuiten willen al op pad; blijf nog, want nu vertrekken brengt onheil.",
     u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
     u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
-    u"Stijf als een nek ben je nu moeilijk te raken, en dat is geen fout.",
-    u"Het komt niet verder dan kaken en tong, en holle praat raakt niemand echt.",
+    u"In je stijve nek voel je weinig; je blijft onbewogen, wat nu geen kwaad kan.",
+    u"Het blijft bij kaken en tong, bij holle praat die niemand echt raakt.",
     // 32 DE DUURZAAMHEID
-    u"Eis je meteen iets blijvends, dan bouw je op zand en word je bedrogen.",
-    u"Je spijt verdwijnt, omdat je niet meer vraagt dan je kunt dragen.",
+    u"Meteen iets blijvends eisen is bouwen op zand, waar niets op blijft staan.",
+    u"Je kunt meer dan je plek vraagt, maar je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
-    u"Je jaagt op een plek waar geen wild zit: volharden helpt hier niet.",
+    u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
     u"Trouw aan de oude lijn past wie dient, maar wie leidt, moet soms wenden.",
     u"Altijd maar in de weer, nergens tot stilstand: zo houdt niets lang stand.",
     // 33 DE AFZIJDIGHEID
-    u"Achteraan bij de aftocht is het gevaarlijk, dus onderneem nu niets.",
-    u"Je houvast zit als in een riem van ossenhuid die niemand kan losrukken.",
+    u"Als laatste glip je niet meer ongezien weg; houd je liever doodstil.",
+    u"Je blijft trouw aan wie vertrekt, taai als leer en niet los te wrikken.",
     u"Een haperende aftocht vreet aan je; leun op de mensen die voor je werken.",
-    u"Je vertrekt uit vrije wil en zonder wrok, wat wie kleinzielig is nooit lukt.",
-    u"Je neemt vriendelijk afscheid, en niemand neemt het je kwalijk.",
+    u"Je vertrekt uit vrije wil en zonder wrok; vastklampen laat je aan anderen.",
+    u"Vriendelijk maar beslist neem je op tijd afscheid, hoe men ook aandringt.",
     u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
-    u"De macht zit nog in je tenen: wie nu voortstormt, struikelt keer op keer.",
-    u"Je voelt de wind in de rug, en juist nu loont het om gematigd te handelen.",
+    u"Je kracht zit nog in je tenen; een sprint eindigt nu telkens op je neus.",
+    u"Juist nu je de wind in de rug voelt, loont het om gematigd te handelen.",
     u"Wie zijn macht gebruikt als een bok zijn hoorns, zit al snel vast in de heg.",
-    u"De heg gaat open en de hoorns raken niet verstrikt: de wagen rolt weer.",
-    u"Je verliest de bok zonder moeite, en met hem je koppigheid, zonder spijt.",
-    u"De bok zit vast in de heg, voor noch achteruit, tot hij ophoudt met duwen.",
+    u"De heg wijkt uiteen en laat je los, zodat je wagen weer kan rollen.",
+    u"Moeiteloos raak je de bok kwijt en met hem je koppigheid, die je niet mist.",
+    u"De bok zit vast in de heg, voor- noch achteruit, tot hij ophoudt met duwen.",
     // 35 DE VOORUITGANG
-    u"Je eerste poging stuit op wantrouwen, maar gelijkmoedigheid brengt je verder.",
+    u"Al stuit je eerste poging op wantrouwen, met gelijkmoedigheid kom je verder.",
     u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
-    u"Iedereen om je heen stemt in, en de twijfel die je had, valt weg.",
+    u"Nu iedereen om je heen instemt, valt de twijfel die je had weg.",
     u"Een hamster die stiekem voorraad aanlegt, wekt wantrouwen: ben jij dat?",
-    u"Neem winst en verlies niet te zwaar: wat je onderneemt, slaagt.",
-    u"Met de hoorns vooruit duwen is alleen nog goed om je eigen huis te tuchtigen.",
+    u"Leg het kasboekje van winst en verlies weg; wat je aanpakt, gaat je goed af.",
+    u"Doordrukken brengt je niets meer, behalve bij het opruimen van je eigen erf.",
     // 36 DE VERDUISTERING
     u"Als een vogel die met lage vleugels vlucht, neem je honger voor lief.",
     u"Al ben je aan je been gewond, je hebt nog paardenkracht genoeg om te helpen.",
@@ -459,120 +459,120 @@ const std::array<QStringView, 576> OracleTexts = {
     u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
     u"Te streng is beter dan te los: een huis vol gegiechel eindigt in schaamte.",
     u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
-    u"Leid je huis met liefde in plaats van angst, en niemand hoeft te vrezen.",
+    u"Leid je huis met liefde, niet met angst; dan hoeft niemand te vrezen.",
     u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
-    u"Ren je weggelopen paard niet achterna: het keert vanzelf terug.",
+    u"Wat echt van jou is, staat vanzelf weer op je erf; groet ook wie je mijdt.",
     u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
     u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
     u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
-    u"Een verwant bijt door het vlies dat jullie scheidt: ga gerust naar hem toe.",
+    u"Een verwante ziel baant zich een weg naar je toe; loop hem gerust tegemoet.",
     u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
     // 39 DE HINDERNIS
-    u"Doorlopen brengt je tegen een muur; wie stilhoudt, oogst er lof mee.",
-    u"Hindernis na hindernis treft je, niet door eigen schuld, maar omdat je dient.",
-    u"Verderop ligt alleen gevaar, dus keer terug naar wie je graag ziet.",
-    u"Verder trekken loopt vast, maar terugkeren brengt je bij bondgenoten.",
+    u"Beneden wachten tot het pad zich toont, levert je meer lof op dan klimmen.",
+    u"Je ploetert van modderpoel naar modderpoel, omdat je werkt voor een ander.",
+    u"Voor de pas keer je om, naar huis, waar ze blij zijn dat je er weer bent.",
+    u"Zonder reisgenoten raak je de pas niet over; wacht tot ze je inhalen.",
     u"Juist nu de last het zwaarst is, komen vrienden van alle kanten toegesneld.",
-    u"Ontvlucht de moeite niet in eenzaamheid: wie terugkeert en helpt, wint veel.",
+    u"Je kon de moeite ontvluchten, maar je gaat terug en klopt aan bij een wijze.",
     // 40 DE BEVRIJDING
-    u"De spanning is weg, en je hoeft niets te doen dan even bij te komen.",
+    u"Nu de spanning weg is, hoef je niets anders te doen dan bij te komen.",
     u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
-    u"Wie een last op zijn rug draagt en toch in een koets rijdt, trekt dieven aan.",
+    u"Een sjouwer die zich als heer laat rondrijden, valt op bij wie op buit loert.",
     u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
     u"Maak jezelf los, dan trekken ook de kwaadwilligen zich terug.",
-    u"De vorst schiet de havik van de hoge muur: één gerichte daad maakt je vrij.",
+    u"Met een welgemikt schot haal je de roofvogel van de muur; nu ligt alles open.",
     // 41 DE VERMINDERING
     u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
-    u"Jezelf wegcijferen helpt niemand: sta stevig waar je staat.",
-    u"Een driespan valt uiteen, maar wie alleen gaat, vindt vanzelf een maat.",
-    u"Leg een slechte gewoonte snel af, en wie je mag, vindt je dan vanzelf.",
-    u"Iemand overlaadt je met schatten die je niet kunt weigeren: neem ze aan.",
-    u"Je groeit zonder iemand iets af te nemen, en velen gaan voor je werken.",
+    u"Door jezelf niet weg te cijferen, heb je een ander juist meer te bieden.",
+    u"Een derde trekpaard maakt het span onrustig, maar twee lopen samen in de pas.",
+    u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
+    u"Iemand overlaadt je met gaven die je niet hoeft te weigeren.",
+    u"Je groeit zonder iemand iets af te nemen, zodat velen graag voor je werken.",
     // 42 DE VERMEERDERING
-    u"Gesteund van boven kun je een zware klus aan, zonder bijbedoeling.",
-    u"Er stroomt je meer toe dan je vroeg, en niemand kan je dat afnemen.",
+    u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
+    u"De gaven die je toestromen, ruim boven wat je vroeg, kan niemand je afnemen.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
-    u"Geef zonder te vragen wie het merkt: een goed hart heeft geen getuigen nodig.",
-    u"Denk je alleen aan jezelf, dan krijg je klappen van wie je niets gunt.",
+    u"Je geeft zonder om te kijken, want een goed hart zoekt geen getuigen.",
+    u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
-    u"Een te vroege aanval overschat wat je kunt, en kost je de eerste ronde.",
+    u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
-    u"Alleen trek je door de regen en men mompelt over je, maar je doet wat moet.",
-    u"Onrustig schuifel je heen en weer, en elke raad wuif je weg.",
+    u"Je trekt eenzaam door de regen en men mompelt over je, maar je doet wat moet.",
+    u"Onrustig schuifel je heen en weer, terwijl je elke raad wegwuift.",
     u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
     u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
     // 44 HET TEGEMOETKOMEN
     u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
-    u"Houd de vis in je eigen kom, en zet hem niet aan de gasten voor.",
+    u"Houd de vis in je eigen kom in plaats van hem de gasten voor te zetten.",
     u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
     u"De vijver is leeg, omdat je gewone mensen hooghartig links liet liggen.",
     u"Een meloen onder wilgenbladeren rijpt verborgen, tot hij vanzelf valt.",
-    u"Je stoot wie je tegemoetkomt af met je hoorns: kil, maar je fout is klein.",
+    u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
     // 45 HET VERZAMELEN
-    u"Je twijfelt of je erbij hoort, maar één handdruk verandert je zorg in gelach.",
-    u"Wie je roept, mag je volgen; een schamel offer is genoeg.",
-    u"Zuchtend sta je aan de kant, en aansluiten kost je hooguit wat trots.",
-    u"Je brengt mensen bijeen voor iets wat hen overstijgt, en dat is een zegen.",
+    u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
+    u"De gastheer nodigt je uit: ga, en een handvol graan is als gave genoeg.",
+    u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
+    u"Je brengt mensen bijeen voor een zaak die verder reikt dan hun eigen belang.",
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
-    u"Je huilt omdat niemand je opneemt, en juist die tranen openen de kring.",
+    u"Je huilt omdat je buiten lijkt te staan, en juist die tranen openen de deur.",
     // 46 HET OMHOOGDRINGEN
-    u"Iemand boven je heeft oog voor je gekregen: zo begint je klim.",
-    u"Je brengt weinig mee, maar wat je geeft is gemeend, en dat wordt gezien.",
+    u"Je klim begint doordat iemand boven je oog voor je krijgt.",
+    u"Je brengt weinig mee, maar je gift is gemeend en wordt gezien.",
     u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
-    u"Op de heilige berg mag je offeren: een eervolle plek om te dienen.",
+    u"Men laat je offeren op de heilige berg, een eervolle plek om te dienen.",
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
     u"In het donker doorklimmen vraagt nu meer volharding dan drift.",
     // 47 DE BENAUWENIS
-    u"Zit je te somberen, dan glijd je steeds verder een donker dal in.",
+    u"Je blijft zitten somberen, terwijl het elk uur donkerder om je heen wordt.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
     u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
-    u"Hulp rijdt traag aan in een gouden wagen: schaam je niet, ze bereikt je.",
+    u"Je wilt helpen, maar je pronkwagen houdt je op; beschaamd bereik je hen toch.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
-    u"Ranken om je enkels doen je wankelen, maar één besliste ruk maakt je vrij.",
+    u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit een verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
-    u"De emmer lekt en in de put zwemmen alleen visjes: je gaven raken verspild.",
+    u"Je gaven lekken weg als water uit een kapotte emmer, alleen goed voor visjes.",
     u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
-    u"Zolang je de put opnieuw metselt, haalt niemand er water uit.",
-    u"Wat je te bieden hebt, is fris als bronwater, en eindelijk drinkt men ervan.",
-    u"De put is onafgedekt en geeft water aan iedereen die komt: een rijke zegen.",
+    u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
+    u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
+    u"Ieder die komt, schept uit de open put, die nooit leegraakt.",
     // 49 DE OMWENTELING
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
-    u"Is de dag van de ommekeer aangebroken, pak dan door, met alles voorbereid.",
+    u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
     u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
-    u"Men gelooft in je en je spijt verdwijnt; nu mag de oude vorm wijken.",
+    u"Je woord weegt nu zwaar genoeg om het oude huis te verbouwen.",
     u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
     u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
     // 50 KOSMISCHE ORDE
     u"Keer de ketel om en schud het oude vuil eruit: zo begint iets waardevols.",
-    u"In de ketel zit voedsel, en de afgunst van anderen kan je niet deren.",
-    u"Het oor van de ketel is verbogen en niemand eet van het vet, tot het regent.",
-    u"Onder te veel gewicht breekt de poot van de ketel: het maal ligt op de grond.",
-    u"Gouden ringen aan gele oren maken de ketel draagbaar: wees bereikbaar.",
-    u"Ringen van jade sieren de ketel: hard en zacht in evenwicht, en alles lukt.",
+    u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
+    u"Je beste gerecht blijft staan, want de ketel zit vast; straks schept men op.",
+    u"Je laadt de ketel te vol, tot een poot breekt en het maal over de vloer gaat.",
+    u"Je blijft toegankelijk, en daarom pakken sterke handen de ketel mee op.",
+    u"Met ringen van jade, hard en toch zacht, is de ketel af en lukt alles.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
-    u"De schok kost je iets kostbaars, maar ren er niet achteraan: het komt terug.",
-    u"Raak je van slag, gebruik die schrik dan om meteen bij te sturen.",
+    u"Blijf na de schok op hoger grond; daar keert wat je verloor naar je terug.",
+    u"Je raakt van slag, maar laat de schrik je in beweging zetten, niet verlammen.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
     u"Golf na golf rolt voorbij, maar wie zijn post niet verlaat, verliest niets.",
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
-    u"Wie zijn tenen stilhoudt voor het vertrek, struikelt niet.",
+    u"Doordat je je voeten stilhoudt voor de eerste stap, zet je die stap goed.",
     u"Je moet stilstaan terwijl een ander doorholt die je niet kunt tegenhouden.",
     u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
     u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
-    u"Je kaken staan stil: je spreekt weinig, en wat je zegt, heeft orde.",
-    u"Je rust is diep en edel geworden, en daarin vind je een vaste grond.",
+    u"Je houdt je mond tot je weet wat je wilt zeggen, en dan klinkt het helder.",
+    u"In een rust die diep en edel is geworden, vind je eindelijk vaste grond.",
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
-    u"Op de kale vlakte vliegt de gans te ver: bewaar liever wat je hebt.",
-    u"In de boom vindt de gans misschien een platte tak om op adem te komen.",
+    u"De gans die te ver over de kale vlakte vliegt, raakt kwijt wat ze had.",
+    u"Een gans in een boom zit onwennig, maar door te buigen vindt ze een rustplek.",
     u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
-    u"Hoog in de wolken vliegt de gans; zijn veren sieren de dans van anderen.",
+    u"De gans verdwijnt hoog boven de wolken, en haar vlucht wijst anderen de weg.",
     // 54 BETAMELIJKHEID
     u"Als tweede in het huis loop je mank, en toch bereik je wat je moet.",
     u"Met één oog zie je nog genoeg om je belofte na te komen, ook zonder steun.",
@@ -581,53 +581,53 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De bruid draagt eenvoudiger kleren dan haar meid, en juist dat siert haar.",
     u"Een mand zonder vruchten, een offer zonder bloed: deze vorm is hol.",
     // 55 DE VOLHEID
-    u"Je vindt een gelijke met wie je tien dagen lang kunt optrekken zonder fout.",
-    u"Zo dicht is het gordijn dat je 's middags sterren ziet, en men wantrouwt je.",
-    u"Met een gebroken rechterarm in het duister verwijt niemand je dat je stilzit.",
+    u"Je treft iemand van je eigen kaliber; een tijd samen optrekken is goed.",
+    u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
+    u"Met je rechterarm in het gips wacht je rustig af tot het weer licht wordt.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
-    u"Bekwame mensen melden zich bij je: luister naar hen, dan volgen zegen en eer.",
-    u"Je huis is overvol, maar wie door de poort kijkt, ziet er niemand meer.",
+    u"Talentvolle mensen bieden je hun hulp, en met hen groeit je goede naam.",
+    u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
     // 56 DE ZWERVER
-    u"Een reiziger die kibbelt over kleinigheden, haalt zich onheil op de hals.",
-    u"Je vindt een herberg, hebt geld op zak en een knecht die je niet verlaat.",
-    u"De herberg brandt af, en door je hooghartigheid loopt je knecht van je weg.",
-    u"Je krijgt een dak, wat geld en een bijl, maar thuis voel je je er niet.",
+    u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
+    u"Een knecht die je niet in de steek laat, is onderweg meer waard dan je beurs.",
+    u"De herberg brandt af, terwijl je knecht door je hooghartigheid wegloopt.",
+    u"Je hebt een plek gevonden en redt je er best, maar je schoenen staan klaar.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
     u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
-    u"Iets verschuilt zich onder het bed en werkt tegen je: haal het tevoorschijn.",
+    u"Haal tevoorschijn wat zich onder het bed verschuilt en tegen je werkt.",
     u"Eindeloos wikken en wegen kost je het gezag dat je had.",
-    u"Je spijt verdwijnt: de jacht levert drie soorten wild op, genoeg voor velen.",
+    u"Door zacht te blijven aandringen keer je terug met vlees voor de hele tafel.",
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
     u"Wie overal voor buigt, verliest ten slotte ook de middelen om zich te weren.",
     // 58 HET BLIJMOEDIGE
     u"Tevreden met wat er is, lach je zonder iets te verlangen.",
-    u"Je blijheid is gemeend, en daarom verdampt elke twijfel.",
+    u"Je vreugde is echt, zodat elk wantrouwen om je heen verdampt.",
     u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
-    u"Je weegt het snelle genoegen af tegen het diepe, en kiest het blijvende.",
+    u"Je weegt het snelle genoegen af tegen het diepe en kiest het blijvende.",
     u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
-    u"Verleidelijk vermaak trekt aan je: vraag je af waar het je heen voert.",
+    u"Verleidelijk vermaak trekt aan je; waar voert het je heen?",
     // 59 DE OPLOSSING
     u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
     u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
-    u"Zet je eigenbelang opzij, en je ontdekt dat je meer terugkrijgt dan je opgaf.",
+    u"Je zet je eigenbelang opzij en wint daarmee meer dan je opgaf.",
     u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
     u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
     u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
     // 60 DE BEPERKING
-    u"Verlaat huis en binnenplaats nog niet: daarbuiten is het te vroeg.",
+    u"Blijf nog binnen je eigen muren; voor de stap naar buiten is het te vroeg.",
     u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
     u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
-    u"Grenzen die je zonder morren aanvaardt, maken het leven eenvoudiger.",
-    u"Draag de maat eerst zelf: zo wordt ze zoet voor anderen.",
-    u"Te harde tucht bijt en schaadt: ontspan de teugels als het kan.",
+    u"Grenzen die je gewillig aanvaardt, maken het leven eenvoudiger.",
+    u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
+    u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
     // 61 INNERLIJKE WAARHEID
     u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
     u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
-    u"Men voelt dat je oprecht bent, en daarom sluiten mensen zich bij je aan.",
+    u"Omdat men voelt dat je oprecht bent, sluiten mensen zich bij je aan.",
     u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
     u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
@@ -637,16 +637,16 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
     u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
-    u"Wie de wielen tijdig afremt, krijgt hooguit een natte staart.",
-    u"Verloren aanzien hoef je niet na te jagen: binnen een week keert het terug.",
+    u"Je remt op tijd af bij de oever en komt weg met wat spatten.",
+    u"Na zeven dagen is het aanzien dat je verloor er gewoon weer.",
     u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
     u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
-    u"Een klein gebaar dat gemeend is, weegt zwaarder dan een os op het altaar.",
+    u"Een handvol rijst van harte weegt meer dan een feestmaal om te pronken.",
     u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
-    u"Spring je te vroeg het water in, dan zit je met een natte staart.",
-    u"Je trekt de teugels aan zonder stil te vallen, en je koers klopt.",
-    u"Alleen haal je de overkant nog niet; regel hulp en waag dan de oversteek.",
+    u"Je plonst te gretig het water in, en nog voor het midden ben je doorweekt.",
+    u"Je trekt de teugels aan zonder stil te vallen, zodat je koers klopt.",
+    u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
     u"Proost gerust op wat bereikt is, maar steek je hoofd niet in de beker.",
