@@ -124,7 +124,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Berg op berg, en niets beweegt. Op het juiste moment stoppen brengt een heldere stilte.", // 52
     u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
     u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
-    u"Donder en bliksem tegelijk: alles staat in volle bloei. Treur niet om de avond, maar straal als de middagzon.", // 55
+    u"Donder en bliksem vallen samen en alles bloeit volop. Het licht staat op zijn hoogst en reikt in elke hoek, al duurt het niet.", // 55
     u"Een vuur op de berg brandt nergens lang en trekt steeds verder, zoals een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
     u"Twee meren die elkaar raken, drogen niet uit. Zo wordt blijheid groter als je haar deelt.", // 58
@@ -212,7 +212,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 2 HET ONTVANGENDE
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, ook al zwoeg je niet.",
-    u"Dien een zaak die de jouwe overstijgt en gun een ander de eer van het einde.",
+    u"Voor een groter doel voltooi je het werk, en de eer laat je aan een ander.",
     u"Knoop de zak met je woorden dicht, want zwijgen is nu het veiligst.",
     u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
     u"Wie volgen moest en toch de macht grijpt, belandt in een strijd vol wonden.",
@@ -227,7 +227,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een leerling heeft wat tucht nodig om te beginnen, geen ketens voor altijd.",
     u"Ben je mild voor onwetenden, dan vertrouwt men je op den duur een huis toe.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
-    u"Hoe steviger je je aan hersenspinsels vastklampt, hoe eenzamer je eindigt.",
+    u"Verstrikt in een kluwen van hersenspinsels sta je ten slotte te blozen.",
     u"Vragen als een kind, zonder iets te bewijzen, leert je nu het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
@@ -283,7 +283,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
     u"Meebuigen levert wat op, maar wie vrij wil zijn, verdraagt liever de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"Handel je in opdracht van iets hogers, dan krijg je gezelschap van gelijken.",
+    u"Neem je een taak op je die groter is dan jezelf, dan haken verwanten aan.",
     u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
     u"Jij maakt los wat zo lang vastzat, waarna de vreugde volgt.",
     // 13 SAAMHORIGHEID
@@ -302,11 +302,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
     u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
-    u"Je terughoudendheid spreekt uit elk gebaar, ook als je zwijgt.",
+    u"Dat je jezelf niet groot maakt, spreekt uit elk gebaar, ook als je zwijgt.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
     u"Geen ophef maken sluit hard ingrijpen niet uit, als het geheel schade lijdt.",
-    u"Is je naam als stil mens gevestigd, richt je strengheid dan op je eigen huis.",
+    u"Omdat je niet op de voorgrond treedt, mag je streng zijn voor je eigen huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan stoot je anderen af.",
     u"Als een rots sta je te midden van de opwinding, wetend wanneer je stopt.",
@@ -357,7 +357,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
-    u"Een haarscheur in de bedpoot valt nauwelijks op, maar vraagt nu al aandacht.",
+    u"Het rot zit al in de poot van je bed en is niet te stuiten; wacht stil af.",
     u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
     u"Breek met wie de boel ondermijnt, al kost het je gezelschap.",
     u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
@@ -408,7 +408,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 30 HET ZICH-HECHTENDE
     u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
     u"Een warm, goudgeel licht valt over alles en maakt het helder en mild.",
-    u"Bij ondergaande zon kun je zingen of klagen over de ouderdom: kies het lied.",
+    u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
     u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
@@ -610,7 +610,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Verleidelijk vermaak trekt aan je; waar voert het je heen?",
     // 59 DE OPLOSSING
     u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
-    u"Voel je je vervreemd, haast je dan naar wat je altijd heeft gedragen.",
+    u"Nu alles uiteendrijft, schuif je aan bij de oude tafel waar je thuis bent.",
     u"Je zet je eigenbelang opzij en wint daarmee meer dan je opgaf.",
     u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
     u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
