@@ -71,7 +71,7 @@ const std::array<QStringView, 576> OracleTexts = {
 
     // Process texts
     u"De hemel draait onvermoeibaar door, dag na dag, en die stuwing zet ook jou in beweging.", // 1
-    u"De aarde draagt wat erop groeit en vraagt niets terug. Volg nu waar een ander leidt, en het zaad rijpt.", // 2
+    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, ziet het zaad rijpen.", // 2
     u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
@@ -89,7 +89,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De donder trekt zich 's avonds terug in het meer. Ook een leider moet zich soms laten leiden.", // 17
     u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
     u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
-    u"De wind strijkt over het land en raakt elk grassprietje. Kijk stil rond, en besef dat je zelf ook gezien wordt.", // 20
+    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, merkt dat hij zelf ook gezien wordt.", // 20
     u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
     u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
@@ -103,13 +103,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
     u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
-    u"Donder rolt over de hemel heen. Zoveel macht vraagt om een besef van wat juist is.", // 34
+    u"Donder rolt over de hemel heen, en zulke kracht is pas groot als ze weet wat juist is.", // 34
     u"De zon komt op boven de aarde en klimt gestaag, en met haar rijst wie helder straalt.", // 35
     u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
     u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
     u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
-    u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand nodigt uit om naar jezelf te kijken.", // 39
-    u"Na het onweer is de lucht schoon: wat vastzat, breekt los en iedereen ademt vrij.", // 40
+    u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand werpt je terug op je eigen aandeel.", // 39
+    u"Na het onweer is de lucht schoon: de spanning zakt weg en iedereen ademt vrij.", // 40
     u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
     u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
     u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
@@ -138,7 +138,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // Advice
     u"Steek vandaag de eerste spade.", // 1
     u"Maak af wat een ander begon.", // 2
-    u"Haal er een vakkundig mens bij.", // 3
+    u"Ruim één hoek van de rommel op.", // 3
     u"Stel je vraag maar één keer.", // 4
     u"Eet, slaap en werk zoals altijd.", // 5
     u"Kap de ruzie halverwege af.", // 6
@@ -186,7 +186,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Haal water voor een ander.", // 48
     u"Prik een datum voor de overstap.", // 49
     u"Geef elk ding een vaste plek.", // 50
-    u"Schrik, adem en herpak je.", // 51
+    u"Pak na de schrik één taak op.", // 51
     u"Zit een kwartier stil.", // 52
     u"Plan alleen de volgende halte.", // 53
     u"Vraag wat men van je verwacht.", // 54
@@ -232,8 +232,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
     u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
-    u"Het geroddel over je op de oever spoelt met het volgende tij weg.",
-    u"Door ongeduldig tot in de modder door te lopen, lok je zelf de vijand uit.",
+    u"Op de oever wordt over je geroddeld, maar het volgende tij spoelt dat weg.",
+    u"Loop je ongeduldig door tot in de modder, dan lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
     u"Heet de vreemden welkom die onverwacht bij de kuil staan waarin je viel.",
@@ -256,7 +256,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Laat ook naar buiten zien bij wie je hoort; dat schept duidelijkheid.",
-    u"Je laat de deur op een kier, zodat wie blijft, dat uit eigen keus doet.",
+    u"Eén kant laat je open, zodat wie blijft, dat uit eigen keus doet.",
     u"Je klopt pas aan als iedereen al binnen is; de grendel gaat niet meer open.",
     // 9 KLEINE VRUCHTBAARHEID
     u"Een windvlaag duwt je opzij, en je voeten zoeken meteen je eigen spoor op.",
@@ -267,7 +267,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
     // 10 HET OPTREDEN
     u"Vertrek in je gewone kleren, zonder iets te willen lijken; niets deert je.",
-    u"Op een vlak pad kan wie alleen en onopvallend loopt, ongehinderd verder.",
+    u"Loop je alleen en onopvallend over het vlakke pad, dan houdt niets je tegen.",
     u"Half blind en mank stap je toch door, tot de tijger bijt.",
     u"Je staat op de staart van de tijger; alleen uiterste zorg redt je nu.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
@@ -285,7 +285,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
     u"Neem je een taak op je die groter is dan jezelf, dan haken verwanten aan.",
     u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
-    u"Jij maakt los wat zo lang vastzat, waarna de vreugde volgt.",
+    u"Na lang duwen geeft de klemmende deur krakend mee; je stapt blij naar buiten.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor iedereen zichtbaar, begint een kring zonder geheimen.",
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
@@ -319,7 +319,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
     u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
     u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
-    u"Met heel je hart volg je wat schoon en juist is, wat zich ruim terugbetaalt.",
+    u"Wat schoon en juist is, volg je met heel je hart, en het loont ruimschoots.",
     u"Een trouwe band houdt je vast, al wil je vertrekken; dat strekt je tot eer.",
     // 18 HET HERSTELLEN
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
@@ -343,7 +343,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
     u"Van een afstand, vrij van eigenbelang, zie je je leven helder liggen.",
     // 21 HET DOORBIJTEN
-    u"Een eerste misstap wordt meteen afgestraft, wat je voor erger behoedt.",
+    u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
     u"Je bijt gretig door en gaat wat te ver, maar je zaak is rechtvaardig.",
     u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
@@ -388,7 +388,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
     u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
-    u"Met tijgerogen speur je naar hulp om anderen te voeden, wat hier juist is.",
+    u"Met tijgerogen speur je terecht naar hulp om anderen te kunnen voeden.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
     u"Velen leven van wat jij geeft: besef dat gewicht en durf toch het water over.",
     // 28 OVERDAAD IN HET GROTE
@@ -406,8 +406,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het water reikt tot de rand maar loopt niet over; meer dan nodig doe je niet.",
     u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
     // 30 HET ZICH-HECHTENDE
-    u"Bij het ontwaken schiet je hoofd alle kanten op; begin de dag met aandacht.",
-    u"Een warm, goudgeel licht valt over alles en maakt het helder en mild.",
+    u"Bij het ontwaken schiet je hoofd alle kanten op; zet je eerste stap bedaard.",
+    u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
@@ -462,7 +462,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Leid je huis met liefde, niet met angst; dan hoeft niemand te vrezen.",
     u"Wie doet wat hij zegt, krijgt gezag dat het huis tot het einde draagt.",
     // 38 DE TEGENSTELLING
-    u"Wat echt van jou is, staat vanzelf weer op je erf; groet ook wie je mijdt.",
+    u"Wat van jou is, komt vanzelf terug; groet ook wie je liever ontloopt.",
     u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
     u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
     u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
@@ -491,7 +491,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je groeit zonder iemand iets af te nemen, zodat velen graag voor je werken.",
     // 42 DE VERMEERDERING
     u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
-    u"De gaven die je toestromen, ruim boven wat je vroeg, kan niemand je afnemen.",
+    u"Niemand kan je de overvloed afnemen die ruimer binnenstroomt dan je vroeg.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
     u"Je geeft zonder om te kijken, want een goed hart zoekt geen getuigen.",
@@ -507,7 +507,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
     u"Houd de vis in je eigen kom in plaats van hem de gasten voor te zetten.",
     u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
-    u"De vijver is leeg, omdat je gewone mensen hooghartig links liet liggen.",
+    u"In je kom zwemt geen vis meer, omdat je gewone mensen hooghartig negeerde.",
     u"Een meloen onder wilgenbladeren rijpt verborgen, tot hij vanzelf valt.",
     u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
     // 45 HET VERZAMELEN
@@ -537,7 +537,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
     u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
     u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
-    u"Ieder die komt, schept uit de open put, die nooit leegraakt.",
+    u"Uit de open put schept iedereen naar hartenlust, en je water raakt nooit op.",
     // 49 DE OMWENTELING
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
     u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
@@ -550,11 +550,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
     u"Je beste gerecht blijft staan, want de ketel zit vast; straks schept men op.",
     u"Je laadt de ketel te vol, tot een poot breekt en het maal over de vloer gaat.",
-    u"Je blijft toegankelijk, en daarom pakken sterke handen de ketel mee op.",
+    u"Aan de grepen en ringen van je ketel tillen helpers mee, want je blijft open.",
     u"Met ringen van jade, hard en toch zacht, is de ketel af en lukt alles.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
-    u"Blijf na de schok op hoger grond; daar keert wat je verloor naar je terug.",
+    u"Blijf na de schok op hogere grond; daar keert wat je verloor naar je terug.",
     u"Je raakt van slag, maar laat de schrik je in beweging zetten, niet verlammen.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
     u"Golf na golf rolt voorbij, maar wie zijn post niet verlaat, verliest niets.",
@@ -569,10 +569,10 @@ const std::array<QStringView, 576> OracleTexts = {
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
-    u"De gans die te ver over de kale vlakte vliegt, raakt kwijt wat ze had.",
-    u"Een gans in een boom zit onwennig, maar door te buigen vindt ze een rustplek.",
+    u"Vlieg je te ver over de kale vlakte, dan raak je kwijt wat je had.",
+    u"Met zwemvliezen op een tak zit je onwennig, tot je buigend een plek vindt.",
     u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
-    u"De gans verdwijnt hoog boven de wolken, en haar vlucht wijst anderen de weg.",
+    u"Hoog boven de wolken verdwijn je, en je vlucht wijst anderen de weg.",
     // 54 BETAMELIJKHEID
     u"Als tweede in het huis loop je mank, en toch bereik je wat je moet.",
     u"Met één oog zie je nog genoeg om je belofte na te komen, ook zonder steun.",
@@ -613,13 +613,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Nu alles uiteendrijft, schuif je aan bij de oude tafel waar je thuis bent.",
     u"Je zet je eigenbelang opzij en wint daarmee meer dan je opgaf.",
     u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
-    u"Als zweet dat de koorts breekt, maakt je luide woord los wat vastzat.",
+    u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
     u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
     // 60 DE BEPERKING
     u"Blijf nog binnen je eigen muren; voor de stap naar buiten is het te vroeg.",
     u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
     u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
-    u"Grenzen die je gewillig aanvaardt, maken het leven eenvoudiger.",
+    u"Grenzen die je graag aanvaardt, passen als goede schoenen en lopen licht.",
     u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
     u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
     // 61 INNERLIJKE WAARHEID
@@ -627,7 +627,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
-    u"Omdat men voelt dat je oprecht bent, sluiten mensen zich bij je aan.",
+    u"Omdat je hart en woord één zijn, rijgen mensen zich als kralen aan je vast.",
     u"De haan kraait alsof hij tot de hemel reikt, maar vliegen kan hij niet.",
     // 62 BEPERKTE INVLOED
     u"Het jonge vogeltje dat te vroeg uit het nest vliegt, valt neer.",
