@@ -85,9 +85,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
     u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
     u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
-    u"Donder breekt uit de aarde los, en zoals muziek een zaal, zo brengt geestdrift het land in beweging.", // 16
+    u"Donder dreunt uit de aarde omhoog, en de geestdrift die volgt, zet het hele land in beweging.", // 16
     u"De donder trekt zich 's avonds terug in het meer. Ook een leider moet zich soms laten leiden.", // 17
-    u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, vraagt nu om grondig herstelwerk.", // 18
+    u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, moet grondig worden hersteld.", // 18
     u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
     u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, merkt dat hij zelf ook gezien wordt.", // 20
     u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
@@ -95,7 +95,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
     u"Diep in de aarde roert de donder zich weer. Na de langste nacht keert het licht terug, eerst nog zwak.", // 24
     u"Onder de hemel rolt de donder, en alles beweegt zonder plan of list. Wat uit zichzelf handelt, klopt.", // 25
-    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaarde kracht vraagt om tucht.", // 26
+    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaarde kracht heeft tucht nodig.", // 26
     u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
     u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
@@ -109,7 +109,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
     u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
     u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand werpt je terug op je eigen aandeel.", // 39
-    u"Na het onweer is de lucht schoon: de spanning zakt weg en iedereen ademt vrij.", // 40
+    u"Na het onweer is de lucht schoon: de spanning verdwijnt en iedereen ademt vrij.", // 40
     u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
     u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
     u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
@@ -122,13 +122,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
     u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
     u"Berg op berg, en niets beweegt. Op het juiste moment stoppen brengt een heldere stilte.", // 52
-    u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
+    u"Een boom op de berg groeit langzaam maar vast, en de wilde gans trekt van halte naar halte.", // 53
     u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
     u"Donder en bliksem vallen samen en alles bloeit volop. Het licht staat op zijn hoogst en reikt in elke hoek, al duurt het niet.", // 55
-    u"Een vuur op de berg brandt nergens lang en trekt steeds verder, zoals een reiziger.", // 56
+    u"Een vuur op de berg brandt nergens lang en trekt steeds verder: het lot van een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
     u"Twee meren die elkaar raken, drogen niet uit. Zo wordt blijheid groter als je haar deelt.", // 58
-    u"De lentewind breekt het ijs. Wat verstard en versnipperd was, begint weer te stromen.", // 59
+    u"De lentewind ontdooit het ijs. Wat verstard en versnipperd was, begint weer te stromen.", // 59
     u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
     u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
     u"Donder klinkt gedempt boven de berg, en een vogel die laag vliegt, vindt zijn nest.", // 62
@@ -143,11 +143,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Eet, slaap en werk zoals altijd.", // 5
     u"Kap de ruzie halverwege af.", // 6
     u"Leg vast wie er beslist.", // 7
-    u"Schrijf je vandaag nog in.", // 8
+    u"Schrijf je in bij een vereniging.", // 8
     u"Werk eerst de losse eindjes af.", // 9
     u"Vraag eerst toestemming.", // 10
-    u"Plant nu voor de oogst.", // 11
-    u"Wijs een ereplaats nu af.", // 12
+    u"Zaai voor een latere oogst.", // 11
+    u"Sla een ereplaats af.", // 12
     u"Nodig een buitenstaander uit.", // 13
     u"Betaal stil andermans rekening.", // 14
     u"Noem eerst wat een ander deed.", // 15
@@ -163,7 +163,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Sla eens een onbekende straat in.", // 25
     u"Neem een taak buitenshuis aan.", // 26
     u"Let een dag op wat je zegt.", // 27
-    u"Verdeel de last vandaag nog.", // 28
+    u"Leg de last op meer schouders.", // 28
     u"Doe één ding tegelijk.", // 29
     u"Verzorg iets wat van jou afhangt.", // 30
     u"Vraag de ander wat hem raakt.", // 31
@@ -177,9 +177,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Neem de omweg door het dal.", // 39
     u"Schrap een oude schuld.", // 40
     u"Zet maar twee schaaltjes op tafel.", // 41
-    u"Begin vandaag wat je uitstelde.", // 42
+    u"Begin aan wat je steeds uitstelde.", // 42
     u"Zet het zwart op wit.", // 43
-    u"Weiger het aanbod nu meteen.", // 44
+    u"Zeg direct nee tegen het aanbod.", // 44
     u"Vul de voorraadkast aan.", // 45
     u"Maak een afspraak met je meerdere.", // 46
     u"Repareer iets wat kapot is.", // 47
@@ -207,7 +207,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een leermeester helpt je verder nu de draak zich voor het eerst laat zien.",
     u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
     u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
-    u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt nu met je mee.",
+    u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt met je mee.",
     u"Stijg je als draak boven de wolken uit, dan verlies je je volk uit het oog.",
     // 2 HET ONTVANGENDE
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
@@ -220,7 +220,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
     u"Dit aanbod is eerlijk bedoeld maar komt te vroeg, dus je ja moet nog wachten.",
     u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
-    u"Neem de hulp aan die zich nu aandient en ga samen verder.",
+    u"Neem de hulp aan die zich aandient en ga samen verder.",
     u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
@@ -228,7 +228,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ben je mild voor onwetenden, dan vertrouwt men je op den duur een huis toe.",
     u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
     u"Verstrikt in een kluwen van hersenspinsels sta je op het laatst te blozen.",
-    u"Vragen als een kind, zonder iets te bewijzen, leert je nu het meest.",
+    u"Als een kind durf je te vragen, en juist daarvan leer je het meest.",
     u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
     // 5 HET WACHTEN
     u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
@@ -259,17 +259,17 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Eén kant laat je open, zodat wie blijft, dat uit eigen keus doet.",
     u"Je klopt pas aan als iedereen al binnen is; de grendel gaat niet meer open.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Een windvlaag duwt je opzij, en je voeten zoeken meteen je eigen spoor op.",
+    u"Een windvlaag duwt je opzij, en je voeten vinden vanzelf je spoor terug.",
     u"Net als anderen keer je om, en samen teruglopen is geen schande.",
     u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
     u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
     u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
     u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
     // 10 HET OPTREDEN
-    u"Vertrek in je gewone kleren, zonder iets te willen lijken; niets deert je.",
+    u"Vertrek in je gewone kleren en wil niets lijken; dan deert niets je.",
     u"Loop je alleen en onopvallend over het vlakke pad, dan houdt niets je tegen.",
     u"Half blind en mank stap je toch door, tot de tijger bijt.",
-    u"Je staat op de staart van de tijger; alleen uiterste zorg redt je nu.",
+    u"Je staat op de staart van de tijger; alleen uiterste zorg redt je.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
     u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
@@ -324,7 +324,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 18 HET HERSTELLEN
     u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
-    u"Je pakt het te driftig aan en het schuurt wat, maar er wordt werk verzet.",
+    u"Met te veel drift schuurt het wat, al verzet je wel degelijk werk.",
     u"Je kijkt weg van het oude bederf, dat doorwoekert tot je je ervoor schaamt.",
     u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
@@ -336,7 +336,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als wijze leider haal je knappe koppen binnen en laat je ze hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
     // 20 DE BESCHOUWING
-    u"Je kijkt als een kind naar de buitenkant, maar een leider moet dieper zien.",
+    u"Als een kind kijk je naar de buitenkant, terwijl een leider dieper moet zien.",
     u"Door een kier in de deur zie je maar een strook, te smal voor een oordeel.",
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men wil je graag als raadgever.",
@@ -344,7 +344,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Van een afstand, vrij van eigenbelang, zie je je leven helder liggen.",
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
-    u"Je bijt gretig door en gaat wat te ver, maar je zaak is rechtvaardig.",
+    u"Gretig bijt je door en je gaat wat te ver, al is je zaak rechtvaardig.",
     u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
     u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
@@ -352,7 +352,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 22 DE BEKOORLIJKHEID
     u"Je slaat de aangeboden wagen af en loopt het eerste stuk gewoon zelf.",
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
-    u"Je baadt in glans en gunst, maar pas op dat je er niet in verweekt.",
+    u"Glans en gunst omspoelen je; pas op dat je er niet in verweekt.",
     u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
@@ -417,11 +417,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je kuiten willen al op pad; blijf nog, want nu vertrekken brengt onheil.",
     u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
     u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
-    u"In je stijve nek voel je weinig; je blijft onbewogen, wat nu geen kwaad kan.",
+    u"In je stijve nek voel je weinig, en die onbewogenheid doet hier geen kwaad.",
     u"Het blijft bij je kaken en je tong, bij holle praat die niemand echt raakt.",
     // 32 DE DUURZAAMHEID
     u"Eis je bij het begin al iets blijvends, dan bouw je op zand.",
-    u"Je kunt meer dan je plek vraagt, maar je matigt je en houdt het zo jaren vol.",
+    u"Al kun je meer dan je plek vraagt, je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
     u"Dien je, blijf dan trouw aan de oude lijn; leid je, dan moet je soms wenden.",
@@ -434,7 +434,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vriendelijk maar beslist neem je op tijd afscheid, hoe men ook aandringt.",
     u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
-    u"Je kracht zit nog in je tenen; een sprint eindigt nu telkens op je neus.",
+    u"Je kracht zit nog in je tenen; een sprint eindigt telkens op je neus.",
     u"Juist nu je de wind in de rug voelt, loont het om gematigd te handelen.",
     u"Gebruik je je macht als een bok zijn hoorns, dan zit je snel vast in de heg.",
     u"De heg wijkt uiteen en laat je los, zodat je wagen weer kan rollen.",
@@ -442,7 +442,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als de bok in de heg kun je voor- noch achteruit, tot je ophoudt met duwen.",
     // 35 DE VOORUITGANG
     u"Al stuit je eerste poging op wantrouwen, met gelijkmoedigheid kom je verder.",
-    u"Je vordert met zorgen, maar een oudere vrouw schenkt je onverwacht steun.",
+    u"Met zorgen vorder je, tot een oudere vrouw je onverwacht steun schenkt.",
     u"Nu iedereen om je heen instemt, valt de twijfel die je had weg.",
     u"Een hamster die stiekem voorraad aanlegt, wekt wantrouwen: ben jij dat?",
     u"Leg het kasboekje van winst en verlies weg; wat je aanpakt, gaat je goed af.",
@@ -474,7 +474,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Voor de pas keer je om, naar huis, waar ze blij zijn dat je er weer bent.",
     u"Zonder reisgenoten raak je de pas niet over; wacht tot ze je inhalen.",
     u"Juist nu je last het zwaarst is, snellen vrienden van alle kanten toe.",
-    u"Je kon de moeite ontvluchten, maar je gaat terug en klopt aan bij een wijze.",
+    u"Vluchten kon, maar je draait om en klopt aan bij een wijze.",
     // 40 DE BEVRIJDING
     u"Nu de spanning weg is, hoef je niets anders te doen dan bij te komen.",
     u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
@@ -483,7 +483,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Maak jezelf los, dan trekken ook de kwaadwilligen zich terug.",
     u"Met een welgemikt schot haal je de roofvogel van de muur; nu ligt alles open.",
     // 41 DE VERMINDERING
-    u"Is je eigen werk af, help dan een ander, zonder jezelf leeg te geven.",
+    u"Is je eigen werk af, help dan een ander, al geef je jezelf niet helemaal weg.",
     u"Door jezelf niet weg te cijferen, heb je een ander juist meer te bieden.",
     u"Een derde paard maakt je span onrustig, maar met twee loop je in de pas.",
     u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
@@ -494,12 +494,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Niemand kan je de overvloed afnemen die ruimer binnenstroomt dan je vroeg.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
-    u"Je geeft zonder om te kijken, want een goed hart zoekt geen getuigen.",
+    u"Uit een goed hart geef je, en of iemand toekijkt, vraag je je niet af.",
     u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
     u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
-    u"Je trekt eenzaam door de regen en men mompelt over je, maar je doet wat moet.",
+    u"Eenzaam trek je door de regen en men mompelt over je, maar je doet wat moet.",
     u"Onrustig schuifel je heen en weer, terwijl je elke raad wegwuift.",
     u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
     u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
@@ -511,7 +511,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Houd je zaak verborgen als een meloen onder wilgenblad, tot ze vanzelf valt.",
     u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
     // 45 HET VERZAMELEN
-    u"Je twijfelt of je erbij hoort; roep, en men schuift een stoel voor je bij.",
+    u"Twijfel je of je erbij hoort, roep dan hardop, en de kring schuift op.",
     u"De gastheer nodigt je uit: ga, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
     u"Je brengt mensen bijeen voor een zaak die verder reikt dan hun eigen belang.",
@@ -519,7 +519,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je huilt omdat je buiten lijkt te staan, en juist die tranen openen de deur.",
     // 46 HET OMHOOGDRINGEN
     u"Je klim begint doordat iemand boven je oog voor je krijgt.",
-    u"Je brengt weinig mee, maar je gift is gemeend en wordt gezien.",
+    u"Weinig breng je mee, maar je gift is gemeend en wordt gezien.",
     u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
     u"Men laat je offeren op de heilige berg, een eervolle plek om te dienen.",
     u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
@@ -542,7 +542,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
     u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
     u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
-    u"Je woord weegt nu zwaar genoeg om het oude huis te verbouwen.",
+    u"Je woord weegt zwaar genoeg om het oude huis te verbouwen.",
     u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
     u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
     // 50 KOSMISCHE ORDE
@@ -565,7 +565,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
     u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
     u"Je houdt je mond tot je weet wat je wilt zeggen, en dan klinkt het helder.",
-    u"In een rust die diep en edel is geworden, vind je eindelijk vaste grond.",
+    u"Zo diep is je stilte geworden dat ze je draagt als een rots onder je voeten.",
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
     u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
@@ -581,7 +581,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Als bruid draag je eenvoudiger kleren dan je meid, en juist dat siert je.",
     u"Je houdt een mand zonder vruchten en een offer zonder bloed: de vorm is hol.",
     // 55 DE VOLHEID
-    u"Je treft iemand van je eigen kaliber; een tijd samen optrekken is goed.",
+    u"Iemand van je eigen kaliber kruist je pad; een tijd met hem oplopen is goed.",
     u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
     u"Met je rechterarm in het gips wacht je rustig af tot het weer licht wordt.",
     u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
@@ -591,7 +591,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
     u"Een knecht die je niet in de steek laat, is onderweg meer waard dan je beurs.",
     u"De herberg brandt af, terwijl je knecht door je hooghartigheid wegloopt.",
-    u"Je hebt een plek gevonden en redt je er best, maar je schoenen staan klaar.",
+    u"Op de plek die je vond, red je je best, maar je schoenen staan klaar.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
     u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
     // 57 HET ZACHTMOEDIGE
@@ -602,7 +602,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
     u"Buig je overal voor, dan verlies je ten slotte de middelen om je te weren.",
     // 58 HET BLIJMOEDIGE
-    u"Tevreden met wat er is, lach je zonder iets te verlangen.",
+    u"Tevreden met wat er is, lach je, en verder verlang je niets.",
     u"Je vreugde is echt, zodat elk wantrouwen om je heen verdampt.",
     u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
     u"Je weegt het snelle genoegen af tegen het diepe en kiest het blijvende.",
@@ -610,15 +610,15 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Verleidelijk vermaak trekt aan je; waar voert het je heen?",
     // 59 DE OPLOSSING
     u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
-    u"Nu alles uiteendrijft, schuif je aan bij de oude tafel waar je thuis bent.",
+    u"Als alles uiteendrijft, schuif je aan bij de oude tafel waar je thuis bent.",
     u"Je zet je eigenbelang opzij en wint daarmee meer dan je opgaf.",
-    u"Breek met je eigen kliek, en er ontstaat een veel ruimere kring.",
+    u"Stap uit je eigen kliek, en om je heen ontstaat een veel ruimere kring.",
     u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
     u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
     // 60 DE BEPERKING
-    u"Blijf nog binnen je eigen muren; voor de stap naar buiten is het te vroeg.",
-    u"De poort staat open en je aarzelt nog; wie nu thuis zit, mist zijn kans.",
-    u"Je kende geen maat en betaalt nu de prijs: wijs niet naar een ander.",
+    u"Blijf nog binnen je eigen muren; de stap naar buiten zet je later.",
+    u"De poort staat open en je aarzelt nog; blijf je thuis, dan mis je je kans.",
+    u"Je kende geen maat en betaalt de prijs: wijs niet naar een ander.",
     u"Grenzen die je graag aanvaardt, passen als goede schoenen en lopen licht.",
     u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
     u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
@@ -639,13 +639,13 @@ const std::array<QStringView, 576> OracleTexts = {
     // 63 NA DE VOLTOOIING
     u"Je remt op tijd af bij de oever en komt weg met wat spatten.",
     u"Na zeven dagen is het aanzien dat je verloor er gewoon weer.",
-    u"Een gewonnen veldtocht kostte jaren: geef nu geen macht aan prutsers.",
+    u"Een gewonnen veldtocht kostte jaren: geef geen macht aan prutsers.",
     u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
     u"Een kom rijst die je van harte geeft, weegt meer dan een pronkend feestmaal.",
     u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
     u"Je plonst te gretig het water in, en nog voor het midden ben je doorweekt.",
-    u"Je trekt de teugels aan zonder stil te vallen, zodat je koers klopt.",
+    u"Aan de teugels trek je, maar de wagen rolt door en je koers klopt.",
     u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
