@@ -157,6 +157,26 @@ private Q_SLOTS:
         QVERIFY2(colonShare <= maxColonShare, QByteArray::number(colonShare));
     }
 
+    // Each line text is said to the reader. An imperative may do without "je", but a bare image or a
+    // maxim that opens with "Wie" talks past the reader; and when too many lines open with "Je", the
+    // address itself turns into a refrain.
+    void lineTextsSpeakToTheReader()
+    {
+        static const QRegularExpression second(u"\\b(je|jij|jou|jouw|jezelf|jullie)\\b"_s,
+                                               QRegularExpression::CaseInsensitiveOption);
+        int withoutYou = 0;
+        int openingJe = 0;
+        for (int i = FirstLine; i < Entries; ++i) {
+            const QString text = OracleTexts[std::size_t(i)].toString();
+            QVERIFY2(!text.startsWith(u"Wie "_s), qPrintable(text));
+            withoutYou += text.contains(second) ? 0 : 1;
+            openingJe += text.startsWith(u"Je "_s) ? 1 : 0;
+        }
+        qInfo("line texts without je/jij/jou: %d of 384; opening with \"Je\": %d", withoutYou, openingJe);
+        QVERIFY2(withoutYou <= 384 / 12, QByteArray::number(withoutYou));
+        QVERIFY2(openingJe <= 384 / 5, QByteArray::number(openingJe));
+    }
+
     void contentWordsAreSpread()
     {
         const QHash<QString, int> count = textsPerWord();
