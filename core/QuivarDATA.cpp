@@ -619,7 +619,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Blijf nog binnen je eigen muren; de stap naar buiten zet je later.",
     u"De poort staat open en je aarzelt nog; blijf je thuis, dan mis je je kans.",
     u"Je kende geen maat en betaalt de prijs: wijs niet naar een ander.",
-    u"Grenzen die je graag aanvaardt, passen als goede schoenen en lopen licht.",
+    u"Een grens die je graag draagt, zit als een goede schoen: je loopt er vlot op.",
     u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
     u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
     // 61 INNERLIJKE WAARHEID
