@@ -280,6 +280,34 @@ Units unitsOf(JournalEncoding encoding)
     }
 }
 
+// The top bit of exactly those bytes of the word that are LF: after the flip an LF byte is zero,
+// and no carry crosses from one byte into the next.
+quint64 lineFeedMask(quint64 word)
+{
+    constexpr quint64 Ones = 0x0101010101010101u, Lows = 0x7F7F7F7F7F7F7F7Fu;
+    const quint64 x = word ^ ('\n' * Ones);
+    return ~(((x & Lows) + Lows) | x | Lows);
+}
+
+// Calls found(position) for every LF byte, in order, eight bytes at a time.
+template <class Found>
+void forEachLineFeed(const char *data, qsizetype size, Found &&found)
+{
+    qsizetype i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= size; i += 8) {
+            quint64 word;
+            std::memcpy(&word, data + i, 8);
+            for (quint64 mask = lineFeedMask(word); mask; mask &= mask - 1)
+                found(i + qsizetype(std::countr_zero(mask) / 8));
+        }
+    }
+    for (; i < size; ++i) {
+        if (data[i] == '\n')
+            found(i);
+    }
+}
+
 // Where every line starts (the last one counts without a break, an empty end does not), and
 // whether every line ends in CR LF, as the program writes them.
 struct LineScan
@@ -296,6 +324,18 @@ LineScan scanLines(const QByteArray &body, Units units)
     const qsizetype size = body.size() - body.size() % units.size;
     scan.whole = size == body.size();
     qsizetype start = 0;
+    if (units.size == 1) {
+        forEachLineFeed(data, size, [&](qsizetype lf) {
+            scan.starts.append(start);
+            scan.whole = scan.whole && lf > start && data[lf - 1] == '\r';
+            start = lf + 1;
+        });
+        if (start < size) {
+            scan.starts.append(start);
+            scan.whole = false;
+        }
+        return scan;
+    }
     qsizetype from = 0;
     while (start < size) {
         scan.starts.append(start);
@@ -456,18 +496,22 @@ JournalLines JournalLines::without(const QList<int> &rows) const
     JournalLines left;
     left.m_encoding = m_encoding;
     left.m_whole = true;
-    left.m_body.reserve(m_body.size());
     left.m_starts.reserve(size() - rows.size());
+    left.m_body.resize(m_body.size() + (size() - rows.size()) * lineEnd.size());
+    char *out = left.m_body.data();
     auto next = rows.cbegin();
     for (qsizetype row = 0; row < size(); ++row) {
         if (next != rows.cend() && *next == row) {
             ++next;
             continue;
         }
-        left.m_starts.append(left.m_body.size());
-        left.m_body += QByteArrayView(m_body).sliced(m_starts.at(row), endOf(row) - m_starts.at(row));
-        left.m_body += lineEnd;
+        left.m_starts.append(out - left.m_body.constData());
+        const qsizetype length = endOf(row) - m_starts.at(row);
+        std::memcpy(out, m_body.constData() + m_starts.at(row), std::size_t(length));
+        std::memcpy(out + length, lineEnd.constData(), std::size_t(lineEnd.size()));
+        out += length + lineEnd.size();
     }
+    left.m_body.truncate(out - left.m_body.constData());
     return left;
 }
 
@@ -491,18 +535,15 @@ Reading readingOf(const QByteArray &bytes)
     return fits ? Reading{marked, mark} : Reading{JournalEncoding::Ansi, 0};
 }
 
-// The number of LF bytes, eight at a time: the mask below sets the top bit of exactly the
-// bytes that are zero after the flip.
+// The number of LF bytes, eight at a time.
 qsizetype countLineFeeds(QByteArrayView bytes)
 {
-    constexpr quint64 Ones = 0x0101010101010101u, Lows = 0x7F7F7F7F7F7F7F7Fu;
     const char *p = bytes.data();
     qsizetype count = 0, i = 0;
     for (; i + 8 <= bytes.size(); i += 8) {
         quint64 word;
         std::memcpy(&word, p + i, 8);
-        const quint64 x = word ^ ('\n' * Ones);
-        count += std::popcount(~(((x & Lows) + Lows) | x | Lows));
+        count += std::popcount(lineFeedMask(word));
     }
     for (; i < bytes.size(); ++i)
         count += p[i] == '\n';
