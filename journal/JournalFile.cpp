@@ -41,34 +41,32 @@ std::string_view markOf(JournalEncoding encoding)
 // A mark's text is taken as it stands: a second mark is a character of the first line.
 constexpr auto Plain = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
-QStringDecoder decoderFor(JournalEncoding encoding)
+// Qt's own converter for a marked encoding; none for the code page, which Qt finds by name.
+std::optional<QStringConverter::Encoding> unicodeOf(JournalEncoding encoding)
 {
     switch (encoding) {
     case JournalEncoding::Utf8:
-        return QStringDecoder(QStringConverter::Utf8, Plain);
+        return QStringConverter::Utf8;
     case JournalEncoding::Utf16LE:
-        return QStringDecoder(QStringConverter::Utf16LE, Plain);
+        return QStringConverter::Utf16LE;
     case JournalEncoding::Utf16BE:
-        return QStringDecoder(QStringConverter::Utf16BE, Plain);
+        return QStringConverter::Utf16BE;
     case JournalEncoding::Ansi:
         break;
     }
-    return QStringDecoder(AnsiCodePage, Plain);
+    return std::nullopt;
+}
+
+QStringDecoder decoderFor(JournalEncoding encoding)
+{
+    const auto unicode = unicodeOf(encoding);
+    return unicode ? QStringDecoder(*unicode, Plain) : QStringDecoder(AnsiCodePage, Plain);
 }
 
 QStringEncoder encoderFor(JournalEncoding encoding)
 {
-    switch (encoding) {
-    case JournalEncoding::Utf8:
-        return QStringEncoder(QStringConverter::Utf8, Plain);
-    case JournalEncoding::Utf16LE:
-        return QStringEncoder(QStringConverter::Utf16LE, Plain);
-    case JournalEncoding::Utf16BE:
-        return QStringEncoder(QStringConverter::Utf16BE, Plain);
-    case JournalEncoding::Ansi:
-        break;
-    }
-    return QStringEncoder(AnsiCodePage, Plain);
+    const auto unicode = unicodeOf(encoding);
+    return unicode ? QStringEncoder(*unicode, Plain) : QStringEncoder(AnsiCodePage, Plain);
 }
 
 // The 8-bit code page, one byte a character. Qt's codec is asked once for the character of
@@ -455,24 +453,7 @@ void JournalLines::becomeUtf8()
     *this = JournalLines(JournalEncoding::Utf8, encoder(decodeIn(m_encoding, m_body)));
 }
 
-void JournalLines::appendEncoded(const QString &line)
-{
-    if (!isEmpty() && endOf(size() - 1) == m_body.size())
-        encodeIn(m_encoding, u"\r\n", m_body);
-    m_starts.append(m_body.size());
-    encodeIn(m_encoding, line, m_body);
-    encodeIn(m_encoding, u"\r\n", m_body);
-}
-
-void JournalLines::append(const QString &line)
-{
-    QByteArray probe;
-    if (!encodeIn(m_encoding, line, probe))
-        becomeUtf8();
-    appendEncoded(line);
-}
-
-void JournalLines::replace(qsizetype row, const QString &line)
+QByteArray JournalLines::encodedLine(const QString &line)
 {
     QByteArray text;
     if (!encodeIn(m_encoding, line, text)) {
@@ -480,6 +461,21 @@ void JournalLines::replace(qsizetype row, const QString &line)
         encodeIn(m_encoding, line, text);
     }
     encodeIn(m_encoding, u"\r\n", text);
+    return text;
+}
+
+void JournalLines::append(const QString &line)
+{
+    const QByteArray text = encodedLine(line);
+    if (!isEmpty() && endOf(size() - 1) == m_body.size())
+        encodeIn(m_encoding, u"\r\n", m_body);
+    m_starts.append(m_body.size());
+    m_body += text;
+}
+
+void JournalLines::replace(qsizetype row, const QString &line)
+{
+    const QByteArray text = encodedLine(line);
     // The line and its break give way to the new line; the lines after it move along.
     const qsizetype start = m_starts.at(row);
     const qsizetype next = row + 1 < size() ? m_starts.at(row + 1) : m_body.size();

@@ -50,7 +50,8 @@ private:
     friend FileProblem readJournalLine(const QString &path, qsizetype n, struct JournalLineRead &read);
     JournalLines(JournalEncoding encoding, QByteArray body);
     qsizetype endOf(qsizetype row) const; // where the line's text ends, before its break
-    void appendEncoded(const QString &line);
+    // The line and its CR LF in the list's encoding, which turns UTF-8 first if it must.
+    QByteArray encodedLine(const QString &line);
     void becomeUtf8();
 
     JournalEncoding m_encoding = JournalEncoding::Ansi;

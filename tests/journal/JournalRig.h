@@ -67,9 +67,9 @@ struct JournalRig : WindowServices
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    static QByteArray file()
+    static QByteArray file(const QString &name = JournalFileName)
     {
-        QFile file(JournalFileName);
+        QFile file(name);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
     }
     void back(int times = 1)

@@ -41,11 +41,7 @@ struct WindowRig : JournalRig
     }
     int focused() const { return window.lbxLijst->currentIndex().row() + 1; }
     int rows() const { return window.lbxLijst->model()->rowCount(); }
-    static QByteArray backup()
-    {
-        QFile file(JournalBackupName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
+    static QByteArray backup() { return file(JournalBackupName); }
 };
 
 QByteArray entries(std::initializer_list<int> numbers)
