@@ -143,7 +143,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Eet, slaap en werk zoals altijd.", // 5
     u"Kap de ruzie halverwege af.", // 6
     u"Leg vast wie er beslist.", // 7
-    u"Schrijf je in bij een vereniging.", // 8
+    u"Sluit aan voor de deur dichtgaat.", // 8
     u"Werk eerst de losse eindjes af.", // 9
     u"Vraag eerst toestemming.", // 10
     u"Zaai voor een latere oogst.", // 11
@@ -156,7 +156,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Achterhaal waar het misging.", // 18
     u"Bel iemand die op je rekent.", // 19
     u"Was je handen voor je begint.", // 20
-    u"Benoem hardop wat niet klopt.", // 21
+    u"Pak de taaiste kwestie eerst aan.", // 21
     u"Leg een versiering af.", // 22
     u"Deel ruim uit aan wie je draagt.", // 23
     u"Gun het herstel zeven dagen.", // 24
@@ -218,7 +218,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Grijp je de macht waar je volgen moest, dan wacht je een strijd vol wonden.",
     // 3 AANVANGSPROBLEMEN
     u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
-    u"Dit aanbod is eerlijk bedoeld maar komt te vroeg, dus je ja moet nog wachten.",
+    u"Het aanzoek is gemeend maar te vroeg; je jawoord mag nog jaren rijpen.",
     u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
     u"Neem de hulp aan die zich aandient en ga samen verder.",
     u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
@@ -241,7 +241,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
     u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
     u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
-    u"Je ziet in dat je zaak niet deugt, laat de strijd varen en wordt er kalm van.",
+    u"Omdat je zaak zwak staat, trek je je klacht in; dat pakt gunstig uit.",
     u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
@@ -255,7 +255,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je voegt je van harte bij de anderen en krijgt meer terug dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Laat ook naar buiten zien bij wie je hoort; dat schept duidelijkheid.",
+    u"Ook naar buiten laat je zien bij wie je hoort, en die trouw wordt beloond.",
     u"Eén kant laat je open, zodat wie blijft, dat uit eigen keus doet.",
     u"Je klopt pas aan als iedereen al binnen is; de grendel gaat niet meer open.",
     // 9 KLEINE VRUCHTBAARHEID
@@ -264,9 +264,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
     u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
     u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
-    u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
+    u"Het regent eindelijk; trek je na volle maan nog op, dan slinkt je geluk.",
     // 10 HET OPTREDEN
-    u"Vertrek in je gewone kleren en wil niets lijken; dan deert niets je.",
+    u"In je gewone kleren ga je op pad, en zo valt je niets te verwijten.",
     u"Loop je alleen en onopvallend over het vlakke pad, dan houdt niets je tegen.",
     u"Half blind en mank stap je toch door, tot de tijger bijt.",
     u"Je staat op de staart van de tijger; alleen uiterste zorg redt je.",
@@ -277,13 +277,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
     u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
-    u"Hoog geplaatst verbind je je met wie lager staat, en dat brengt zegen.",
+    u"Beneden haar stand trouwt je dochter, en juist dat huwelijk brengt geluk.",
     u"De goede tijd brokkelt af als een oude muur; met geweld stut je die niet.",
     // 12 DE WANKLANK
     u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"Neem je een taak op je die groter is dan jezelf, dan haken verwanten aan.",
+    u"Op last van hogerhand handel je vrij van schuld, en je gezellen delen mee.",
     u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
     u"Na lang duwen geeft de klemmende deur krakend mee; je stapt blij naar buiten.",
     // 13 SAAMHORIGHEID
@@ -291,12 +291,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
     u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
     u"Boven op de muur, klaar om aan te vallen, besluit je het toch niet te doen.",
-    u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
+    u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
     u"Ver buiten de stad vind je gezelschap, maar nog geen hechte groep.",
     // 14 OVERVLOED
     u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
     u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
-    u"Pas wanneer je rijkdom iedereen dient, wordt ze echt waardevol.",
+    u"Je beste oogst draag je af aan de vorst; een gierigaard at hem zelf op.",
     u"Omdat je niet met je buren in pracht wedijvert, blijft de vrede in de straat.",
     u"Je warmte lokt mensen naar je toe; je waardigheid houdt misbruik op afstand.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
@@ -305,11 +305,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dat je jezelf niet groot maakt, spreekt uit elk gebaar, ook als je zwijgt.",
     u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
     u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
-    u"Ook zonder ophef mag je hard ingrijpen, als het geheel schade lijdt.",
+    u"Nooit pronk je met je bezit, dus je buren volgen je als je hard ingrijpt.",
     u"Omdat je niet op de voorgrond treedt, mag je streng zijn voor je eigen huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan stoot je anderen af.",
-    u"Als een rots sta je te midden van de opwinding, wetend wanneer je stopt.",
+    u"Als een rots sta je in de roes, en je stopt bijtijds; zo gaat het je goed.",
     u"Blijf je omhoog kijken naar een teken van hogerhand, dan aarzel je te lang.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
@@ -317,7 +317,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 17 DE NAVOLGING
     u"Nu wat vaststond gaat schuiven, praat je buiten de deur met wie anders denkt.",
     u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
-    u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
+    u"De man met gezag kies je, de snotneus laat je lopen; dat betaalt zich uit.",
     u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
     u"Wat schoon en juist is, volg je met heel je hart, en het loont ruimschoots.",
     u"Een trouwe band houdt je vast, al wil je vertrekken; dat strekt je tot eer.",
@@ -329,7 +329,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
-    u"Met gelijkgezinden naast je begin je aan iets beters, op het goede moment.",
+    u"Met gelijkgezinden naast je begin je aan iets beters, en volharding loont.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
     u"Gemakzuchtig naderen levert niets op, tot je inziet dat het zo niet kan.",
     u"Je gaat de ander met open armen tegemoet en houdt niets achter.",
@@ -347,13 +347,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Gretig bijt je door en je gaat wat te ver, al is je zaak rechtvaardig.",
     u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
-    u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
+    u"In het taaie vlees vind je geel goud; wees waakzaam en je gaat vrijuit.",
     u"Wilde je nooit luisteren, dan sta je uiteindelijk met het blok om je nek.",
     // 22 DE BEKOORLIJKHEID
     u"Je slaat de aangeboden wagen af en loopt het eerste stuk gewoon zelf.",
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
     u"Glans en gunst omspoelen je; pas op dat je er niet in verweekt.",
-    u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
+    u"In eenvoudig wit wacht je, en de ruiter die je vreesde, komt als vriend.",
     u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
@@ -367,7 +367,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Omdat je de dwaling na een paar passen al merkt, kost omkeren je niets.",
     u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
     u"Afdwalen, omkeren, weer afdwalen: het put je uit, maar elk omkeren telt.",
-    u"Midden in een groep die verder trekt, draai jij als enige om, terecht.",
+    u"Midden in een groep die verder trekt, keer jij als enige om.",
     u"Je kijkt jezelf recht in de ogen en keert om, zonder iets te verbloemen.",
     u"Mis je het keerpunt, dan dwaal je nog jaren rond voor je je huis terugziet.",
     // 25 DE ONSCHULD
@@ -410,7 +410,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
-    u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
+    u"Al huil en zucht je diep, juist dat verdriet keert het tij ten goede.",
     u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
     // 31 DE AANTREKKING
     u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
