@@ -136,38 +136,38 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De jonge vos is bijna aan de overkant van de rivier, maar nog niet droog aan land.", // 64
 
     // Advice
-    u"Steek vandaag de eerste spade.", // 1
+    u"De eerste spade steek jij.", // 1
     u"Maak af wat een ander begon.", // 2
-    u"Ruim één hoek van de rommel op.", // 3
+    u"Ruim de rommel hoek voor hoek op.", // 3
     u"Stel je vraag maar één keer.", // 4
-    u"Eet, slaap en werk zoals altijd.", // 5
-    u"Kap de ruzie halverwege af.", // 6
-    u"Leg vast wie er beslist.", // 7
+    u"Gewoon eten en slapen helpt.", // 5
+    u"Stop de ruzie, ook met gelijk.", // 6
+    u"Eerst een leider, dan de mars.", // 7
     u"Sluit aan voor de deur dichtgaat.", // 8
-    u"Werk eerst de losse eindjes af.", // 9
-    u"Vraag eerst toestemming.", // 10
+    u"Rond de kleine klussen af.", // 9
+    u"Beleefd vragen opent deuren.", // 10
     u"Zaai voor een latere oogst.", // 11
-    u"Sla een ereplaats af.", // 12
+    u"Een ereplaats mag je weigeren.", // 12
     u"Nodig een buitenstaander uit.", // 13
     u"Betaal stil andermans rekening.", // 14
-    u"Noem eerst wat een ander deed.", // 15
-    u"Wijs elke helper een taak toe.", // 16
-    u"Sluit de dag af zonder haast.", // 17
+    u"Prijs het werk van een ander.", // 15
+    u"Elke helper krijgt een taak.", // 16
+    u"Laat een ander eens voorgaan.", // 17
     u"Achterhaal waar het misging.", // 18
-    u"Bel iemand die op je rekent.", // 19
-    u"Was je handen voor je begint.", // 20
-    u"Pak de taaiste kwestie eerst aan.", // 21
-    u"Leg een versiering af.", // 22
-    u"Deel ruim uit aan wie je draagt.", // 23
+    u"Bezoek wie op je rekent.", // 19
+    u"Eerst kijken, dan handelen.", // 20
+    u"Bijt je vast in het taaiste punt.", // 21
+    u"Eén sieraad minder staat beter.", // 22
+    u"Geef ruim aan wie je draagt.", // 23
     u"Gun het herstel zeven dagen.", // 24
     u"Sla eens een onbekende straat in.", // 25
-    u"Neem een taak buitenshuis aan.", // 26
-    u"Let een dag op wat je zegt.", // 27
+    u"Een taak buitenshuis past je.", // 26
+    u"Let op wat je eet en zegt.", // 27
     u"Leg de last op meer schouders.", // 28
-    u"Doe één ding tegelijk.", // 29
-    u"Verzorg iets wat van jou afhangt.", // 30
-    u"Vraag de ander wat hem raakt.", // 31
-    u"Kies één gewoonte voor een jaar.", // 32
+    u"Oefen wat je al goed kunt.", // 29
+    u"Zorg voor wat van jou afhangt.", // 30
+    u"Luister meer dan je praat.", // 31
+    u"Kies één gewoonte en volhard.", // 32
     u"Zeg de volgende afspraak af.", // 33
     u"Tel tot tien voor je ingrijpt.", // 34
     u"Bied je diensten aan.", // 35
