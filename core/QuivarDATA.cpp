@@ -70,36 +70,36 @@ const std::array<QStringView, 576> OracleTexts = {
     u"VOOR DE VOLEINDING", // 64
 
     // Process texts
-    u"De hemel draait onvermoeibaar door, dag na dag, en die stuwing zet ook jou in beweging.", // 1
-    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, ziet het zaad rijpen.", // 2
-    u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
+    u"Een draak ontwaakt in de diepte en wil naar de wolken: de kracht van een hemel die nooit moe wordt.", // 1
+    u"De aarde draagt alles wat erop groeit en vraagt niets terug; in het volgen ligt nu jouw kracht.", // 2
+    u"Een spruit wringt zich door harde grond: warrig en moeizaam, maar vol leven dat naar het licht wil.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
-    u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
+    u"Waar de hemel omhoog trekt en het water omlaag, gaapt een kloof die geen proces helemaal dicht.", // 6
     u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
     u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
     u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
     u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
-    u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
-    u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
+    u"Het hoge buigt omlaag en het lage reikt omhoog; op die ontmoeting gedijt alles wat groeit.", // 11
+    u"Nu hemel en aarde elkaar de rug toekeren, voeren kleine geesten het hoogste woord.", // 12
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
     u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
-    u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
-    u"Donder dreunt uit de aarde omhoog, en de geestdrift die volgt, zet het hele land in beweging.", // 16
-    u"De donder trekt zich 's avonds terug in het meer. Ook een leider moet zich soms laten leiden.", // 17
-    u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, moet grondig worden hersteld.", // 18
-    u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
-    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, merkt dat hij zelf ook gezien wordt.", // 20
-    u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
+    u"Een berg die zich onder de aarde verschuilt, verheft zich niet en effent zo hoogten en dalen.", // 15
+    u"Als de donder uit de aarde omhoog dreunt, trommelt het land mee; geestdrift is besmettelijk.", // 16
+    u"De donder duikt 's avonds in het meer en laat zich dragen; leiden begint met kunnen volgen.", // 17
+    u"Het voedsel in de afgesloten schaal is gaan rotten: verwaarloosd erfgoed dat je nu grondig herstelt.", // 18
+    u"Het voorjaar nadert en de oever buigt zich over het meer; benut die gunst voordat het seizoen draait.", // 19
+    u"De wind strijkt over het land en raakt elk grassprietje; terwijl jij rondkijkt, kijkt het land ook naar jou.", // 20
+    u"Tussen boven- en onderkaak zit iets hards. Pas als je erdoorheen bijt, sluit de mond weer.", // 21
     u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
     u"Diep in de aarde roert de donder zich weer. Na de langste nacht keert het licht terug, eerst nog zwak.", // 24
-    u"Onder de hemel rolt de donder, en alles beweegt zonder plan of list. Wat uit zichzelf handelt, klopt.", // 25
-    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaarde kracht heeft tucht nodig.", // 26
+    u"Geen berekening, geen list: onder de rollende donder groeit alles zoals het bedoeld is.", // 25
+    u"In de berg ligt de hemel besloten. Je spaart grote kracht op en temt haar als een voerman zijn span.", // 26
     u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
-    u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
+    u"Onder een te zware last buigt de nokbalk door; met gewone middelen red je het dak niet.", // 28
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
-    u"Vuur brandt alleen zolang het hout heeft. Ook jouw licht hangt af van waar je je aan hecht.", // 30
+    u"Vuur leeft van het hout waaraan het zich hecht; jouw helderheid hangt evenzeer af van wat haar voedt.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
     u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
@@ -205,7 +205,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 1 HET SCHEPPENDE
     u"Onder water groeit de draak nog; houd je daden in tot hij mag opstijgen.",
     u"Een leermeester helpt je verder nu de draak zich voor het eerst laat zien.",
-    u"Je zwoegt tot de avond en waakt dan nog; riskant, maar je doet niets fout.",
+    u"Je zwoegt tot de avond en waakt dan nog, riskant maar zonder fout.",
     u"Je aarzelt boven de diepte voor je springt, en dat aarzelen is geen fout.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt met je mee.",
     u"Stijg je als draak te hoog, dan verlies je je volk en krijg je spijt.",
@@ -213,39 +213,39 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, en alles valt je toe.",
     u"Voor een groter doel voltooi je het werk, en de eer laat je aan een ander.",
-    u"Je knoopt de zak met woorden dicht; lof krijg je niet, verwijten evenmin.",
+    u"Je knoopt de zak met woorden dicht, en lof noch verwijt treft je.",
     u"Een eenvoudig gewaad in aardekleur siert je, en dat brengt groot geluk.",
     u"Grijp je de macht waar je moest volgen, dan vloeit bloed aan beide kanten.",
     // 3 AANVANGSPROBLEMEN
-    u"Stuit je meteen op weerstand, verzamel dan helpers; volhouden loont.",
+    u"Stuit je meteen op weerstand, verzamel dan helpers: volhouden loont.",
     u"Het aanzoek is gemeend maar te vroeg; je jawoord mag nog jaren rijpen.",
     u"Zonder gids jaag je een hert het bos in; keer om, of je staat voor schut.",
-    u"Neem de hulp aan die zich aandient; samen trek je verder, en alles lukt.",
+    u"Neem de hulp aan die zich aandient, want samen lukt alles.",
     u"Je invloed reikt nog kort: een klein plan slaagt, een groot loopt vast.",
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
-    u"Tucht helpt je op gang; ketens voor altijd brengen je alleen schaamte.",
+    u"Tucht helpt je op gang, maar ketens voor altijd brengen alleen schaamte.",
     u"Mildheid voor onwetenden brengt je geluk en een huis om te leiden.",
     u"Geef je niet aan wie met glans en geld pronkt; daar wint niemand bij.",
     u"Verstrikt in hersenspinsels sta je op het laatst te blozen.",
     u"Als een kind durf je te vragen, en die argeloosheid pakt goed uit.",
     u"Straf een dwaas niet uit woede, maar om verdere schade te voorkomen.",
     // 5 HET WACHTEN
-    u"Het onweer is nog ver; leef gewoon door, dan doe je niets verkeerd.",
+    u"Zolang het onweer ver is, leef je gewoon door, en daar is niets op tegen.",
     u"Op het zand wordt over je geroddeld, maar het eind is goed.",
     u"Loop je ongeduldig door tot in de modder, dan lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Je laaft je aan een gedekte tafel; vergeet je doel niet, dan gedijt alles.",
-    u"Heet de vreemden bij je kuil welkom; aan het eind blijkt dat een zegen.",
+    u"Heet de vreemden bij je kuil welkom, en aan het eind zijn ze je redding.",
     // 6 HET CONFLICT
     u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
     u"Voor de sterkere wijk je, en zo spaar je je dorp; dat verwijt niemand je.",
-    u"Je leeft van oud bezit en dingt niet naar eer; dat eindigt gunstig.",
+    u"Leef je van oud bezit zonder naar eer te dingen, dan eindigt het gunstig.",
     u"Omdat je zaak zwak staat, trek je je klacht in; dat pakt gunstig uit.",
     u"Leg je zaak voor aan een wijze scheidsrechter, en je krijgt gelijk.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
-    u"Vertrek pas als ieder zijn taak kent; een rommelige start loopt slecht af.",
+    u"Vertrek pas als ieder zijn taak kent, anders loopt het slecht af.",
     u"Midden tussen je mensen, gesteund van boven, krijg je eer en geluk.",
     u"Laat je iedereen commanderen, dan rijdt je wagen terug met gewonden.",
     u"Wijk gerust; als veldheer kies je zelf het terrein waarop je vecht.",
@@ -257,7 +257,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Ook naar buiten laat je zien bij wie je hoort, en die trouw wordt beloond.",
     u"Eén kant laat je open, zodat ieder vrij kiest; juist zo gedijt de kring.",
-    u"Je klopt pas aan als de grendel al dicht is; zo eindigt het slecht.",
+    u"Je klopt pas aan als de grendel al dicht is, en zo eindigt het slecht.",
     // 9 KLEINE VRUCHTBAARHEID
     u"Duwt een vlaag je opzij, dan vind je je spoor terug, en dat is goed.",
     u"Samen met de anderen keer je om, en daar doe je goed aan.",
@@ -268,8 +268,8 @@ const std::array<QStringView, 576> OracleTexts = {
     // 10 HET OPTREDEN
     u"In je gewone kleren ga je op pad, en zo valt je niets te verwijten.",
     u"Alleen en onopvallend volg je het vlakke pad, en het gaat je voorspoedig.",
-    u"Half blind en mank stap je toch door, tot de tijger bijt.",
-    u"Je staat op de staart van de tijger; met uiterste zorg eindigt het goed.",
+    u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
+    u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
     u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
@@ -278,9 +278,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
     u"Beneden haar stand trouwt je dochter, en juist dat huwelijk brengt geluk.",
-    u"De goede tijd brokkelt af als een oude muur; met geweld stut je die niet.",
+    u"Als een oude muur brokkelt de goede tijd, en stutten met geweld beschaamt je.",
     // 12 DE WANKLANK
-    u"Neem bij vertrek mee wie net zo denkt als jij; volhard, en het lukt.",
+    u"Neem mee wie net zo denkt als jij, en met volharding lukt het vertrek.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
     u"Op last van hogerhand handel je vrij van schuld, en je gezellen delen mee.",
@@ -294,10 +294,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
     u"Buiten de stad vind je losse metgezellen, en spijt heb je niet.",
     // 14 OVERVLOED
-    u"Rijkdom bederft je niet zolang je de lasten kent; daar is niets mis mee.",
+    u"Zolang je de lasten kent, bederft rijkdom je niet en is er niets mis.",
     u"Een stevige wagen draagt veel vracht; breng je bezit waar het nodig is.",
     u"Je beste oogst draag je af aan de vorst; een gierigaard at hem zelf op.",
-    u"Je laat de pracht aan je buren; zo valt er op jou niets aan te merken.",
+    u"Je laat de pracht aan je buren, en op jou valt niets aan te merken.",
     u"Warm en waardig trek je mensen aan en weer je misbruik, tot ieders geluk.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
@@ -309,7 +309,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
-    u"Als een rots sta je in de roes, en je stopt bijtijds; zo gaat het je goed.",
+    u"Als een rots in de roes stop je bijtijds, en zo gaat het je goed.",
     u"Kijk je telkens omhoog naar een teken, dan berouwt je het aarzelen.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
@@ -324,14 +324,14 @@ const std::array<QStringView, 576> OracleTexts = {
     // 18 HET HERSTELLEN
     u"Je erft een oude familiefout; riskant, maar met beleid buig je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
-    u"Met te veel drift schuurt het wat; een beetje spijt, maar geen grote fout.",
+    u"Met te veel drift schuurt het wat: een beetje spijt, maar geen grote fout.",
     u"Je sluit je ogen voor het oude bederf, tot het je schande brengt.",
     u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
     u"Met gelijkgezinden naast je begin je aan iets beters, en volharding loont.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Gemakzucht levert niets op; betreur je haar, dan is het je vergeven.",
+    u"Gemakzucht levert niets op, maar betreur je haar, dan is het je vergeven.",
     u"Met open armen ga je de ander tegemoet, en dat is volkomen juist.",
     u"Als wijze leider haal je knappe koppen binnen en laat je ze hun werk doen.",
     u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
@@ -347,12 +347,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Gretig bijt je door en je gaat wat te ver, maar schuld treft je niet.",
     u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
-    u"In het taaie vlees vind je geel goud; wees waakzaam en je gaat vrijuit.",
+    u"In het taaie vlees vind je geel goud, en waakzaam ga je vrijuit.",
     u"Wilde je nooit luisteren, dan sta je uiteindelijk met het blok om je nek.",
     // 22 DE BEKOORLIJKHEID
     u"Je slaat de aangeboden wagen af en loopt het eerste stuk gewoon zelf.",
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
-    u"Glans en gunst omspoelen je; verweek er niet in, dan duurt het geluk.",
+    u"Glans en gunst omspoelen je, en zolang je niet verweekt, duurt het geluk.",
     u"Je kiest voor eenvoud, en de ruiter die je vreesde, komt als vriend.",
     u"Je schaamt je voor je schamele rol zijde, maar je meent het, en dat wint.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
@@ -368,59 +368,59 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een goed voorbeeld maakt de terugkeer licht, en dat pakt mooi uit.",
     u"Afdwalen, omkeren, weer afdwalen: gevaarlijk, maar elk omkeren telt.",
     u"Midden in een groep die verder trekt, keer jij als enige om.",
-    u"Je kijkt jezelf recht in de ogen en keert om; daar heb je nooit spijt van.",
+    u"Je kijkt jezelf eerlijk aan en keert om: daar krijg je nooit spijt van.",
     u"Mis je het keerpunt, dan volgt een lange dwaaltocht vol ongeluk.",
     // 25 DE ONSCHULD
     u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
     u"Ploeg om het ploegen, niet om de oogst; het land beloont je toch.",
     u"Een passant neemt je koe mee: een tegenslag die je niet verdiende.",
     u"Laat je niet ompraten door het rumoer; houd vast aan wat je zeker weet.",
-    u"Dit ongemak drijft vanzelf over als een bui; ga er niet aan dokteren.",
+    u"Dit ongemak drijft vanzelf over als een bui, dus ga er niet aan dokteren.",
     u"Zelfs je argeloze daad valt verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
     u"Vlak voor je ligt gevaar, dus houd halt voordat je verder rijdt.",
     u"Morren helpt niet nu de assen uit je wagen zijn gehaald.",
-    u"Je mag weer op pad; oefen onderweg het mennen, en wees op je hoede.",
+    u"Je mag weer op pad, maar oefen onderweg het mennen en wees op je hoede.",
     u"Een plank op de hoorns van de jonge stier bespaart je later veel leed.",
     u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
     u"De weg naar de hemel ligt open, en wat je opspaarde, mag nu stromen.",
     // 27 DE VOEDING
     u"Je vergeet je eigen voorraad en staart naar andermans bord; dat wreekt zich.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
-    u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
+    u"Wat je nu eet, stilt geen honger maar holt je uit, dus keer je ervan af.",
     u"Met tijgerogen speur je naar hulp om anderen te voeden, en dat is geen fout.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
     u"Velen leven van wat jij geeft; besef dat gewicht, en waag dan het water.",
     // 28 OVERDAAD IN HET GROTE
-    u"Leg witte biezen onder wat je neerzet; zoveel zorg kan nooit kwaad.",
+    u"Leg witte biezen onder wat je neerzet, want zoveel zorg kan nooit kwaad.",
     u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
-    u"De balk wordt gestut en houdt het, zolang je die steun niet misbruikt.",
+    u"De balk wordt gestut en houdt, maar misbruik je de steun, dan schaam je je.",
     u"Een dorre populier bloeit laat nog eens; geen schande, maar ook geen eer.",
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
     u"Midden in de kloof mik je op kleine winst, want alles oplossen lukt niet.",
     u"Voor en achter je gaapt diepte; verroer je niet tot je vaste grond voelt.",
-    u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
+    u"Bied eenvoudig door het raam aan wat je hebt; niemand neemt je dat kwalijk.",
     u"Het water reikt tot de rand maar loopt niet over; meer hoeft niet.",
     u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
     // 30 HET ZICH-HECHTENDE
-    u"Bij het ontwaken rent je hoofd alle kanten op; begin bedaard, dat is juist.",
+    u"Je hoofd rent bij het ontwaken alle kanten op, en bedaard beginnen is juist.",
     u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Al huil en zucht je diep, juist dat verdriet keert het tij ten goede.",
-    u"Bestrijd de kern van het kwaad en spaar wie volgde; dan ben je zonder schuld.",
+    u"Straf de aanstokers, spaar wie volgde, en niemand kan je iets verwijten.",
     // 31 DE AANTREKKING
     u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
-    u"Je kuiten willen al op pad; vertrek je nu, dan is het je ongeluk, dus blijf.",
+    u"Je kuiten willen al op pad, maar nu vertrekken is je ongeluk, dus blijf.",
     u"Je dijen volgen blind een ander; zo meelopen brengt schaamte.",
     u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
     u"In je stijve nek voel je weinig, maar die onbewogenheid kan geen kwaad.",
     u"Het blijft bij kaken en tong, bij holle praat die niemand raakt.",
     // 32 DE DUURZAAMHEID
-    u"Eis je bij het begin al iets blijvends, dan bouw je op zand; niets lukt.",
+    u"Eis je bij het begin al iets blijvends, dan bouw je op zand en lukt niets.",
     u"Al kun je meer dan je plek vraagt, je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
