@@ -152,7 +152,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Betaal stil andermans rekening.", // 14
     u"Prijs het werk van een ander.", // 15
     u"Elke helper krijgt een taak.", // 16
-    u"Laat een ander eens voorgaan.", // 17
+    u"Geef een ander eens de leiding.", // 17
     u"Achterhaal waar het misging.", // 18
     u"Bezoek wie op je rekent.", // 19
     u"Eerst kijken, dan handelen.", // 20
@@ -164,7 +164,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een taak buitenshuis past je.", // 26
     u"Let op wat je eet en zegt.", // 27
     u"Leg de last op meer schouders.", // 28
-    u"Oefen wat je al goed kunt.", // 29
+    u"Oefen wat je al kunt.", // 29
     u"Zorg voor wat van jou afhangt.", // 30
     u"Luister meer dan je praat.", // 31
     u"Kies één gewoonte en volhard.", // 32
@@ -204,17 +204,17 @@ const std::array<QStringView, 576> OracleTexts = {
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
     u"Onder water groeit de draak nog; houd je daden in tot hij mag opstijgen.",
-    u"Een leermeester helpt je verder nu de draak zich voor het eerst laat zien.",
+    u"Nu de draak zich toont, helpt een leermeester je verder.",
     u"Je zwoegt tot de avond en waakt dan nog, riskant maar zonder fout.",
-    u"Je aarzelt boven de diepte voor je springt, en dat aarzelen is geen fout.",
+    u"Aarzelen boven de diepte voor je springt, is hier geen fout.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt met je mee.",
     u"Stijg je als draak te hoog, dan verlies je je volk en krijg je spijt.",
     // 2 HET ONTVANGENDE
-    u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
+    u"Een eerste nachtvorst kondigt de winter aan: let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, en alles valt je toe.",
-    u"Voor een groter doel voltooi je het werk, en de eer laat je aan een ander.",
+    u"Je maakt het werk voor een ander af en laat hem ook de eer.",
     u"Je knoopt de zak met woorden dicht, en lof noch verwijt treft je.",
-    u"Een eenvoudig gewaad in aardekleur siert je, en dat brengt groot geluk.",
+    u"In een eenvoudig gewaad van aardekleur ben je op je gelukkigst.",
     u"Grijp je de macht waar je moest volgen, dan vloeit bloed aan beide kanten.",
     // 3 AANVANGSPROBLEMEN
     u"Stuit je meteen op weerstand, verzamel dan helpers: volhouden loont.",
@@ -225,60 +225,60 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
     u"Tucht helpt je op gang, maar ketens voor altijd brengen alleen schaamte.",
-    u"Mildheid voor onwetenden brengt je geluk en een huis om te leiden.",
+    u"Mildheid voor onwetenden brengt je voorspoed en een huis om te leiden.",
     u"Geef je niet aan wie met glans en geld pronkt; daar wint niemand bij.",
     u"Verstrikt in hersenspinsels sta je op het laatst te blozen.",
-    u"Als een kind durf je te vragen, en die argeloosheid pakt goed uit.",
+    u"Je vraagt als een kind, en die argeloosheid is je geluk.",
     u"Straf een dwaas niet uit woede, maar om verdere schade te voorkomen.",
     // 5 HET WACHTEN
-    u"Zolang het onweer ver is, leef je gewoon door, en daar is niets op tegen.",
+    u"Zolang het onweer ver is, mag je gerust je werk van elke dag doen.",
     u"Op het zand wordt over je geroddeld, maar het eind is goed.",
-    u"Loop je ongeduldig door tot in de modder, dan lok je zelf de vijand uit.",
+    u"Waad je ongeduldig de modder in, dan lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
     u"Je laaft je aan een gedekte tafel; vergeet je doel niet, dan gedijt alles.",
     u"Heet de vreemden bij je kuil welkom, en aan het eind zijn ze je redding.",
     // 6 HET CONFLICT
-    u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
-    u"Voor de sterkere wijk je, en zo spaar je je dorp; dat verwijt niemand je.",
+    u"Zeg meteen kort wat je dwarszit, en de twist dooft voor hij oplaait.",
+    u"Je wijkt voor de sterkere en spaart je dorp, wat niemand je verwijt.",
     u"Leef je van oud bezit zonder naar eer te dingen, dan eindigt het gunstig.",
     u"Omdat je zaak zwak staat, trek je je klacht in; dat pakt gunstig uit.",
     u"Leg je zaak voor aan een wijze scheidsrechter, en je krijgt gelijk.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
     u"Vertrek pas als ieder zijn taak kent, anders loopt het slecht af.",
-    u"Midden tussen je mensen, gesteund van boven, krijg je eer en geluk.",
+    u"Midden tussen je mensen, gesteund van boven, word je met eer overladen.",
     u"Laat je iedereen commanderen, dan rijdt je wagen terug met gewonden.",
     u"Wijk gerust; als veldheer kies je zelf het terrein waarop je vecht.",
-    u"Het wild staat in je akker, dus grijp in, maar laat de oudste bevelen.",
+    u"Het wild staat in je akker, dus grijp in, maar geef de oudste het bevel.",
     u"Beloon na de zege wie vocht, maar geef gelukzoekers geen zeggenschap.",
     // 8 VERENIGING
-    u"Je voegt je van harte bij de anderen en krijgt meer terug dan je hoopte.",
-    u"Sluit je aan uit overtuiging en niet uit angst, dan is het geluk met je.",
+    u"Je voegt je van harte bij de anderen en krijgt meer dan je hoopte.",
+    u"Sluit je aan uit overtuiging, niet uit angst, en het geluk is met je.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Ook naar buiten laat je zien bij wie je hoort, en die trouw wordt beloond.",
+    u"Ook naar buiten toon je bij wie je hoort, en die trouw wordt beloond.",
     u"Eén kant laat je open, zodat ieder vrij kiest; juist zo gedijt de kring.",
     u"Je klopt pas aan als de grendel al dicht is, en zo eindigt het slecht.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Duwt een vlaag je opzij, dan vind je je spoor terug, en dat is goed.",
-    u"Samen met de anderen keer je om, en daar doe je goed aan.",
+    u"Duwt een vlaag je opzij, dan vind je gelukkig je spoor terug.",
+    u"Samen met de anderen keer je om, en daar vaar je wel bij.",
     u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
     u"Met een open hart rem je een sterkere af, en niemand raakt gewond.",
     u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
     u"Het regent eindelijk; trek je na volle maan nog op, dan slinkt je geluk.",
     // 10 HET OPTREDEN
     u"In je gewone kleren ga je op pad, en zo valt je niets te verwijten.",
-    u"Alleen en onopvallend volg je het vlakke pad, en het gaat je voorspoedig.",
+    u"Alleen en onopvallend volg je het vlakke pad, voorspoedig en vrij.",
     u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
     u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
     u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
-    u"Trek aan één grashalm en de hele pol komt mee: begin met wie bij je hoort.",
+    u"Trek aan één grashalm en de hele pol komt mee: begin bij de jouwen.",
     u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
     u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
     u"Beneden haar stand trouwt je dochter, en juist dat huwelijk brengt geluk.",
-    u"Als een oude muur brokkelt de goede tijd, en stutten met geweld beschaamt je.",
+    u"Als een muur brokkelt de goede tijd, en stutten met geweld beschaamt je.",
     // 12 DE WANKLANK
     u"Neem mee wie net zo denkt als jij, en met volharding lukt het vertrek.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
@@ -290,54 +290,54 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Bij de poort, voor ieders ogen, sluit je vriendschap zonder smet.",
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
     u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
-    u"Boven op de muur zie je af van de aanval, en juist dat brengt geluk.",
+    u"Boven op de muur zie je toch af van de aanval: een wijs besluit.",
     u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
     u"Buiten de stad vind je losse metgezellen, en spijt heb je niet.",
     // 14 OVERVLOED
     u"Zolang je de lasten kent, bederft rijkdom je niet en is er niets mis.",
-    u"Een stevige wagen draagt veel vracht; breng je bezit waar het nodig is.",
+    u"Een stevige wagen draagt veel; breng je bezit waar het nodig is.",
     u"Je beste oogst draag je af aan de vorst; een gierigaard at hem zelf op.",
-    u"Je laat de pracht aan je buren, en op jou valt niets aan te merken.",
-    u"Warm en waardig trek je mensen aan en weer je misbruik, tot ieders geluk.",
+    u"De pracht gun je je buren, en op jou valt niets aan te merken.",
+    u"Warm en waardig trek je mensen aan zonder dat ze misbruik maken.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
     u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
-    u"Dat je jezelf niet groot maakt, spreekt uit elk gebaar, ook als je zwijgt.",
+    u"Ook als je zwijgt, spreekt uit elk gebaar dat je jezelf klein houdt.",
     u"Ondanks alle verdienste werk je door, en dat wordt je ruim vergolden.",
     u"Stilte helpt je overal, zolang je je er niet achter verschuilt.",
     u"Nooit pronk je met je bezit, dus je buren volgen je als je hard ingrijpt.",
     u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
-    u"Als een rots in de roes stop je bijtijds, en zo gaat het je goed.",
+    u"Als een rots in de roes stop je bijtijds, en dat is je behoud.",
     u"Kijk je telkens omhoog naar een teken, dan berouwt je het aarzelen.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
-    u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
+    u"Iets knaagt voortdurend aan je, maar het krijgt je niet klein.",
     u"Ook na een te lange roes kun je omkeren, en dan is er niets verloren.",
     // 17 DE NAVOLGING
     u"Nu het vaste schuift, praat je buiten de deur met wie anders denkt.",
-    u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
+    u"Je blijft bij de kwajongen hangen en mist zo de man die ertoe doet.",
     u"De man met gezag kies je, de snotneus laat je lopen; dat betaalt zich uit.",
     u"Men volgt je om de buit; wees open over je doel, dan ben je onschuldig.",
-    u"Je volgt met heel je hart wat goed is, en het geluk volgt jou.",
+    u"Met heel je hart volg je het schone, en het lot is je goedgezind.",
     u"Al wil je vertrekken, een trouwe band bindt je, en dat strekt je tot eer.",
     // 18 HET HERSTELLEN
     u"Je erft een oude familiefout; riskant, maar met beleid buig je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Met te veel drift schuurt het wat: een beetje spijt, maar geen grote fout.",
     u"Je sluit je ogen voor het oude bederf, tot het je schande brengt.",
-    u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
+    u"Je herstel oogst lof, vooral met vakmensen aan je zijde.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
-    u"Met gelijkgezinden naast je begin je aan iets beters, en volharding loont.",
+    u"Met gelijkgezinden begin je aan iets beters, en volharding loont.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
     u"Gemakzucht levert niets op, maar betreur je haar, dan is het je vergeven.",
-    u"Met open armen ga je de ander tegemoet, en dat is volkomen juist.",
-    u"Als wijze leider haal je knappe koppen binnen en laat je ze hun werk doen.",
-    u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
+    u"Met open armen ga je de ander tegemoet, en zo hoort het ook.",
+    u"Als wijze leider laat je knappe koppen hun werk doen, tot ieders voordeel.",
+    u"Al heb je het zelf niet meer nodig, je keert terug om te helpen.",
     // 20 DE BESCHOUWING
     u"Als een kind kijk je naar de buitenkant; voor een leider is dat schande.",
-    u"Door een kier in de deur zie je maar een strook, te smal voor een oordeel.",
+    u"Door een kier zie je maar een strook, te smal voor een oordeel.",
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men vraagt je als raadgever.",
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
@@ -354,7 +354,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
     u"Glans en gunst omspoelen je, en zolang je niet verweekt, duurt het geluk.",
     u"Je kiest voor eenvoud, en de ruiter die je vreesde, komt als vriend.",
-    u"Je schaamt je voor je schamele rol zijde, maar je meent het, en dat wint.",
+    u"Je schamele rol zijde beschaamt je even, maar je meent het, en dat telt.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
     u"Het rot zit al in de poot van je bed, en dat voorspelt niets goeds.",
@@ -365,7 +365,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Aan de kale boom hangt nog één vrucht; haar pitten zijn je nieuwe begin.",
     // 24 HET KEERPUNT
     u"Na een paar passen merk je de dwaling al, en dat omkeren is een zegen.",
-    u"Een goed voorbeeld maakt de terugkeer licht, en dat pakt mooi uit.",
+    u"Andermans voorbeeld maakt de terugkeer licht, en dat pakt mooi uit.",
     u"Afdwalen, omkeren, weer afdwalen: gevaarlijk, maar elk omkeren telt.",
     u"Midden in een groep die verder trekt, keer jij als enige om.",
     u"Je kijkt jezelf eerlijk aan en keert om: daar krijg je nooit spijt van.",
@@ -382,13 +382,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Morren helpt niet nu de assen uit je wagen zijn gehaald.",
     u"Je mag weer op pad, maar oefen onderweg het mennen en wees op je hoede.",
     u"Een plank op de hoorns van de jonge stier bespaart je later veel leed.",
-    u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
+    u"Neem de wilde ever zijn drift af, en zijn slagtanden deren niet meer.",
     u"De weg naar de hemel ligt open, en wat je opspaarde, mag nu stromen.",
     // 27 DE VOEDING
-    u"Je vergeet je eigen voorraad en staart naar andermans bord; dat wreekt zich.",
+    u"Je vergeet je voorraad en staart naar andermans bord; dat wreekt zich.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
     u"Wat je nu eet, stilt geen honger maar holt je uit, dus keer je ervan af.",
-    u"Met tijgerogen speur je naar hulp om anderen te voeden, en dat is geen fout.",
+    u"Speur gerust met tijgerogen naar hulp om anderen te voeden.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
     u"Velen leven van wat jij geeft; besef dat gewicht, en waag dan het water.",
     // 28 OVERDAAD IN HET GROTE
@@ -396,21 +396,21 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
     u"De balk wordt gestut en houdt, maar misbruik je de steun, dan schaam je je.",
-    u"Een dorre populier bloeit laat nog eens; geen schande, maar ook geen eer.",
+    u"Een dorre populier bloeit nog eens; geen schande, maar ook geen eer.",
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
-    u"Midden in de kloof mik je op kleine winst, want alles oplossen lukt niet.",
+    u"Midden in de kloof mik je op kleine winst; alles oplossen lukt niet.",
     u"Voor en achter je gaapt diepte; verroer je niet tot je vaste grond voelt.",
     u"Bied eenvoudig door het raam aan wat je hebt; niemand neemt je dat kwalijk.",
     u"Het water reikt tot de rand maar loopt niet over; meer hoeft niet.",
     u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
     // 30 HET ZICH-HECHTENDE
-    u"Je hoofd rent bij het ontwaken alle kanten op, en bedaard beginnen is juist.",
+    u"Bij het ontwaken rent je hoofd alle kanten op: begin bedaard.",
     u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
-    u"Al huil en zucht je diep, juist dat verdriet keert het tij ten goede.",
+    u"Je huilt en zucht diep, maar juist dat verdriet keert het tij.",
     u"Straf de aanstokers, spaar wie volgde, en niemand kan je iets verwijten.",
     // 31 DE AANTREKKING
     u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
@@ -420,7 +420,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"In je stijve nek voel je weinig, maar die onbewogenheid kan geen kwaad.",
     u"Het blijft bij kaken en tong, bij holle praat die niemand raakt.",
     // 32 DE DUURZAAMHEID
-    u"Eis je bij het begin al iets blijvends, dan bouw je op zand en lukt niets.",
+    u"Eis je meteen iets blijvends, dan bouw je op zand en lukt niets.",
     u"Al kun je meer dan je plek vraagt, je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
