@@ -205,7 +205,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 1 HET SCHEPPENDE
     u"Onder water groeit de draak nog; houd je daden in tot hij mag opstijgen.",
     u"Nu de draak zich toont, helpt een leermeester je verder.",
-    u"Je zwoegt tot de avond en waakt dan nog, riskant maar zonder fout.",
+    u"Je zwoegt tot de avond en waakt dan nog: riskant, maar je doet niets fout.",
     u"Aarzelen boven de diepte voor je springt, is hier geen fout.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt met je mee.",
     u"Stijg je als draak te hoog, dan verlies je je volk en krijg je spijt.",
@@ -390,7 +390,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Wat je nu eet, stilt geen honger maar holt je uit, dus keer je ervan af.",
     u"Speur gerust met tijgerogen naar hulp om anderen te voeden.",
     u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
-    u"Velen leven van wat jij geeft; besef dat gewicht, en waag dan het water.",
+    u"Velen leven van wat jij geeft; besef dat gewicht, en waag dan de oversteek.",
     // 28 OVERDAAD IN HET GROTE
     u"Leg witte biezen onder wat je neerzet, want zoveel zorg kan nooit kwaad.",
     u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
