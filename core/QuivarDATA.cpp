@@ -70,36 +70,36 @@ const std::array<QStringView, 576> OracleTexts = {
     u"VOOR DE VOLEINDING", // 64
 
     // Process texts
-    u"De hemel draait onvermoeibaar door, dag na dag, en die stuwing zet ook jou in beweging.", // 1
-    u"De aarde draagt wat erop groeit en vraagt niets terug. Wie volgt waar een ander leidt, ziet het zaad rijpen.", // 2
-    u"Een spruit wringt zich door harde grond, en alles is nog warrig, maar vol leven.", // 3
+    u"Een draak ontwaakt in de diepte en wil naar de wolken: de kracht van een hemel die nooit moe wordt.", // 1
+    u"De aarde draagt alles wat erop groeit en vraagt niets terug; in het volgen ligt nu jouw kracht.", // 2
+    u"Een spruit wringt zich door harde grond: warrig en moeizaam, maar vol leven dat naar het licht wil.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
-    u"Hemel en water lopen elk een andere kant op, en daartussen groeit een geschil.", // 6
+    u"Waar de hemel omhoog trekt en het water omlaag, gaapt een kloof die geen proces helemaal dicht.", // 6
     u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
     u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
     u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
     u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
-    u"De hemel buigt naar de aarde en de aarde reikt omhoog, en waar ze elkaar raken, gedijt alles.", // 11
-    u"Hemel en aarde keren elkaar de rug toe, en kleine geesten voeren het hoogste woord.", // 12
+    u"Het hoge buigt omlaag en het lage reikt omhoog; op die ontmoeting gedijt alles wat groeit.", // 11
+    u"Nu hemel en aarde elkaar de rug toekeren, voeren kleine geesten het hoogste woord.", // 12
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
     u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
-    u"Een berg onder de aarde verheft zich niet: zo komen hoogten en laagten in evenwicht.", // 15
-    u"Donder dreunt uit de aarde omhoog, en de geestdrift die volgt, zet het hele land in beweging.", // 16
-    u"De donder trekt zich 's avonds terug in het meer. Ook een leider moet zich soms laten leiden.", // 17
-    u"In een afgesloten schaal gaat het voedsel rotten. Wat verwaarloosd werd, moet grondig worden hersteld.", // 18
-    u"De oever buigt naar het meer en het voorjaar nadert. Ook deze gunstige periode draait eens om.", // 19
-    u"De wind strijkt over het land en raakt elk grassprietje. Wie stil rondkijkt, merkt dat hij zelf ook gezien wordt.", // 20
-    u"Iets hards zit tussen boven- en onderkaak, en pas als je erdoorheen bijt, sluit de mond.", // 21
+    u"Een berg die zich onder de aarde verschuilt, verheft zich niet en effent zo hoogten en dalen.", // 15
+    u"Als de donder uit de aarde omhoog dreunt, trommelt het land mee; geestdrift is besmettelijk.", // 16
+    u"De donder duikt 's avonds in het meer en laat zich dragen; leiden begint met kunnen volgen.", // 17
+    u"Het voedsel in de afgesloten schaal is gaan rotten: verwaarloosd erfgoed dat je nu grondig herstelt.", // 18
+    u"Het voorjaar nadert en de oever buigt zich over het meer; benut die gunst voordat het seizoen draait.", // 19
+    u"De wind strijkt over het land en raakt elk grassprietje; terwijl jij rondkijkt, kijkt het land ook naar jou.", // 20
+    u"Tussen boven- en onderkaak zit iets hards. Pas als je erdoorheen bijt, sluit de mond weer.", // 21
     u"Vuur aan de voet van de berg zet de rotsen in een warme gloed. Schoonheid siert, maar draagt niets.", // 22
     u"De berg staat op smalle grond en brokkelt van onderen af, tot wat geen fundament heeft instort.", // 23
     u"Diep in de aarde roert de donder zich weer. Na de langste nacht keert het licht terug, eerst nog zwak.", // 24
-    u"Onder de hemel rolt de donder, en alles beweegt zonder plan of list. Wat uit zichzelf handelt, klopt.", // 25
-    u"Binnen in de berg ligt de hemel besloten, en zo'n opgespaarde kracht heeft tucht nodig.", // 26
+    u"Geen berekening, geen list: onder de rollende donder groeit alles zoals het bedoeld is.", // 25
+    u"In de berg ligt de hemel besloten. Je spaart grote kracht op en temt haar als een voerman zijn span.", // 26
     u"Tussen berg en donder gaapt een mond: wat erin gaat en wat eruit komt, vormt je.", // 27
-    u"De nokbalk buigt door onder een te zware last, en gewone middelen schieten tekort.", // 28
+    u"Onder een te zware last buigt de nokbalk door; met gewone middelen red je het dak niet.", // 28
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
-    u"Vuur brandt alleen zolang het hout heeft. Ook jouw licht hangt af van waar je je aan hecht.", // 30
+    u"Vuur leeft van het hout waaraan het zich hecht; jouw helderheid hangt evenzeer af van wat haar voedt.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
     u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
@@ -136,38 +136,38 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De jonge vos is bijna aan de overkant van de rivier, maar nog niet droog aan land.", // 64
 
     // Advice
-    u"Steek vandaag de eerste spade.", // 1
+    u"De eerste spade steek jij.", // 1
     u"Maak af wat een ander begon.", // 2
-    u"Ruim één hoek van de rommel op.", // 3
+    u"Ruim de rommel hoek voor hoek op.", // 3
     u"Stel je vraag maar één keer.", // 4
-    u"Eet, slaap en werk zoals altijd.", // 5
-    u"Kap de ruzie halverwege af.", // 6
-    u"Leg vast wie er beslist.", // 7
-    u"Schrijf je in bij een vereniging.", // 8
-    u"Werk eerst de losse eindjes af.", // 9
-    u"Vraag eerst toestemming.", // 10
+    u"Gewoon eten en slapen helpt.", // 5
+    u"Stop de ruzie, ook met gelijk.", // 6
+    u"Eerst een leider, dan de mars.", // 7
+    u"Sluit aan voor de deur dichtgaat.", // 8
+    u"Rond de kleine klussen af.", // 9
+    u"Beleefd vragen opent deuren.", // 10
     u"Zaai voor een latere oogst.", // 11
-    u"Sla een ereplaats af.", // 12
+    u"Een ereplaats mag je weigeren.", // 12
     u"Nodig een buitenstaander uit.", // 13
     u"Betaal stil andermans rekening.", // 14
-    u"Noem eerst wat een ander deed.", // 15
-    u"Wijs elke helper een taak toe.", // 16
-    u"Sluit de dag af zonder haast.", // 17
+    u"Prijs het werk van een ander.", // 15
+    u"Elke helper krijgt een taak.", // 16
+    u"Geef een ander eens de leiding.", // 17
     u"Achterhaal waar het misging.", // 18
-    u"Bel iemand die op je rekent.", // 19
-    u"Was je handen voor je begint.", // 20
-    u"Benoem hardop wat niet klopt.", // 21
-    u"Leg een versiering af.", // 22
-    u"Deel ruim uit aan wie je draagt.", // 23
+    u"Bezoek wie op je rekent.", // 19
+    u"Eerst kijken, dan handelen.", // 20
+    u"Bijt je vast in het taaiste punt.", // 21
+    u"Eén sieraad minder staat beter.", // 22
+    u"Geef ruim aan wie je draagt.", // 23
     u"Gun het herstel zeven dagen.", // 24
     u"Sla eens een onbekende straat in.", // 25
-    u"Neem een taak buitenshuis aan.", // 26
-    u"Let een dag op wat je zegt.", // 27
+    u"Een taak buitenshuis past je.", // 26
+    u"Let op wat je eet en zegt.", // 27
     u"Leg de last op meer schouders.", // 28
-    u"Doe één ding tegelijk.", // 29
-    u"Verzorg iets wat van jou afhangt.", // 30
-    u"Vraag de ander wat hem raakt.", // 31
-    u"Kies één gewoonte voor een jaar.", // 32
+    u"Oefen wat je al kunt.", // 29
+    u"Zorg voor wat van jou afhangt.", // 30
+    u"Luister meer dan je praat.", // 31
+    u"Kies één gewoonte en volhard.", // 32
     u"Zeg de volgende afspraak af.", // 33
     u"Tel tot tien voor je ingrijpt.", // 34
     u"Bied je diensten aan.", // 35
@@ -204,227 +204,227 @@ const std::array<QStringView, 576> OracleTexts = {
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
     u"Onder water groeit de draak nog; houd je daden in tot hij mag opstijgen.",
-    u"Een leermeester helpt je verder nu de draak zich voor het eerst laat zien.",
-    u"Je zwoegt tot de avond valt en bent dan nog alert; zo ontloop je fouten.",
-    u"Aarzel je boven de diepte, spring dan pas als het besluit echt van jou is.",
+    u"Nu de draak zich toont, helpt een leermeester je verder.",
+    u"Tot in de avond zwoeg en waak je: riskant, maar je doet niets fout.",
+    u"Aarzelen boven de diepte voor je springt, is hier geen fout.",
     u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt met je mee.",
-    u"Stijg je als draak boven de wolken uit, dan verlies je je volk uit het oog.",
+    u"Stijg je als draak te hoog, dan verlies je je volk en krijg je spijt.",
     // 2 HET ONTVANGENDE
-    u"Een eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
-    u"Recht van aard en ruim van blik bereik je veel, ook al zwoeg je niet.",
-    u"Voor een groter doel voltooi je het werk, en de eer laat je aan een ander.",
-    u"Knoop de zak met je woorden dicht, want zwijgen is nu het veiligst.",
-    u"Een eenvoudig gewaad in de kleur van de aarde siert je meer dan een ereteken.",
-    u"Grijp je de macht waar je volgen moest, dan wacht je een strijd vol wonden.",
+    u"De eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
+    u"Recht van aard en ruim van blik bereik je veel, en alles valt je toe.",
+    u"Het werk maak je voor een ander af, en ook de eer laat je hem.",
+    u"Je knoopt de zak met woorden dicht, en lof noch verwijt treft je.",
+    u"In een eenvoudig gewaad van aardekleur ben je op je gelukkigst.",
+    u"Grijp je de macht waar je moest volgen, dan vloeit bloed aan beide kanten.",
     // 3 AANVANGSPROBLEMEN
-    u"Stuit je al bij aanvang op weerstand, forceer dan niets en verzamel helpers.",
-    u"Dit aanbod is eerlijk bedoeld maar komt te vroeg, dus je ja moet nog wachten.",
-    u"Zonder gids die het bos kent, jaag je een hert na tot je verdwaald bent.",
-    u"Neem de hulp aan die zich aandient en ga samen verder.",
-    u"Omdat je invloed nog kort reikt, slaagt een klein plan beter dan een groot.",
+    u"Stuit je meteen op weerstand, verzamel dan helpers: volhouden loont.",
+    u"Het aanzoek is gemeend maar te vroeg; je jawoord mag nog jaren rijpen.",
+    u"Zonder gids jaag je een hert het bos in; keer om, of je staat voor schut.",
+    u"Neem de hulp aan die zich aandient, want samen lukt je alles.",
+    u"Je invloed reikt nog kort: een klein plan slaagt, een groot loopt vast.",
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
-    u"Als leerling heb je wat tucht nodig om te beginnen, geen ketens voor altijd.",
-    u"Ben je mild voor onwetenden, dan vertrouwt men je op den duur een huis toe.",
-    u"Verlies jezelf niet aan iemand die alleen indruk maakt met glans en geld.",
-    u"Verstrikt in een kluwen van hersenspinsels sta je op het laatst te blozen.",
-    u"Als een kind durf je te vragen, en juist daarvan leer je het meest.",
-    u"Straf een dwaas niet uit woede, maar om hem en anderen schade te besparen.",
+    u"Tucht helpt je op gang, maar ketens voor altijd brengen alleen schaamte.",
+    u"Mildheid voor onwetenden brengt je voorspoed en een huis om te leiden.",
+    u"Geef je niet aan wie met glans en geld pronkt; daar wint niemand bij.",
+    u"Verstrikt in hersenspinsels sta je op het laatst te blozen.",
+    u"Als een kind durf je te vragen, en die argeloosheid is je geluk.",
+    u"Straf een dwaas niet uit woede, maar om verdere schade te voorkomen.",
     // 5 HET WACHTEN
-    u"Het onweer is nog ver; volg gewoon het ritme van elke dag.",
-    u"Op de oever wordt over je geroddeld, maar het volgende tij spoelt dat weg.",
-    u"Loop je ongeduldig door tot in de modder, dan lok je zelf de vijand uit.",
+    u"Zolang het onweer ver is, mag je gerust je werk van elke dag doen.",
+    u"Op het zand wordt over je geroddeld, maar het eind is goed.",
+    u"Waad je ongeduldig de modder in, dan lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
-    u"Aan een gedekte tafel mag je even bijkomen, als je je doel maar niet vergeet.",
-    u"Heet de vreemden welkom die onverwacht bij de kuil staan waarin je viel.",
+    u"Je laaft je aan een gedekte tafel; vergeet je doel niet, dan gedijt alles.",
+    u"Heet de vreemden bij je kuil welkom, en aan het eind zijn ze je redding.",
     // 6 HET CONFLICT
-    u"Zeg meteen kort wat je dwarszit, dan dooft de twist voordat hij oplaait.",
-    u"Tegen deze tegenstander kun je niet op; trek je terug en spaar je dorp.",
-    u"Teer op wat je al lang bezit en ding niet mee naar eer of extra verdiensten.",
-    u"Je ziet in dat je zaak niet deugt, laat de strijd varen en wordt er kalm van.",
-    u"Leg je zaak voor aan een rechtvaardige scheidsrechter: hij geeft je je recht.",
+    u"Zeg meteen kort wat je dwarszit, en de twist dooft voor hij oplaait.",
+    u"Je wijkt voor de sterkere en spaart je dorp, wat niemand je verwijt.",
+    u"Leef je van oud bezit zonder naar eer te dingen, dan eindigt het gunstig.",
+    u"Omdat je zaak zwak staat, trek je je klacht in; dat pakt gunstig uit.",
+    u"Leg je zaak voor aan een wijze scheidsrechter, en je krijgt gelijk.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
     // 7 VERZAMELDE KRACHT
-    u"Vertrek pas als ieder zijn taak kent, want een rommelige start kost verlies.",
-    u"Midden tussen je mensen en gesteund van boven krijg je de eer die je toekomt.",
+    u"Vertrek pas als ieder zijn taak kent, anders loopt je tocht slecht af.",
+    u"Midden tussen je mensen, gesteund van boven, word je met eer overladen.",
     u"Laat je iedereen commanderen, dan rijdt je wagen terug met gewonden.",
     u"Wijk gerust; als veldheer kies je zelf het terrein waarop je vecht.",
-    u"Het wild staat in je akker, dus grijp in, maar geef het bevel aan de oudste.",
-    u"Beloon na de zege wie vocht, maar geef wie op buit uit is geen zeggenschap.",
+    u"Het wild staat in je akker, dus grijp in, maar geef de oudste het bevel.",
+    u"Beloon na de zege wie vocht, maar geef gelukzoekers geen zeggenschap.",
     // 8 VERENIGING
-    u"Je voegt je van harte bij de anderen en krijgt meer terug dan je hoopte.",
-    u"Sluit je aan uit overtuiging, niet uit angst om buiten te staan.",
+    u"Je voegt je van harte bij de anderen en krijgt meer dan je hoopte.",
+    u"Sluit je aan uit overtuiging, niet uit angst, en het geluk is met je.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Laat ook naar buiten zien bij wie je hoort; dat schept duidelijkheid.",
-    u"Eén kant laat je open, zodat wie blijft, dat uit eigen keus doet.",
-    u"Je klopt pas aan als iedereen al binnen is; de grendel gaat niet meer open.",
+    u"Ook naar buiten toon je bij wie je hoort, en die trouw wordt beloond.",
+    u"Eén kant laat je open, zodat ieder vrij kiest; juist zo gedijt de kring.",
+    u"Pas als de grendel al dicht is, klop je aan, en zo eindigt het slecht.",
     // 9 KLEINE VRUCHTBAARHEID
-    u"Een windvlaag duwt je opzij, en je voeten vinden vanzelf je spoor terug.",
-    u"Net als anderen keer je om, en samen teruglopen is geen schande.",
+    u"Duwt een vlaag je opzij, dan vind je gelukkig je spoor terug.",
+    u"Samen met de anderen keer je om, en daar vaar je wel bij.",
     u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
-    u"Met een open hart rem je een sterkere af zonder dat er iemand gewond raakt.",
+    u"Met een open hart rem je een sterkere af, en niemand raakt gewond.",
     u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
-    u"Eindelijk regent het, dus duw niet verder: na vol neemt de maan alleen af.",
+    u"Het regent eindelijk; trek je na volle maan nog op, dan slinkt je geluk.",
     // 10 HET OPTREDEN
-    u"Vertrek in je gewone kleren en wil niets lijken; dan deert niets je.",
-    u"Loop je alleen en onopvallend over het vlakke pad, dan houdt niets je tegen.",
-    u"Half blind en mank stap je toch door, tot de tijger bijt.",
-    u"Je staat op de staart van de tijger; alleen uiterste zorg redt je.",
+    u"In je gewone kleren ga je op pad, en zo valt je niets te verwijten.",
+    u"Alleen en onopvallend volg je het vlakke pad, voorspoedig en vrij.",
+    u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
+    u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
     u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
     // 11 DE VREDE
-    u"Trek aan één grashalm en de hele pol komt mee: begin met wie bij je hoort.",
+    u"Trek aan één grashalm en de hele pol komt mee: begin bij de jouwen.",
     u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
     u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
-    u"Hoog geplaatst verbind je je met wie lager staat, en dat brengt zegen.",
-    u"De goede tijd brokkelt af als een oude muur; met geweld stut je die niet.",
+    u"Beneden haar stand trouwt je dochter, en juist dat huwelijk brengt geluk.",
+    u"Als een muur brokkelt de goede tijd, en stutten met geweld beschaamt je.",
     // 12 DE WANKLANK
-    u"Neem bij je vertrek mee wie er net zo over denkt als jij.",
+    u"Neem mee wie net zo denkt als jij, en met volharding lukt het vertrek.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"Neem je een taak op je die groter is dan jezelf, dan haken verwanten aan.",
-    u"De stilstand wijkt; bind juist nu wat je bereikte aan iets stevigs.",
-    u"Na lang duwen geeft de klemmende deur krakend mee; je stapt blij naar buiten.",
+    u"Op last van hogerhand handel je vrij van schuld, en je gezellen delen mee.",
+    u"De stilstand wijkt ten goede; bind je winst wel aan een stevige stam.",
+    u"Na lang duwen geeft de klemmende deur mee, en blij stap je naar buiten.",
     // 13 SAAMHORIGHEID
-    u"Bij de poort, voor iedereen zichtbaar, begin je een kring zonder geheimen.",
+    u"Bij de poort, voor ieders ogen, sluit je vriendschap zonder smet.",
     u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
-    u"Je verstopt wapens in het struikgewas en loert jarenlang vergeefs.",
-    u"Boven op de muur, klaar om aan te vallen, besluit je het toch niet te doen.",
-    u"Eerst huil je om wat jullie scheidt, en later lach je om het weerzien.",
-    u"Ver buiten de stad vind je gezelschap, maar nog geen hechte groep.",
+    u"In het struikgewas verstop je wapens, en jarenlang loer je vergeefs.",
+    u"Boven op de muur zie je toch af van de aanval: een wijs besluit.",
+    u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
+    u"Buiten de stad vind je losse metgezellen, en spijt heb je niet.",
     // 14 OVERVLOED
-    u"Je rijkdom heeft je niet bedorven, en zo blijft het, zolang je de last kent.",
-    u"Een stevige wagen draagt veel vracht, dus breng je bezit waar het nodig is.",
-    u"Pas wanneer je rijkdom iedereen dient, wordt ze echt waardevol.",
-    u"Omdat je niet met je buren in pracht wedijvert, blijft de vrede in de straat.",
-    u"Je warmte lokt mensen naar je toe; je waardigheid houdt misbruik op afstand.",
+    u"Zolang je de lasten kent, bederft rijkdom je niet en is er niets mis.",
+    u"Een stevige wagen draagt veel; breng je bezit waar het nodig is.",
+    u"Je beste oogst draag je af aan de vorst; een gierigaard at hem zelf op.",
+    u"De pracht gun je je buren, en op jou valt niets aan te merken.",
+    u"Warm en waardig trek je mensen aan zonder dat ze misbruik maken.",
     u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
     // 15 DE BESCHEIDENHEID
     u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
-    u"Dat je jezelf niet groot maakt, spreekt uit elk gebaar, ook als je zwijgt.",
-    u"Je hebt veel verdiend en werkt toch gewoon door tot de klus geklaard is.",
-    u"Een stille houding past je in alles, zolang je je er niet achter verschuilt.",
-    u"Ook zonder ophef mag je hard ingrijpen, als het geheel schade lijdt.",
-    u"Omdat je niet op de voorgrond treedt, mag je streng zijn voor je eigen huis.",
+    u"Ook als je zwijgt, spreekt uit elk gebaar dat je jezelf klein houdt.",
+    u"Ondanks alle verdienste werk je door, en dat wordt je ruim vergolden.",
+    u"Stilte helpt je overal, zolang je je er niet achter verschuilt.",
+    u"Nooit pronk je met je bezit, dus je buren volgen je als je hard ingrijpt.",
+    u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
     // 16 DE GEESTDRIFT
-    u"Roep je nu al hoe prachtig het wordt, dan stoot je anderen af.",
-    u"Als een rots sta je te midden van de opwinding, wetend wanneer je stopt.",
-    u"Blijf je omhoog kijken naar een teken van hogerhand, dan aarzel je te lang.",
+    u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
+    u"Als een rots in de roes stop je bijtijds, en dat is je behoud.",
+    u"Kijk je telkens omhoog naar een teken, dan berouwt je het aarzelen.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
-    u"Iets knaagt voortdurend aan je, maar het velt je niet en scherpt je zelfs.",
-    u"Ook na een roes die veel te lang duurde, kun je nog altijd omkeren.",
+    u"Iets knaagt voortdurend aan je, maar het krijgt je niet klein.",
+    u"Ook na een te lange roes kun je omkeren, en dan is er niets verloren.",
     // 17 DE NAVOLGING
-    u"Nu wat vaststond gaat schuiven, praat je buiten de deur met wie anders denkt.",
-    u"Je blijft bij de kwajongen hangen en mist de man die je verder kon helpen.",
-    u"Je volgt wie ertoe doet en laat klein vermaak gaan; zo vind je wat je zocht.",
-    u"Men volgt je om wat er te halen valt; toon je bedoeling, en het kaf valt af.",
-    u"Wat schoon en juist is, volg je met heel je hart, en het loont ruimschoots.",
-    u"Een trouwe band houdt je vast, al wil je vertrekken; dat strekt je tot eer.",
+    u"Nu het vaste schuift, praat je buiten de deur met wie anders denkt.",
+    u"Je blijft bij de kwajongen hangen en mist zo de man die ertoe doet.",
+    u"De man met gezag kies je, de snotneus laat je lopen; dat betaalt zich uit.",
+    u"Men volgt je om de buit; wees open over je doel, dan ben je onschuldig.",
+    u"Met heel je hart volg je het schone, en het lot is je goedgezind.",
+    u"Al wil je vertrekken, een trouwe band bindt je, en dat strekt je tot eer.",
     // 18 HET HERSTELLEN
-    u"Een oude familiefout ligt op je bord; met beleid krijg je hem recht.",
+    u"Je erft een oude familiefout; riskant, maar met beleid buig je hem recht.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
-    u"Met te veel drift schuurt het wat, al verzet je wel degelijk werk.",
-    u"Je kijkt weg van het oude bederf, dat doorwoekert tot je je ervoor schaamt.",
-    u"Wat je rechtzet, levert je lof op, vooral als je er vakmensen bij haalt.",
+    u"Met te veel drift schuur je wat: een beetje spijt, maar geen grote fout.",
+    u"Voor het oude bederf sluit je je ogen, tot het je schande brengt.",
+    u"Je herstel oogst lof, vooral met vakmensen aan je zijde.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
-    u"Met gelijkgezinden naast je begin je aan iets beters, op het goede moment.",
+    u"Met gelijkgezinden begin je aan iets beters, en volharding loont.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Gemakzuchtig naderen levert niets op, tot je inziet dat het zo niet kan.",
-    u"Je gaat de ander met open armen tegemoet en houdt niets achter.",
-    u"Als wijze leider haal je knappe koppen binnen en laat je ze hun werk doen.",
-    u"Al heb je het zelf niet meer nodig, je keert terug om anderen te helpen.",
+    u"Gemakzucht levert niets op, maar betreur je haar, dan is het je vergeven.",
+    u"Met open armen ga je de ander tegemoet, en zo hoort het ook.",
+    u"Als wijze leider laat je knappe koppen hun werk doen, tot ieders voordeel.",
+    u"Al heb je het zelf niet meer nodig, je keert terug om te helpen.",
     // 20 DE BESCHOUWING
-    u"Als een kind kijk je naar de buitenkant, terwijl een leider dieper moet zien.",
-    u"Door een kier in de deur zie je maar een strook, te smal voor een oordeel.",
+    u"Als een kind kijk je naar de buitenkant; voor een leider is dat schande.",
+    u"Door een kier zie je maar een strook, te smal voor een oordeel.",
     u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
-    u"Je doorziet hoe het land bestuurd wordt, en men wil je graag als raadgever.",
+    u"Je doorziet hoe het land bestuurd wordt, en men vraagt je als raadgever.",
     u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
     u"Van een afstand, vrij van eigenbelang, zie je je leven helder liggen.",
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
-    u"Gretig bijt je door en je gaat wat te ver, al is je zaak rechtvaardig.",
+    u"Gretig bijt je door en je gaat wat te ver, maar schuld treft je niet.",
     u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
-    u"Het oordeel ligt bij jou, dus wees streng en billijk en besef het risico.",
+    u"In het taaie vlees vind je geel goud, en waakzaam ga je vrijuit.",
     u"Wilde je nooit luisteren, dan sta je uiteindelijk met het blok om je nek.",
     // 22 DE BEKOORLIJKHEID
-    u"Je slaat de aangeboden wagen af en loopt het eerste stuk gewoon zelf.",
+    u"De aangeboden wagen sla je af, en het eerste stuk loop je gewoon zelf.",
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
-    u"Glans en gunst omspoelen je; pas op dat je er niet in verweekt.",
-    u"Een ruiter op een wit paard komt niet roven, maar om je hand vragen.",
-    u"Een schamele rol zijde volstaat als geschenk, want je meent het.",
+    u"Glans en gunst omspoelen je, en zolang je niet verweekt, duurt het geluk.",
+    u"Je kiest voor eenvoud, en de ruiter die je vreesde, komt als vriend.",
+    u"Je schamele rol zijde beschaamt je even, maar je meent het, en dat telt.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
-    u"Het rot zit al in de poot van je bed en is niet te stuiten; wacht stil af.",
-    u"Nu splijt het bed bij de rand; zonder steun van anderen sta je zwak.",
-    u"Breek met wie de boel ondermijnt, al kost het je gezelschap.",
+    u"Het rot zit al in de poot van je bed, en dat voorspelt niets goeds.",
+    u"Nu splijt je bed bij de rand, en zonder steun van anderen gaat het mis.",
+    u"Breek met wie de boel ondermijnt; het kost je gezelschap, maar geen eer.",
     u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
-    u"Als vissen aan een snoer voegt alles zich weer, omdat je mild leiding geeft.",
-    u"Aan de kale boom hangt nog één vrucht; in haar pitten ligt je nieuwe begin.",
+    u"Als vissen aan een snoer volgt men je milde hand, en niets zit je dwars.",
+    u"Aan de kale boom hangt nog één vrucht; haar pitten zijn je nieuwe begin.",
     // 24 HET KEERPUNT
-    u"Omdat je de dwaling na een paar passen al merkt, kost omkeren je niets.",
-    u"Het voorbeeld van wie je voorging maakt de terugkeer licht.",
-    u"Afdwalen, omkeren, weer afdwalen: het put je uit, maar elk omkeren telt.",
-    u"Midden in een groep die verder trekt, draai jij als enige om, terecht.",
-    u"Je kijkt jezelf recht in de ogen en keert om, zonder iets te verbloemen.",
-    u"Mis je het keerpunt, dan dwaal je nog jaren rond voor je je huis terugziet.",
+    u"Na een paar passen merk je de dwaling al, en dat omkeren is een zegen.",
+    u"Andermans voorbeeld maakt je terugkeer licht, en dat pakt mooi uit.",
+    u"Telkens dwaal je af en keer je om: gevaarlijk, maar elk omkeren telt.",
+    u"Midden in een groep die verder trekt, keer jij als enige om.",
+    u"Je kijkt jezelf eerlijk aan en keert om: daar krijg je nooit spijt van.",
+    u"Mis je het keerpunt, dan volgt een lange dwaaltocht vol ongeluk.",
     // 25 DE ONSCHULD
     u"Volg je eerste ingeving, want wat argeloos begint, loopt zelden mis.",
     u"Ploeg om het ploegen, niet om de oogst; het land beloont je toch.",
-    u"Een passant loopt weg met je koe, pech waar jij niets aan kon doen.",
+    u"Een passant neemt je koe mee: een tegenslag die je niet verdiende.",
     u"Laat je niet ompraten door het rumoer; houd vast aan wat je zeker weet.",
-    u"Dit ongemak drijft vanzelf over als een bui; ga er niet aan dokteren.",
+    u"Dit ongemak drijft vanzelf over als een bui, dus ga er niet aan dokteren.",
     u"Zelfs je argeloze daad valt verkeerd, want het uur is er niet naar.",
     // 26 DE TEMMENDE KRACHT
     u"Vlak voor je ligt gevaar, dus houd halt voordat je verder rijdt.",
     u"Morren helpt niet nu de assen uit je wagen zijn gehaald.",
-    u"Je mag weer op pad; houd onderweg elke dag je vaardigheid bij.",
-    u"Bind een plank op de hoorns van de jonge stier, dan voorkom je later schade.",
-    u"Neem de wilde ever zijn drift af, dan worden zijn slagtanden ongevaarlijk.",
-    u"De weg naar de hemel ligt open, en wat je zo lang opspaarde, mag nu stromen.",
+    u"Je mag weer op pad, maar oefen onderweg het mennen en wees op je hoede.",
+    u"Een plank op de hoorns van de jonge stier bespaart je later veel leed.",
+    u"Neem de wilde ever zijn drift af, en zijn slagtanden deren niet meer.",
+    u"De weg naar de hemel ligt open, en wat je opspaarde, mag nu stromen.",
     // 27 DE VOEDING
-    u"Je vergeet je eigen voorraad en staart naar het bord van een ander.",
+    u"Je vergeet je voorraad en staart naar andermans bord; dat wreekt zich.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
-    u"Wat je nu eet, stilt geen honger maar holt je uit; keer je ervan af.",
-    u"Met tijgerogen speur je terecht naar hulp om anderen te kunnen voeden.",
-    u"Je staat nog niet op eigen benen, dus steek het grote water niet over.",
-    u"Velen leven van wat jij geeft: besef dat gewicht en durf toch het water over.",
+    u"Wat je nu eet, stilt geen honger maar holt je uit, dus keer je ervan af.",
+    u"Speur gerust met tijgerogen naar hulp om anderen te voeden.",
+    u"Nog sta je niet op eigen benen, dus steek het grote water niet over.",
+    u"Velen leven van wat jij geeft; besef dat gewicht, en waag dan de oversteek.",
     // 28 OVERDAAD IN HET GROTE
-    u"Leg witte biezen onder wat je neerzet, want zo'n begin vraagt zorg.",
-    u"Zoals een dorre populier uitloopt aan de wortel, herleef jij door iets jongs.",
+    u"Leg witte biezen onder wat je neerzet, want zoveel zorg kan nooit kwaad.",
+    u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
-    u"De balk wordt gestut en houdt het, zolang je die steun niet misbruikt.",
-    u"Een verdorde populier bloeit nog eens, maar zo'n late bloei brengt je weinig.",
+    u"De balk wordt gestut en houdt, maar misbruik je de steun, dan schaam je je.",
+    u"Als een dorre populier bloei je nog eens; geen schande, maar ook geen eer.",
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
-    u"Midden in de kloof mik je op een kleine winst, want alles oplossen lukt niet.",
-    u"Voor en achter je gaapt diepte, dus verroer je niet tot je vaste grond voelt.",
-    u"Bied wat je hebt door het raam aan, eenvoudig en zonder plichtpleging.",
-    u"Het water reikt tot de rand maar loopt niet over; meer dan nodig doe je niet.",
+    u"Midden in de kloof mik je op kleine winst; alles oplossen lukt niet.",
+    u"Voor en achter je gaapt diepte; verroer je niet tot je vaste grond voelt.",
+    u"Bied eenvoudig door het raam aan wat je hebt; niemand neemt je dat kwalijk.",
+    u"Het water reikt tot de rand maar loopt niet over; meer hoef je niet.",
     u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
     // 30 HET ZICH-HECHTENDE
-    u"Bij het ontwaken schiet je hoofd alle kanten op; zet je eerste stap bedaard.",
+    u"Rent je hoofd bij het ontwaken alle kanten op, begin dan bedaard.",
     u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
-    u"Tranen stromen en je zucht diep, maar dat verdriet loutert en wendt het tij.",
-    u"Trek ten strijde tegen de kern van het kwaad, maar spaar wie volgde.",
+    u"Tranen stromen en je zucht diep, maar juist dat verdriet keert het tij.",
+    u"Straf de aanstokers, spaar wie volgde, en niemand kan je iets verwijten.",
     // 31 DE AANTREKKING
     u"Het begint in je grote teen, en er gebeurt nog niets wat iemand ziet.",
-    u"Je kuiten willen al op pad; blijf nog, want nu vertrekken brengt onheil.",
-    u"Je dijen volgen blind waar een ander heen wil; wie zo meeloopt, krijgt spijt.",
+    u"Al willen je kuiten op pad, nu vertrekken is je ongeluk, dus blijf.",
+    u"Je dijen volgen blind een ander; zo meelopen brengt schaamte.",
     u"Met een kalm hart raak je velen, met onrust alleen je eigen vrienden.",
-    u"In je stijve nek voel je weinig, en die onbewogenheid doet hier geen kwaad.",
-    u"Het blijft bij je kaken en je tong, bij holle praat die niemand echt raakt.",
+    u"In je stijve nek voel je weinig, maar die onbewogenheid kan geen kwaad.",
+    u"Het blijft bij je kaken en tong, bij holle praat die niemand raakt.",
     // 32 DE DUURZAAMHEID
-    u"Eis je bij het begin al iets blijvends, dan bouw je op zand.",
+    u"Eis je meteen iets blijvends, dan bouw je op zand en lukt niets.",
     u"Al kun je meer dan je plek vraagt, je matigt je en houdt het zo jaren vol.",
     u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
-    u"Dien je, blijf dan trouw aan de oude lijn; leid je, dan moet je soms wenden.",
+    u"Dien je, volg dan trouw de oude lijn; leid je, dan moet je soms wenden.",
     u"Altijd ben je in de weer, nooit sta je stil, en zo beklijft er niets.",
     // 33 DE AFZIJDIGHEID
     u"Als laatste glip je niet meer ongezien weg; houd je liever doodstil.",

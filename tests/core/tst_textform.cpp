@@ -177,6 +177,39 @@ private Q_SLOTS:
         QVERIFY2(openingJe <= 384 / 5, QByteArray::number(openingJe));
     }
 
+    void fewTextsOfAShape_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("advice tied to a time span")
+            << 128 << 64
+            << u"\\b(vandaag|vanavond|vannacht|vanochtend|vanmiddag|morgen|straks|minuut|minuten|kwartier|"
+               u"uur|uren|dag|dagen|week|weken|maand|maanden|jaar|jaren|avond|avonds|ochtends|nacht)\\b"_s
+            << 5;
+        // 77 characters is the cap of a line text.
+        QTest::newRow("line texts just under the cap")
+            << FirstLine << 384 << u"^.{75,77}$"_s << 384 * 15 / 100;
+    }
+
+    // A few advice texts may name a time span, but a column of them reads like a page of daily tips.
+    // Line texts that all stop just short of the longest allowed length look padded to fit.
+    void fewTextsOfAShape()
+    {
+        QFETCH(int, first);
+        QFETCH(int, count);
+        QFETCH(QString, shape);
+        QFETCH(int, limit);
+        const QRegularExpression pattern(shape, QRegularExpression::CaseInsensitiveOption);
+        QStringList found;
+        for (int i = first; i < first + count; ++i)
+            if (pattern.match(OracleTexts[std::size_t(i)]).hasMatch())
+                found << QString::number(i);
+        qInfo("%s: %d of %d", QTest::currentDataTag(), int(found.size()), count);
+        QVERIFY2(found.size() <= limit, qPrintable(u"entries "_s + found.join(u' ')));
+    }
+
     void contentWordsAreSpread()
     {
         const QHash<QString, int> count = textsPerWord();
