@@ -108,11 +108,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
     u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
     u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
-    u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand werpt je terug op je eigen aandeel.", // 39
+    u"Achter de steile berg kolkt een rivier en de pas is dicht. Omkeren is geen zwakte: bij je eigen mensen vind je de omweg.", // 39
     u"Na het onweer is de lucht schoon: de spanning verdwijnt en iedereen ademt vrij.", // 40
     u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
     u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
-    u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
+    u"Het meer stijgt tot de hemel en de dijk kraakt. Een misstand verdwijnt pas als hij aan het licht komt, zonder wapens.", // 43
     u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
     u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
     u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast of omweg.", // 46
@@ -182,7 +182,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zeg direct nee tegen het aanbod.", // 44
     u"Vul de voorraadkast aan.", // 45
     u"Maak een afspraak met je meerdere.", // 46
-    u"Repareer iets wat kapot is.", // 47
+    u"Daden zeggen nu meer dan woorden.", // 47
     u"Haal water voor een ander.", // 48
     u"Prik een datum voor de overstap.", // 49
     u"Geef elk ding een vaste plek.", // 50
@@ -434,8 +434,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vriendelijk maar beslist neem je op tijd afscheid, hoe men ook aandringt.",
     u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
     // 34 MACHT VAN HET GROTE
-    u"Je kracht zit nog in je tenen; een sprint eindigt telkens op je neus.",
-    u"Juist nu je de wind in de rug voelt, loont het om gematigd te handelen.",
+    u"Alle kracht zit nog in je tenen; stormen loopt hier zeker slecht af.",
+    u"Alles wijkt voor je, maar ram niet; kalm doorstappen brengt voorspoed.",
     u"Gebruik je je macht als een bok zijn hoorns, dan zit je snel vast in de heg.",
     u"De heg wijkt uiteen en laat je los, zodat je wagen weer kan rollen.",
     u"Moeiteloos raak je de bok kwijt en met hem je koppigheid, die je niet mist.",
@@ -449,11 +449,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Doordrukken brengt je niets meer, behalve bij het opruimen van je eigen erf.",
     // 36 DE VERDUISTERING
     u"Als een vogel die met lage vleugels vlucht, neem je honger voor lief.",
-    u"Al ben je aan je been gewond, je hebt nog paardenkracht genoeg om te helpen.",
+    u"Gewond aan je dij red je anderen op een vlug paard; het geluk is met je.",
     u"Je vangt de aanvoerder van het duister, maar herstel vraagt meer dan een dag.",
-    u"Je doorziet het hart van het duister en verlaat stil het huis.",
+    u"Dicht bij de macht doorzie je het donker en pak je stil je biezen.",
     u"Verberg je helderheid zoals de prins die aan een wreed hof de dwaas speelde.",
-    u"Het duister dat jouw licht doofde om te klimmen, stort ten slotte omlaag.",
+    u"De duistere heer klom tot de hemel en stort nu voor je ogen neer.",
     // 37 HET GEZIN (DE CLAN)
     u"Spreek vanaf het begin heldere huisregels af; dat bespaart later spijt.",
     u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
@@ -464,7 +464,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 38 DE TEGENSTELLING
     u"Wat van jou is, komt vanzelf terug; groet ook wie je liever ontloopt.",
     u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
-    u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
+    u"De ossen weigeren en je kar glijdt achteruit, toch eindigt de rit goed.",
     u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
     u"Een verwante ziel baant zich een weg naar je toe; loop hem gerust tegemoet.",
     u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
@@ -472,11 +472,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Beneden wachten tot het pad zich toont, levert je meer lof op dan klimmen.",
     u"Je ploetert van modderpoel naar modderpoel, omdat je werkt voor een ander.",
     u"Voor de pas keer je om, naar huis, waar ze blij zijn dat je er weer bent.",
-    u"Zonder reisgenoten raak je de pas niet over; wacht tot ze je inhalen.",
+    u"Zonder reisgenoten haal je de pas niet; wacht tot ze je inhalen.",
     u"Juist nu je last het zwaarst is, snellen vrienden van alle kanten toe.",
     u"Vluchten kon, maar je draait om en klopt aan bij een wijze.",
     // 40 DE BEVRIJDING
-    u"Nu de spanning weg is, hoef je niets anders te doen dan bij te komen.",
+    u"Na het onweer haal je eerst adem, en niemand rekent je dat aan.",
     u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
     u"Rijd je als een heer rond terwijl je sjouwer bent, dan loert men op je buit.",
     u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
@@ -490,25 +490,25 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Iemand overlaadt je met gaven die je niet hoeft te weigeren.",
     u"Je groeit zonder iemand iets af te nemen, zodat velen graag voor je werken.",
     // 42 DE VERMEERDERING
-    u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
-    u"Niemand kan je de overvloed afnemen die ruimer binnenstroomt dan je vroeg.",
+    u"Gesteund van boven pak je een groot werk aan, en het lukt zonder smet.",
+    u"Niemand stuit wat je toestroomt; wees standvastig, dan zit het mee.",
     u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
     u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
     u"Uit een goed hart geef je, en of iemand toekijkt, vraag je je niet af.",
     u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
-    u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
+    u"Vol ongeduld trappel je, maar je kunt het nog niet aan; gaan is een fout.",
     u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
     u"Eenzaam trek je door de regen en men mompelt over je, maar je doet wat moet.",
     u"Onrustig schuifel je heen en weer, terwijl je elke raad wegwuift.",
     u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
     u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
     // 44 HET TEGEMOETKOMEN
-    u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
+    u"Trap het vonkje meteen uit; in deze wind wordt het een brand.",
     u"Houd de vis in je eigen kom in plaats van hem de gasten voor te zetten.",
     u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
     u"In je kom zwemt geen vis meer, omdat je gewone mensen hooghartig negeerde.",
-    u"Houd je zaak verborgen als een meloen onder wilgenblad, tot ze vanzelf valt.",
+    u"Als een meloen onder wilgenblad rijp je in stilte, en de hemel beloont je.",
     u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
     // 45 HET VERZAMELEN
     u"Twijfel je of je erbij hoort, roep dan hardop, en de kring schuift op.",
@@ -527,14 +527,14 @@ const std::array<QStringView, 576> OracleTexts = {
     // 47 DE BENAUWENIS
     u"Je blijft zitten somberen, terwijl het elk uur donkerder om je heen wordt.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
-    u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
-    u"Je wilt helpen, maar je pronkwagen houdt je op; beschaamd bereik je hen toch.",
+    u"Je beukt op een muur en leunt op wat je kwetst, en dat eindigt bitter.",
+    u"In je gouden koets kom je traag en beschaamd aan, maar je komt aan.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
     u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit je verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
     u"Je gaven lekken weg als water uit een kapotte emmer, alleen goed voor visjes.",
-    u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
+    u"Schoongemaakt staat je put klaar, maar niemand drinkt, en dat doet pijn.",
     u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
     u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
     u"Uit de open put schept iedereen naar hartenlust, en je water raakt nooit op.",
@@ -550,7 +550,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
     u"Je beste gerecht blijft staan, want de ketel zit vast; straks schept men op.",
     u"Je laadt de ketel te vol, tot een poot breekt en het maal over de vloer gaat.",
-    u"Aan de grepen en ringen van je ketel tillen helpers mee, want je blijft open.",
+    u"Aan de gouden ringen van je ketel tillen helpers mee; volhard daarin.",
     u"Met ringen van jade, hard en toch zacht, is je ketel af en lukt je alles.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
@@ -561,7 +561,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
     u"Doordat je je voeten stilhoudt voor de eerste stap, zet je die stap goed.",
-    u"Je moet stilstaan terwijl een ander doorholt die je niet kunt tegenhouden.",
+    u"Terwijl je leider doorholt, staan je kuiten stil, en dat stemt je somber.",
     u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
     u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
     u"Je houdt je mond tot je weet wat je wilt zeggen, en dan klinkt het helder.",
@@ -582,9 +582,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je houdt een mand zonder vruchten en een offer zonder bloed: de vorm is hol.",
     // 55 DE VOLHEID
     u"Iemand van je eigen kaliber kruist je pad; een tijd met hem oplopen is goed.",
-    u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
-    u"Met je rechterarm in het gips wacht je rustig af tot het weer licht wordt.",
-    u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
+    u"Op het middaguur zie je sterren en wantrouwt men je, tot je hart spreekt.",
+    u"In het middagduister breek je je rechterarm, en niemand rekent het je aan.",
+    u"In het donker tref je een heer van jouw soort, en het wordt weer licht.",
     u"Talentvolle mensen bieden je hun hulp, en met hen groeit je goede naam.",
     u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
     // 56 DE ZWERVER
@@ -634,10 +634,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De hoogste deur blijft dicht; een lagere gaat voor je open, en die volstaat.",
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
     u"Forceer niets en ga niet verder: wat je onderweg tegenkomt, is genoeg.",
-    u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
+    u"Het broeit zonder los te barsten; haal de vakman uit zijn afzondering.",
     u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
     // 63 NA DE VOLTOOIING
-    u"Je remt op tijd af bij de oever en komt weg met wat spatten.",
+    u"Op tijd rem je bij de oever, en die natte staart is niet erg.",
     u"Na zeven dagen is het aanzien dat je verloor er gewoon weer.",
     u"Een gewonnen veldtocht kostte jaren: geef geen macht aan prutsers.",
     u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
@@ -645,7 +645,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
     // 64 VOOR DE VOLEINDING
     u"Je plonst te gretig het water in, en nog voor het midden ben je doorweekt.",
-    u"Aan de teugels trek je, maar de wagen rolt door en je koers klopt.",
+    u"Je remt de wagen bewust af, en juist die zelfbeheersing brengt geluk.",
     u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
