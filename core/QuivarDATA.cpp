@@ -168,37 +168,37 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Verzorg iets wat van jou afhangt.", // 30
     u"Vraag de ander wat hem raakt.", // 31
     u"Kies één gewoonte voor een jaar.", // 32
-    u"Zeg de volgende afspraak af.", // 33
+    u"Een beleefd nee volstaat.", // 33
     u"Tel tot tien voor je ingrijpt.", // 34
-    u"Bied je diensten aan.", // 35
+    u"Stuur ongevraagd je werk op.", // 35
     u"Zeg minder dan je weet.", // 36
-    u"Eet vanavond samen aan tafel.", // 37
+    u"Dek de tafel voor iedereen.", // 37
     u"Vraag je tegenstrever om hulp.", // 38
-    u"Neem de omweg door het dal.", // 39
-    u"Schrap een oude schuld.", // 40
-    u"Zet maar twee schaaltjes op tafel.", // 41
-    u"Begin aan wat je steeds uitstelde.", // 42
+    u"Liever de omweg door het dal.", // 39
+    u"Oude schulden mogen vervallen.", // 40
+    u"Twee schaaltjes zijn genoeg.", // 41
+    u"Je grote plan kan nu van start.", // 42
     u"Zet het zwart op wit.", // 43
-    u"Zeg direct nee tegen het aanbod.", // 44
+    u"Een te mooi aanbod sla je af.", // 44
     u"Vul de voorraadkast aan.", // 45
-    u"Maak een afspraak met je meerdere.", // 46
-    u"Daden zeggen nu meer dan woorden.", // 47
+    u"Zoek je meerdere op.", // 46
+    u"Minder praten, meer doen.", // 47
     u"Haal water voor een ander.", // 48
     u"Prik een datum voor de overstap.", // 49
-    u"Geef elk ding een vaste plek.", // 50
+    u"Elk ding een vaste plek.", // 50
     u"Pak na de schrik één taak op.", // 51
-    u"Zit een kwartier stil.", // 52
-    u"Plan alleen de volgende halte.", // 53
+    u"Doe de deur dicht en zit stil.", // 52
+    u"Alleen de volgende halte telt.", // 53
     u"Vraag wat men van je verwacht.", // 54
-    u"Rond deze week een zaak af.", // 55
-    u"Leer de groet van je gastheren.", // 56
-    u"Herhaal je verzoek vriendelijk.", // 57
+    u"Maak af wat half klaar ligt.", // 55
+    u"Als gast leer je eerst de groet.", // 56
+    u"Blijft het stil, vraag nog eens.", // 57
     u"Oefen samen met een vriend.", // 58
-    u"Organiseer een feest.", // 59
-    u"Stel jezelf een vaste regel.", // 60
+    u"Een gedeeld maal ontdooit veel.", // 59
+    u"Eén vaste regel, meer niet.", // 60
     u"Hoor beide partijen eerst aan.", // 61
-    u"Schrijf iemand een bedankje.", // 62
-    u"Loop 's avonds de sloten na.", // 63
+    u"Een geschreven bedankje helpt.", // 62
+    u"Loop de sloten nog eens na.", // 63
     u"Toets het ijs voor elke pas.", // 64
 
     // Line texts, line 1 (bottom) first
