@@ -106,7 +106,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Boven de hemel dreunt de donder. Echte grootte blijkt pas als die macht zich aan het rechte bindt.", // 34
     u"De zon klimt boven de vlakte zonder dat iemand haar duwt; vooruitgang volgt vanzelf op helder licht.", // 35
     u"Het licht is in de aarde weggezakt en een duistere heer regeert. Je helderheid bewaar je nu binnen, onder een gewone jas.", // 36
-    u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
+    u"Uit het vuur van de haard stijgt warmte die door elke kamer trekt; een gezin dat binnen klopt, straalt naar buiten.", // 37
     u"Het vuur trekt omhoog en het meer zakt naar beneden, elk zijn eigen kant op. In kleine dingen kun je toch samenwerken.", // 38
     u"Achter de steile berg kolkt een rivier en de pas is dicht. Omkeren is geen zwakte: bij je eigen mensen vind je de omweg.", // 39
     u"Donder en regen breken de benauwde lucht open. Daarna ruikt de aarde fris en ademt iedereen weer vrij.", // 40
@@ -127,7 +127,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Donder en bliksem vallen samen en alles staat in bloei. Als de zon op het middaguur staat, begint ze al te dalen.", // 55
     u"Een vuur op de berg brandt nergens lang en trekt steeds verder: het lot van een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
-    u"Twee meren die elkaar raken, drogen niet uit. Zo wordt blijheid groter als je haar deelt.", // 58
+    u"Twee meren die elkaar raken, vullen elkaar aan; gedeelde blijheid droogt niet op.", // 58
     u"Onder de lentewind dooit het ijs; wat verstard en verspreid lag, begint weer te stromen.", // 59
     u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
     u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
@@ -455,12 +455,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Speel aan het wrede hof de dwaas, maar doof je licht niet; dat loont.",
     u"De duistere heer klom tot de hemel en stort nu voor je ogen neer.",
     // 37 HET GEZIN (DE CLAN)
-    u"Spreek vanaf het begin heldere huisregels af; dat bespaart later spijt.",
-    u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
-    u"Wees liever te streng dan te los: een huis vol gegiechel eindigt in schaamte.",
-    u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
-    u"Leid je huis met liefde, niet met angst; dan hoeft niemand te vrezen.",
-    u"Doe je wat je zegt, dan krijg je gezag dat het huis tot het einde draagt.",
+    u"Stel de regels bij de eerste maaltijd, en later betreur je niets.",
+    u"Zonder grillen zorg je voor de pot op het vuur; zo gedijt het gezin.",
+    u"Een harde toon spijt je, maar dolle pret zonder grens eindigt in schaamte.",
+    u"Zuinig beheer je de voorraadkast, en het gezin wordt rijk en gelukkig.",
+    u"Met liefde in plaats van angst leid je je familie, en iedereen bloeit op.",
+    u"Je woord maak je waar, en dat gezag draagt je huis tot een gelukkig einde.",
     // 38 DE TEGENSTELLING
     u"Ren je weggelopen paard niet achterna; het vindt zelf zijn stal.",
     u"In een steeg tref je toevallig je meester, en dat is geen misstap.",
@@ -590,10 +590,10 @@ const std::array<QStringView, 576> OracleTexts = {
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
     u"In de herberg is je beurs vol en je jonge knecht je toegewijd.",
-    u"De herberg brandt af, terwijl je knecht door je hooghartigheid wegloopt.",
+    u"De herberg brandt af en je hoogmoed kost je de knecht; nu loop je gevaar.",
     u"Onder een afdak vind je geld en een bijl, maar je hart is niet blij.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
-    u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
+    u"Eerst lach je, dan huil je, want achteloos verloor je je koe: een ramp.",
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
     u"Met hulp haal je tevoorschijn wat onder het bed loert, en dat slaagt.",
@@ -602,12 +602,12 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Slecht begonnen, mooi geëindigd: overweeg vooraf en kijk achteraf om.",
     u"Kruip je steeds onder het bed, dan verlies je je bijl en ben je weerloos.",
     // 58 HET BLIJMOEDIGE
-    u"Tevreden met wat er is, lach je, en verder verlang je niets.",
-    u"Je vreugde is echt, zodat elk wantrouwen om je heen verdampt.",
-    u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
-    u"Je weegt het snelle genoegen af tegen het diepe en kiest het blijvende.",
-    u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
-    u"Verleidelijk vermaak trekt aan je; waar voert het je heen?",
+    u"Aan de oever ben je tevreden met wat het meer je geeft, en dat is goed.",
+    u"Helder tot op de bodem is je vreugde, en de spijt lost op.",
+    u"Naar elk feest aan de overkant roei je, en dat loopt mis.",
+    u"Tussen ondiep en diep aarzel je, tot je het diepe kiest en weer lacht.",
+    u"Vleiers hollen je uit als golfslag een oever; ze geloven is gevaarlijk.",
+    u"Glinsterend water lokt je ver van de oever; weet je nog waar je heen wilt?",
     // 59 DE OPLOSSING
     u"Op een sterk paard ben je er voor het ijs vastvriest, en dat redt de zaak.",
     u"Als alles uiteendrijft, haast je je naar je oude tafel, en wroeging wijkt.",
