@@ -107,7 +107,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De zon klimt boven de vlakte zonder dat iemand haar duwt; vooruitgang volgt vanzelf op helder licht.", // 35
     u"Het licht is in de aarde weggezakt en een duistere heer regeert. Je helderheid bewaar je nu binnen, onder een gewone jas.", // 36
     u"Uit het vuur van de haard stijgt warmte die door elke kamer trekt; een gezin dat binnen klopt, straalt naar buiten.", // 37
-    u"Het vuur trekt omhoog en het meer zakt naar beneden, elk zijn eigen kant op. In kleine dingen kun je toch samenwerken.", // 38
+    u"Vuur trekt omhoog, het meer zakt omlaag. In kleine dingen kun je toch samenwerken.", // 38
     u"Achter de steile berg kolkt een rivier en de pas is dicht. Omkeren is geen zwakte: bij je eigen mensen vind je de omweg.", // 39
     u"Donder en regen breken de benauwde lucht open. Daarna ruikt de aarde fris en ademt iedereen weer vrij.", // 40
     u"Minder hebben is hier geen verlies: het meer onder de berg verdampt en maakt de hellingen groen.", // 41
@@ -120,11 +120,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
     u"Vuur onder het meer: een van beide moet wijken. Het oude heeft zijn langste tijd gehad.", // 49
     u"Op het houtvuur staat de bronzen ketel, waarin het maal gaart dat velen voedt.", // 50
-    u"Donder op donder doet het land beven. Na de eerste schrik klinkt gelach, want de lepel is je niet uit de hand gevallen.", // 51
+    u"Donder op donder doet het land beven. Na de schrik klinkt gelach: de lepel is je niet ontvallen.", // 51
     u"Berg rust op berg en niets beweegt; stilstaan als het moet en lopen als het kan, geeft een heldere geest.", // 52
-    u"Een boom op de berg groeit langzaam maar vast. De wilde gans trekt van halte naar halte en slaat er geen over.", // 53
+    u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
     u"Donder boven het meer: je trouwt in bij een familie waar jij niet de eerste stem hebt.", // 54
-    u"Donder en bliksem vallen samen en alles staat in bloei. Als de zon op het middaguur staat, begint ze al te dalen.", // 55
+    u"Donder en bliksem vallen samen en alles bloeit. Op het middaguur begint de zon al te dalen.", // 55
     u"Een vuur op de berg brandt nergens lang en trekt steeds verder: het lot van een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
     u"Twee meren die elkaar raken, vullen elkaar aan; gedeelde blijheid droogt niet op.", // 58
@@ -483,7 +483,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Maak jezelf los; de kwaadwilligen merken dat je het meent en druipen af.",
     u"Met één welgemikt schot haal je de havik van de muur, en alles zit mee.",
     // 41 DE VERMINDERING
-    u"Met je werk af spring je een ander bij, en dat is goed, mits met mate.",
+    u"Met je werk af spring je een ander bij, en dat is juist, mits met mate.",
     u"Blijf bij jezelf en onderneem niets: zo geef je zonder zelf te verarmen.",
     u"Een derde paard maakt je span onrustig, maar met twee loop je in de pas.",
     u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
@@ -493,13 +493,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Gesteund van boven pak je een groot werk aan, en het lukt zonder smet.",
     u"Niemand stuit wat je toestroomt; wees standvastig, dan zit het mee.",
     u"Zelfs een tegenslag verrijkt je, zolang je met open vizier handelt.",
-    u"Vanuit het midden geef je raad, en zelfs een hele stad verhuist erop.",
+    u"Vanuit het midden geef je raad, en op jouw woord verhuist zelfs een stad.",
     u"Uit goedheid geef je zonder iets te vragen, en dat is het hoogste geluk.",
     u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
     u"Vol ongeduld trappel je, maar je kunt het nog niet aan; gaan is een fout.",
     u"Waakzaam in de nacht, je wapens bij de hand, hoef je niets te vrezen.",
-    u"Alleen in de regen hoor je ze mompelen, maar een verwijt treft je niet.",
+    u"Alleen in de regen hoor je ze mompelen, maar je bent zonder schuld.",
     u"Onrustig strompel je rond, doof voor de raad die je spijt zou besparen.",
     u"Taai onkruid wied je met vaste hand, zonder blind te hakken.",
     u"Net als je denkt dat het voorbij is, slaat het kwaad geruisloos terug.",
@@ -554,7 +554,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met ringen van jade, hard en toch zacht, is je ketel af en lukt je alles.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, dan lach je opgelucht om je angst.",
-    u"Vlucht hoog de heuvels in en vergeet je verloren bezit: het keert vanzelf.",
+    u"Vlucht de heuvels in en vergeet je verloren bezit: het komt vanzelf terug.",
     u"Van slag als je bent, zet de schrik je in beweging, en dat behoedt je.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
     u"Het dondert heen en weer, gevaarlijk, maar op je post verlies je niets.",
@@ -563,13 +563,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Nog voor de eerste stap staan je tenen stil, en dat is nooit een fout.",
     u"Terwijl je leider doorholt, staan je kuiten stil, en dat stemt je somber.",
     u"Zet je je heupen vast, dan verstijft je rug en stikt je hart bijna.",
-    u"Tot in je romp word je stil, en je gedachten bedaren; zo is het goed.",
+    u"Tot in je romp word je stil, en je gedachten bedaren; zo hoort het.",
     u"Pas als je woorden op orde zijn, spreek je, en spijt blijft uit.",
-    u"Diep geworden draagt je stilte je als een rots, en dat brengt geluk.",
+    u"Diep geworden draagt je stilte je als een rots, en je bent gelukkig.",
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant krijg je kritiek, maar dat deert je niet.",
     u"Veilig op de rots eet je in vrede met de anderen, en het gaat je goed.",
-    u"Vlieg je te ver over de kale vlakte, dan gaat het mis; bewaak je nest.",
+    u"Vlieg je te ver over de kale vlakte, dan ben je verloren; bewaak je nest.",
     u"Met zwemvliezen op een tak zit je onwennig, tot je buigend een plek vindt.",
     u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
     u"Hoog boven de wolken vlieg je, en je veren sieren nog de dans beneden.",
@@ -597,7 +597,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
     u"Met hulp haal je tevoorschijn wat onder het bed loert, en dat slaagt.",
-    u"Eindeloos wikken en overwegen kost je je gezag, en dat is pijnlijk.",
+    u"Steeds opnieuw beginnen kost je je gezag, en dat is pijnlijk.",
     u"Zacht maar aanhoudend jaag je, tot er wild is voor de hele tafel.",
     u"Slecht begonnen, mooi geëindigd: overweeg vooraf en kijk achteraf om.",
     u"Kruip je steeds onder het bed, dan verlies je je bijl en ben je weerloos.",
@@ -620,7 +620,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De poort staat open en je aarzelt nog; blijf je thuis, dan mis je je kans.",
     u"Je kende geen maat en betaalt de prijs: wijs niet naar een ander.",
     u"Een grens die je graag draagt, zit als een goede schoen en brengt je ver.",
-    u"Neem eerst zelf maat in acht, dan smaakt je grens ook anderen zoet.",
+    u"Houd eerst zelf maat, dan smaakt je grens ook anderen zoet.",
     u"Een bittere grens houd je niet vol; vier de teugels en de spijt vervliegt.",
     // 61 INNERLIJKE WAARHEID
     u"Op je eigen voorbereiding kun je bouwen; heimelijke plannen brengen onrust.",
@@ -640,13 +640,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Op tijd rem je bij de oever, en die natte staart is niet erg.",
     u"Zoek je verloren sluier niet, want na zeven dagen heb je hem terug.",
     u"Een gewonnen veldtocht kostte jaren: geef geen macht aan prutsers.",
-    u"Ook in goede dagen springt er een lek; leg een prop klaar.",
+    u"Ook na de voltooiing springt er een lek; leg een prop klaar.",
     u"Een kom rijst die je van harte geeft, weegt meer dan een feestmaal.",
-    u"Waad je door tot je hoofd onderloopt, dan breng je jezelf in levensgevaar.",
+    u"Waad je door tot je kopje-onder gaat, dan breng je jezelf in levensgevaar.",
     // 64 VOOR DE VOLEINDING
     u"Te gretig plons je de rivier in, en doorweekt sta je er beschaamd bij.",
     u"Je remt de wagen bewust af, en juist die zelfbeheersing brengt geluk.",
-    u"Aanvallen loopt nu mis, maar met goede hulp waag je de oversteek wel.",
+    u"Aanvallen loopt nu mis, maar met hulp waag je de oversteek wel.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
     u"Proost gerust op wat bereikt is, maar steek je hoofd niet in de beker.",
