@@ -477,7 +477,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Bij een wijze aankloppen brengt je meer geluk dan de top.",
     // 40 DE BEVRIJDING
     u"Na het onweer haal je eerst adem, en niemand rekent je dat aan.",
-    u"Drie sluwe vossen jaag je uit het veld, en je rechte koers belooft voorspoed.",
+    u"Je verjaagt drie sluwe vossen, en je rechte koers brengt voorspoed.",
     u"Als sjouwer in een koets trek je dieven aan, en wie je ziet, lacht je uit.",
     u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
     u"Maak jezelf los; de kwaadwilligen merken dat je het meent en druipen af.",
@@ -486,7 +486,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met je werk af spring je een ander bij, en dat is juist, mits met mate.",
     u"Blijf bij jezelf en onderneem niets: zo geef je zonder zelf te verarmen.",
     u"Een derde paard maakt je span onrustig, maar met twee loop je in de pas.",
-    u"Leg je een fout af, dan staat wie wegbleef blij bij je deur.",
+    u"Leg je een slechte gewoonte af, dan staat wie wegbleef blij bij je deur.",
     u"Gaven vallen je toe die niemand kan tegenhouden: een groot geluk.",
     u"Zonder iemand iets af te nemen groei je, en velen werken graag voor je.",
     // 42 DE VERMEERDERING
@@ -555,7 +555,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, dan lach je opgelucht om je angst.",
     u"Vlucht de heuvels in en vergeet je verloren bezit: het komt vanzelf terug.",
-    u"Van slag als je bent, zet de schrik je in beweging, en dat behoedt je.",
+    u"Zet de schrik je in beweging in plaats van klem, dan ontspring je de dans.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
     u"Het dondert heen en weer, gevaarlijk, maar op je post verlies je niets.",
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
@@ -624,7 +624,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een bittere grens houd je niet vol; vier de teugels en de spijt vervliegt.",
     // 61 INNERLIJKE WAARHEID
     u"Op je eigen voorbereiding kun je bouwen; heimelijke plannen brengen onrust.",
-    u"Als een kraanvogel in het riet roep je zacht, en wie bij je hoort, antwoordt.",
+    u"Als een kraanvogel in het riet roep je, en wie bij je hoort, antwoordt.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"Bij bijna volle maan maak je je span los en reik je hoger, zonder fout.",
     u"Omdat je hart en woord één zijn, rijgen mensen zich als kralen aan je vast.",
