@@ -102,36 +102,36 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vuur leeft van het hout waaraan het zich hecht; jouw helderheid hangt evenzeer af van wat haar voedt.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
     u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
-    u"De berg reikt naar de hemel, maar de hemel wijkt. Wie zich bijtijds terugtrekt, verliest niets.", // 33
-    u"Donder rolt over de hemel heen, en zulke kracht is pas groot als ze weet wat juist is.", // 34
-    u"De zon komt op boven de aarde en klimt gestaag, en met haar rijst wie helder straalt.", // 35
-    u"Het licht is in de aarde weggezakt en het land is donker. Wie nu zijn helderheid toont, wordt getroffen.", // 36
-    u"Warmte uit de haard trekt door het hele huis, en wat binnen klopt, straalt naar buiten.", // 37
-    u"Vuur stijgt op en het meer zakt weg, maar ook wie verschilt, kan in kleine dingen samenwerken.", // 38
-    u"Een steile berg en daarachter diep water: de weg is versperd. Zo'n stilstand werpt je terug op je eigen aandeel.", // 39
-    u"Na het onweer is de lucht schoon: de spanning verdwijnt en iedereen ademt vrij.", // 40
-    u"Het meer onder de berg verdampt en maakt de hellingen groen. Wat hier minder wordt, voedt elders.", // 41
-    u"Wind en donder versterken elkaar, en wat van boven naar beneden wordt gedeeld, brengt overal groei.", // 42
-    u"Het meer stijgt tot de hemel en de dijk breekt: het kwaad wijkt als je het openlijk benoemt.", // 43
+    u"Waar de berg opdringt, wijkt de hemel zonder ophef; een aftocht op tijd is geen nederlaag maar beleid.", // 33
+    u"Boven de hemel dreunt de donder. Echte grootte blijkt pas als die macht zich aan het rechte bindt.", // 34
+    u"De zon klimt boven de vlakte zonder dat iemand haar duwt; vooruitgang volgt vanzelf op helder licht.", // 35
+    u"Het licht is in de aarde weggezakt en een duistere heer regeert. Je helderheid bewaar je nu binnen, onder een gewone jas.", // 36
+    u"Uit het vuur van de haard stijgt warmte die door elke kamer trekt; een gezin dat binnen klopt, straalt naar buiten.", // 37
+    u"Vuur trekt omhoog, het meer zakt omlaag. In kleine dingen kun je toch samenwerken.", // 38
+    u"Achter de steile berg kolkt een rivier en de pas is dicht. Omkeren is geen zwakte: bij je eigen mensen vind je de omweg.", // 39
+    u"Donder en regen breken de benauwde lucht open. Daarna ruikt de aarde fris en ademt iedereen weer vrij.", // 40
+    u"Minder hebben is hier geen verlies: het meer onder de berg verdampt en maakt de hellingen groen.", // 41
+    u"Wanneer wie boven staat uitdeelt aan wie beneden leeft, groeit iedereen mee, zoals wind en donder elkaar opstuwen.", // 42
+    u"Het meer stijgt tot de hemel en de dijk kraakt. Een misstand verdwijnt pas als hij aan het licht komt, zonder wapens.", // 43
     u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
     u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
     u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast of omweg.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
-    u"Vuur onder het meer: een van beide moet wijken, en het oude heeft zijn langste tijd gehad.", // 49
-    u"Boven het hout brandt vuur, en in de bronzen ketel gaart het maal dat velen voedt.", // 50
-    u"Donder op donder doet alles beven. Wie na de schrik de lepel nog in de hand heeft, lacht straks mee.", // 51
-    u"Berg op berg, en niets beweegt. Op het juiste moment stoppen brengt een heldere stilte.", // 52
-    u"Een boom op de berg groeit langzaam maar vast, en de wilde gans trekt van halte naar halte.", // 53
-    u"Donder boven het meer: je treedt een huis binnen waar jij niet de eerste stem hebt.", // 54
-    u"Donder en bliksem vallen samen en alles bloeit volop. Het licht staat op zijn hoogst en reikt in elke hoek, al duurt het niet.", // 55
+    u"Vuur onder het meer: een van beide moet wijken. Het oude heeft zijn langste tijd gehad.", // 49
+    u"Op het houtvuur staat de bronzen ketel, waarin het maal gaart dat velen voedt.", // 50
+    u"Donder op donder doet het land beven. Na de schrik klinkt gelach: de lepel is je niet ontvallen.", // 51
+    u"Berg rust op berg en niets beweegt; stilstaan als het moet en lopen als het kan, geeft een heldere geest.", // 52
+    u"Een boom op de berg groeit langzaam maar vast, zoals de wilde gans van halte naar halte trekt.", // 53
+    u"Donder boven het meer: je trouwt in bij een familie waar jij niet de eerste stem hebt.", // 54
+    u"Donder en bliksem vallen samen en alles bloeit. Op het middaguur begint de zon al te dalen.", // 55
     u"Een vuur op de berg brandt nergens lang en trekt steeds verder: het lot van een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
-    u"Twee meren die elkaar raken, drogen niet uit. Zo wordt blijheid groter als je haar deelt.", // 58
-    u"De lentewind ontdooit het ijs. Wat verstard en versnipperd was, begint weer te stromen.", // 59
+    u"Twee meren die elkaar raken, vullen elkaar aan; gedeelde blijheid droogt niet op.", // 58
+    u"Onder de lentewind dooit het ijs; wat verstard en verspreid lag, begint weer te stromen.", // 59
     u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
     u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
-    u"Donder klinkt gedempt boven de berg, en een vogel die laag vliegt, vindt zijn nest.", // 62
+    u"Boven de berg klinkt de donder gedempt. Een vogel die laag vliegt, vindt zijn nest.", // 62
     u"De pot hangt boven het vuur en kookt: alles staat op zijn plaats. Juist dan sluipt het verval binnen.", // 63
     u"De jonge vos is bijna aan de overkant van de rivier, maar nog niet droog aan land.", // 64
 
@@ -168,37 +168,37 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zorg voor wat van jou afhangt.", // 30
     u"Luister meer dan je praat.", // 31
     u"Kies één gewoonte en volhard.", // 32
-    u"Zeg de volgende afspraak af.", // 33
+    u"Een beleefd nee volstaat.", // 33
     u"Tel tot tien voor je ingrijpt.", // 34
-    u"Bied je diensten aan.", // 35
+    u"Stuur ongevraagd je werk op.", // 35
     u"Zeg minder dan je weet.", // 36
-    u"Eet vanavond samen aan tafel.", // 37
+    u"Dek de tafel voor iedereen.", // 37
     u"Vraag je tegenstrever om hulp.", // 38
-    u"Neem de omweg door het dal.", // 39
-    u"Schrap een oude schuld.", // 40
-    u"Zet maar twee schaaltjes op tafel.", // 41
-    u"Begin aan wat je steeds uitstelde.", // 42
+    u"Liever de omweg door het dal.", // 39
+    u"Oude schulden mogen vervallen.", // 40
+    u"Twee schaaltjes zijn genoeg.", // 41
+    u"Je grote plan kan nu van start.", // 42
     u"Zet het zwart op wit.", // 43
-    u"Zeg direct nee tegen het aanbod.", // 44
+    u"Een te mooi aanbod sla je af.", // 44
     u"Vul de voorraadkast aan.", // 45
-    u"Maak een afspraak met je meerdere.", // 46
-    u"Repareer iets wat kapot is.", // 47
+    u"Zoek je meerdere op.", // 46
+    u"Minder praten, meer doen.", // 47
     u"Haal water voor een ander.", // 48
     u"Prik een datum voor de overstap.", // 49
-    u"Geef elk ding een vaste plek.", // 50
+    u"Elk ding een vaste plek.", // 50
     u"Pak na de schrik één taak op.", // 51
-    u"Zit een kwartier stil.", // 52
-    u"Plan alleen de volgende halte.", // 53
+    u"Doe de deur dicht en zit stil.", // 52
+    u"Alleen de volgende halte telt.", // 53
     u"Vraag wat men van je verwacht.", // 54
-    u"Rond deze week een zaak af.", // 55
-    u"Leer de groet van je gastheren.", // 56
-    u"Herhaal je verzoek vriendelijk.", // 57
+    u"Maak af wat half klaar ligt.", // 55
+    u"Als gast leer je eerst de groet.", // 56
+    u"Blijft het stil, vraag nog eens.", // 57
     u"Oefen samen met een vriend.", // 58
-    u"Organiseer een feest.", // 59
-    u"Stel jezelf een vaste regel.", // 60
+    u"Een gedeeld maal ontdooit veel.", // 59
+    u"Eén vaste regel, meer niet.", // 60
     u"Hoor beide partijen eerst aan.", // 61
-    u"Schrijf iemand een bedankje.", // 62
-    u"Loop 's avonds de sloten na.", // 63
+    u"Een geschreven bedankje helpt.", // 62
+    u"Loop de sloten nog eens na.", // 63
     u"Toets het ijs voor elke pas.", // 64
 
     // Line texts, line 1 (bottom) first
@@ -427,226 +427,226 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Dien je, volg dan trouw de oude lijn; leid je, dan moet je soms wenden.",
     u"Altijd ben je in de weer, nooit sta je stil, en zo beklijft er niets.",
     // 33 DE AFZIJDIGHEID
-    u"Als laatste glip je niet meer ongezien weg; houd je liever doodstil.",
-    u"Je blijft trouw aan wie vertrekt, taai als leer en niet los te wrikken.",
-    u"Een haperende aftocht vreet aan je; leun op de mensen die voor je werken.",
-    u"Je vertrekt uit vrije wil en zonder wrok; vastklampen laat je aan anderen.",
-    u"Vriendelijk maar beslist neem je op tijd afscheid, hoe men ook aandringt.",
-    u"Opgewekt vertrek je zonder om te kijken, vrij van alles wat je bond.",
+    u"Achteraan in de stoet ben je kwetsbaar, dus begin nu niets nieuws.",
+    u"Taai als ossenleer hecht je je aan wie vertrekt, en niemand wrikt je los.",
+    u"Een aftocht die stokt, is riskant; met je helpers dicht bij je red je het.",
+    u"Uit vrije wil en zonder wrok vertrek je, en dat pakt voor jou gunstig uit.",
+    u"Vriendelijk maar vast neem je afscheid, en die beslistheid wordt beloond.",
+    u"Opgewekt en zonder omkijken vertrek je, en alles slaagt.",
     // 34 MACHT VAN HET GROTE
-    u"Je kracht zit nog in je tenen; een sprint eindigt telkens op je neus.",
-    u"Juist nu je de wind in de rug voelt, loont het om gematigd te handelen.",
-    u"Gebruik je je macht als een bok zijn hoorns, dan zit je snel vast in de heg.",
-    u"De heg wijkt uiteen en laat je los, zodat je wagen weer kan rollen.",
-    u"Moeiteloos raak je de bok kwijt en met hem je koppigheid, die je niet mist.",
-    u"Als de bok in de heg kun je voor- noch achteruit, tot je ophoudt met duwen.",
+    u"Alle kracht zit nog in je tenen; stormen loopt hier zeker slecht af.",
+    u"Alles wijkt voor je, maar ram niet; kalm doorstappen brengt voorspoed.",
+    u"Ram je als een bok door de heg, dan raken je hoorns gevaarlijk verstrikt.",
+    u"De heg wijkt, je wagen draait op een stevige as en niets knaagt meer.",
+    u"Zonder moeite raak je de bok in jezelf kwijt, en je mist hem niet.",
+    u"Klem in de heg kun je nergens heen, tot je het toegeeft; dan keert het.",
     // 35 DE VOORUITGANG
-    u"Al stuit je eerste poging op wantrouwen, met gelijkmoedigheid kom je verder.",
-    u"Met zorgen vorder je, tot een oudere vrouw je onverwacht steun schenkt.",
-    u"Nu iedereen om je heen instemt, valt de twijfel die je had weg.",
-    u"Een hamster die stiekem voorraad aanlegt, wekt wantrouwen: ben jij dat?",
-    u"Leg het kasboekje van winst en verlies weg; wat je aanpakt, gaat je goed af.",
-    u"Doordrukken brengt je niets meer, behalve bij het opruimen van je eigen erf.",
+    u"Ze wijzen je af bij je eerste poging; kalm doorgaan is dan geen fout.",
+    u"Bezorgd schuifel je verder, tot een grootmoeder je onverwacht zegent.",
+    u"Iedereen om je heen stemt in, en elke wroeging verdwijnt.",
+    u"Als een hamster sleep je stiekem voorraad naar je hol, en dat is riskant.",
+    u"Leg het kasboek van winst en verlies weg; je onderneming gedijt.",
+    u"Ram alleen tegen wanorde in je eigen stad; elders sta je voor schut.",
     // 36 DE VERDUISTERING
-    u"Als een vogel die met lage vleugels vlucht, neem je honger voor lief.",
-    u"Al ben je aan je been gewond, je hebt nog paardenkracht genoeg om te helpen.",
-    u"Je vangt de aanvoerder van het duister, maar herstel vraagt meer dan een dag.",
-    u"Je doorziet het hart van het duister en verlaat stil het huis.",
-    u"Verberg je helderheid zoals de prins die aan een wreed hof de dwaas speelde.",
-    u"Het duister dat jouw licht doofde om te klimmen, stort ten slotte omlaag.",
+    u"Met lage vleugels vlucht je hongerig verder, al roddelt je gastheer.",
+    u"Gewond aan je dij red je anderen op een vlug paard; het geluk is met je.",
+    u"De kopman van het duister vang je, maar het herstel vergt tijd.",
+    u"Dicht bij de macht doorzie je het donker en pak je stil je biezen.",
+    u"Speel aan het wrede hof de dwaas, maar doof je licht niet; dat loont.",
+    u"De duistere heer klom tot de hemel en stort nu voor je ogen neer.",
     // 37 HET GEZIN (DE CLAN)
-    u"Spreek vanaf het begin heldere huisregels af; dat bespaart later spijt.",
-    u"In stilte zorg je voor het eten en de haard, en daarop steunt het hele huis.",
-    u"Wees liever te streng dan te los: een huis vol gegiechel eindigt in schaamte.",
-    u"Beheer zuinig wat het huis bezit, dan vaart het hele gezin er wel bij.",
-    u"Leid je huis met liefde, niet met angst; dan hoeft niemand te vrezen.",
-    u"Doe je wat je zegt, dan krijg je gezag dat het huis tot het einde draagt.",
+    u"Stel de regels bij de eerste maaltijd, en later betreur je niets.",
+    u"Zonder grillen zorg je voor de pot op het vuur; zo gedijt het gezin.",
+    u"Een harde toon spijt je, maar dolle pret zonder grens eindigt in schaamte.",
+    u"Zuinig beheer je de voorraadkast, en het gezin wordt rijk en gelukkig.",
+    u"Met liefde in plaats van angst leid je je familie, en iedereen bloeit op.",
+    u"Je woord maak je waar, en dat gezag draagt je huis tot een gelukkig einde.",
     // 38 DE TEGENSTELLING
-    u"Wat van jou is, komt vanzelf terug; groet ook wie je liever ontloopt.",
-    u"In een smal steegje loop je onverwacht tegen degene aan die je nodig hebt.",
-    u"Alles lijkt je tegen te werken, maar wat zo slecht begint, eindigt beter.",
-    u"Tussen mensen die je niet begrijpen, is er toch één die jou wel begrijpt.",
-    u"Een verwante ziel baant zich een weg naar je toe; loop hem gerust tegemoet.",
-    u"Je spant de boog tegen een vermeende vijand en ziet dan pas je vriend.",
+    u"Ren je weggelopen paard niet na; het vindt zelf zijn stal, zonder spijt.",
+    u"In een steeg tref je toevallig je meester, en dat is geen misstap.",
+    u"De ossen weigeren en je kar glijdt achteruit, toch eindigt de rit goed.",
+    u"Eenzaam tref je één gelijkgezinde, en met hem is het risico te dragen.",
+    u"Een vriend bijt zich door je pantser heen; loop hem gerust tegemoet.",
+    u"Je spant de boog, ziet dan pas je vriend, en in de regen smelt de argwaan.",
     // 39 DE HINDERNIS
-    u"Beneden wachten tot het pad zich toont, levert je meer lof op dan klimmen.",
-    u"Je ploetert van modderpoel naar modderpoel, omdat je werkt voor een ander.",
-    u"Voor de pas keer je om, naar huis, waar ze blij zijn dat je er weer bent.",
-    u"Zonder reisgenoten raak je de pas niet over; wacht tot ze je inhalen.",
+    u"Ga je verder, dan stuit je op de pas; keer je om, dan oogst je lof.",
+    u"Voor je heer ploeter je van kuil naar kuil, en het ligt niet aan jou.",
+    u"Voor de pas keer je om, en thuis is men blij je te zien.",
+    u"Zonder reisgenoten haal je de pas niet; wacht tot ze je inhalen.",
     u"Juist nu je last het zwaarst is, snellen vrienden van alle kanten toe.",
-    u"Vluchten kon, maar je draait om en klopt aan bij een wijze.",
+    u"Bij een wijze aankloppen brengt je meer geluk dan de top.",
     // 40 DE BEVRIJDING
-    u"Nu de spanning weg is, hoef je niets anders te doen dan bij te komen.",
-    u"Je verjaagt drie listige vossen uit het veld, zonder zelf krom te worden.",
-    u"Rijd je als een heer rond terwijl je sjouwer bent, dan loert men op je buit.",
+    u"Na het onweer haal je eerst adem, en niemand rekent je dat aan.",
+    u"Je verjaagt drie sluwe vossen, en je rechte koers brengt voorspoed.",
+    u"Als sjouwer in een koets trek je dieven aan, en wie je ziet, lacht je uit.",
     u"Schud los wie als een klit aan je hangt, en echte vrienden melden zich.",
-    u"Maak jezelf los, dan trekken ook de kwaadwilligen zich terug.",
-    u"Met een welgemikt schot haal je de roofvogel van de muur; nu ligt alles open.",
+    u"Maak jezelf los; de kwaadwilligen merken dat je het meent en druipen af.",
+    u"Met één welgemikt schot haal je de havik van de muur, en alles zit mee.",
     // 41 DE VERMINDERING
-    u"Is je eigen werk af, help dan een ander, al geef je jezelf niet helemaal weg.",
-    u"Door jezelf niet weg te cijferen, heb je een ander juist meer te bieden.",
+    u"Met je werk af spring je een ander bij, en dat is juist, mits met mate.",
+    u"Blijf bij jezelf en onderneem niets: zo geef je zonder zelf te verarmen.",
     u"Een derde paard maakt je span onrustig, maar met twee loop je in de pas.",
-    u"Zodra je een slechte gewoonte kwijt bent, staat wie wegbleef bij je deur.",
-    u"Iemand overlaadt je met gaven die je niet hoeft te weigeren.",
-    u"Je groeit zonder iemand iets af te nemen, zodat velen graag voor je werken.",
+    u"Leg je een slechte gewoonte af, dan staat wie wegbleef blij bij je deur.",
+    u"Gaven vallen je toe die niemand kan tegenhouden: een groot geluk.",
+    u"Zonder iemand iets af te nemen groei je, en velen werken graag voor je.",
     // 42 DE VERMEERDERING
-    u"Je krijgt meer kracht mee dan je zelf hebt; zet die in voor een groot werk.",
-    u"Niemand kan je de overvloed afnemen die ruimer binnenstroomt dan je vroeg.",
-    u"Zelfs een tegenslag werkt in je voordeel, als je open kaart speelt.",
-    u"Omdat je in het midden staat, luisteren beide kanten naar wat je overbrengt.",
-    u"Uit een goed hart geef je, en of iemand toekijkt, vraag je je niet af.",
+    u"Gesteund van boven pak je een groot werk aan, en het lukt zonder smet.",
+    u"Niemand stuit wat je toestroomt; wees standvastig, dan zit het mee.",
+    u"Zelfs een tegenslag verrijkt je, en met open vizier handel je onberispelijk.",
+    u"Vanuit het midden geef je raad, en op jouw woord verhuist zelfs een stad.",
+    u"Uit goedheid geef je zonder iets te vragen, en dat is het hoogste geluk.",
     u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
-    u"Je stapt de ring in met te zwakke armen en ligt meteen op de mat.",
-    u"Waakzaam in de nacht, met je wapens binnen bereik, hoef je niets te vrezen.",
-    u"Eenzaam trek je door de regen en men mompelt over je, maar je doet wat moet.",
-    u"Onrustig schuifel je heen en weer, terwijl je elke raad wegwuift.",
-    u"Onkruid dat steeds terugkomt, wied je met vaste hand, zonder blind te hakken.",
-    u"Net als je denkt dat het voorbij is, slaat het kwaad terug.",
+    u"Vol ongeduld trappel je, maar je kunt het nog niet aan; gaan is een fout.",
+    u"Waakzaam in de nacht, je wapens bij de hand, hoef je niets te vrezen.",
+    u"Alleen in de regen hoor je ze mompelen, maar je bent zonder schuld.",
+    u"Onrustig strompel je rond, doof voor de raad die je spijt zou besparen.",
+    u"Taai onkruid wied je met vaste hand, zonder blind te hakken.",
+    u"Net als je denkt dat het voorbij is, slaat het kwaad geruisloos terug.",
     // 44 HET TEGEMOETKOMEN
-    u"Zet er meteen een bronzen wig onder: zelfs een mager varken kan gaan razen.",
-    u"Houd de vis in je eigen kom in plaats van hem de gasten voor te zetten.",
-    u"Je loopt moeizaam en aarzelt, maar wie het gevaar erkent, beperkt de schade.",
-    u"In je kom zwemt geen vis meer, omdat je gewone mensen hooghartig negeerde.",
-    u"Houd je zaak verborgen als een meloen onder wilgenblad, tot ze vanzelf valt.",
-    u"Je weert toenadering af met je hoorns; dat is kil, maar geen echte fout.",
+    u"Trap het vonkje meteen uit; in deze wind wordt het een brand.",
+    u"De vis hoort in je eigen kom, niet op het bord van je gasten.",
+    u"Elke stap doet pijn, maar je kent het gevaar, dus de schade blijft klein.",
+    u"Je kom is leeg, want je keek neer op gewone mensen, en dat wreekt zich.",
+    u"Als een meloen onder wilgenblad rijp je in stilte, en de hemel beloont je.",
+    u"Je weert iedereen af met je hoorns; dat is beschamend, maar niet verkeerd.",
     // 45 HET VERZAMELEN
-    u"Twijfel je of je erbij hoort, roep dan hardop, en de kring schuift op.",
-    u"De gastheer nodigt je uit: ga, en een handvol graan is als gave genoeg.",
+    u"Roep hardop als je twijfelt, en na één handdruk kun je weer lachen.",
+    u"De gastheer nodigt je uit, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
-    u"Je brengt mensen bijeen voor een zaak die verder reikt dan hun eigen belang.",
+    u"Je brengt mensen samen rond een gedeelde zaak: een groot succes.",
     u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
-    u"Je huilt omdat je buiten lijkt te staan, en juist die tranen openen de deur.",
+    u"Je huilt omdat je buiten de kring valt, en daar is niets verkeerds aan.",
     // 46 HET OMHOOGDRINGEN
-    u"Je klim begint doordat iemand boven je oog voor je krijgt.",
+    u"Je klim begint doordat men boven je op je rekent: een gelukkig begin.",
     u"Weinig breng je mee, maar je gift is gemeend en wordt gezien.",
-    u"Je trekt een verlaten stad binnen waar geen poort gesloten is.",
-    u"Men laat je offeren op de heilige berg, een eervolle plek om te dienen.",
-    u"Trede voor trede klim je de trap op, en elke stap draagt de volgende.",
+    u"Een verlaten stad trek je binnen, en geen poort is gesloten.",
+    u"Op de heilige berg mag je offeren, en die eer is je van harte gegund.",
+    u"Trede voor trede klim je op, en die standvastigheid draagt vrucht.",
     u"Klim je in het donker door, dan heb je meer volharding nodig dan drift.",
     // 47 DE BENAUWENIS
-    u"Je blijft zitten somberen, terwijl het elk uur donkerder om je heen wordt.",
+    u"Onder een kale boom zit je te piekeren, en elke dag wordt het donkerder.",
     u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
-    u"Je duwt tegen rots en leunt op doornen, en zelfs thuis is het koud.",
-    u"Je wilt helpen, maar je pronkwagen houdt je op; beschaamd bereik je hen toch.",
+    u"Je bonkt tegen een muur die niet wijkt, en dat eindigt bitter.",
+    u"In je gouden koets kom je traag en beschaamd aan, maar je komt aan.",
     u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
     u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
     // 48 DE BRON
-    u"Uit je verzande put drinkt niemand, en zelfs de vogels slaan hem over.",
-    u"Je gaven lekken weg als water uit een kapotte emmer, alleen goed voor visjes.",
-    u"Schoon als een gereinigde put sta je klaar, maar niemand komt je halen.",
-    u"Je bemetselt de put opnieuw; zo'n pauze in het putten betaalt zich terug.",
+    u"Uit je verzande put drinkt niemand, zelfs de vogels niet.",
+    u"Uit een gebarsten kruik lekt je water naar een paar visjes.",
+    u"Schoongemaakt staat je put klaar, maar niemand drinkt, en dat doet pijn.",
+    u"Je metselt de put opnieuw op; dat hij even droog staat, is geen vergrijp.",
     u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
-    u"Uit de open put schept iedereen naar hartenlust, en je water raakt nooit op.",
+    u"Uit de open put schept iedereen, en je water raakt nooit op.",
     // 49 DE OMWENTELING
-    u"Je zit nog vast als in een gele koeienhuid: te vroeg om iets te veranderen.",
-    u"De dag van de ommekeer is er en alles ligt klaar; nu mag je beginnen.",
-    u"Niet overhaast en niet te traag: pas na drie keer overleg sta je sterk.",
-    u"Je woord weegt zwaar genoeg om het oude huis te verbouwen.",
-    u"Als een tijger die van vacht wisselt, verander je zichtbaar en overtuigend.",
-    u"De ommekeer is voltooid; schaaf aan de details en begin geen strijd meer.",
+    u"Gewikkeld in een gele koeienhuid kun je nog niets veranderen.",
+    u"Je dag is gekomen; begin, en je zult het niet berouwen.",
+    u"Doordrukken is nu riskant; pas na drie rondes overleg geloven ze je.",
+    u"Men gelooft je, dus je mag het oude bestel omgooien, zonder spijt.",
+    u"Als een tijger van vacht verander je, en niemand twijfelt aan je.",
+    u"Als een panter draag je nieuwe vlekken; begin nu geen strijd meer.",
     // 50 KOSMISCHE ORDE
-    u"Keer de ketel om en schud het oude vuil eruit: zo begint iets waardevols.",
+    u"Keer de ketel om en schud het oude vuil eruit; daar is niets mis mee.",
     u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
-    u"Je beste gerecht blijft staan, want de ketel zit vast; straks schept men op.",
-    u"Je laadt de ketel te vol, tot een poot breekt en het maal over de vloer gaat.",
-    u"Aan de grepen en ringen van je ketel tillen helpers mee, want je blijft open.",
+    u"Zonder greep blijft je fazant in de ketel koud, maar na de bui keert het.",
+    u"Te vol geladen breekt je ketel een poot, en het maal ligt op de vloer.",
+    u"Aan de gouden ringen van je ketel tillen helpers mee: volharden loont.",
     u"Met ringen van jade, hard en toch zacht, is je ketel af en lukt je alles.",
     // 51 HET OPWINDENDE
-    u"Eerst schrik je je wezenloos, en daarna lach je opgelucht om je eigen angst.",
-    u"Blijf na de schok op hogere grond; daar keert wat je verloor naar je terug.",
-    u"Je raakt van slag, maar laat de schrik je in beweging zetten, niet verlammen.",
+    u"Eerst schrik je je wezenloos, dan lach je opgelucht om je angst.",
+    u"Vlucht de heuvels in en vergeet je verloren bezit: het komt vanzelf terug.",
+    u"Zet de schrik je in beweging in plaats van klem, dan ontspring je de dans.",
     u"De klap verzandt in de modder, en jij staat er versuft bij.",
-    u"Golf na golf rolt voorbij, maar blijf je op je post, dan verlies je niets.",
+    u"Het dondert heen en weer, gevaarlijk, maar op je post verlies je niets.",
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
-    u"Doordat je je voeten stilhoudt voor de eerste stap, zet je die stap goed.",
-    u"Je moet stilstaan terwijl een ander doorholt die je niet kunt tegenhouden.",
-    u"Dwing je je heupen tot stilstand, dan verkrampt je hart.",
-    u"Breng je romp tot stilstand, en ook je gedachten bedaren.",
-    u"Je houdt je mond tot je weet wat je wilt zeggen, en dan klinkt het helder.",
-    u"Zo diep is je stilte geworden dat ze je draagt als een rots onder je voeten.",
+    u"Nog voor de eerste stap staan je tenen stil, en dat is nooit een fout.",
+    u"Terwijl je leider doorholt, staan je kuiten stil, en dat stemt je somber.",
+    u"Zet je je heupen vast, dan verstijft je rug en stikt je hart bijna.",
+    u"Tot in je romp word je stil, en je gedachten bedaren; zo hoort het.",
+    u"Pas als je woorden op orde zijn, spreek je, en spijt blijft uit.",
+    u"Diep geworden draagt je stilte je als een rots, en je bent gelukkig.",
     // 53 DE ONTWIKKELING
-    u"Als jonge gans aan de waterkant ben je onzeker; kritiek doet je geen kwaad.",
-    u"Veilig op de rots deel je je voer in vrede met wie bij je is.",
-    u"Vlieg je te ver over de kale vlakte, dan raak je kwijt wat je had.",
+    u"Als jonge gans aan de waterkant krijg je kritiek, maar dat deert je niet.",
+    u"Veilig op de rots eet je in vrede met de anderen, en het gaat je goed.",
+    u"Vlieg je te ver over de kale vlakte, dan ben je verloren; bewaak je nest.",
     u"Met zwemvliezen op een tak zit je onwennig, tot je buigend een plek vindt.",
     u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
-    u"Hoog boven de wolken verdwijn je, en je vlucht wijst anderen de weg.",
+    u"Hoog boven de wolken vlieg je, en je veren sieren nog de dans beneden.",
     // 54 BETAMELIJKHEID
-    u"Als tweede in het huis loop je mank, en toch bereik je wat je moet.",
-    u"Met één oog zie je nog genoeg om je belofte na te komen, ook zonder steun.",
-    u"Waarom een hogere plek eisen dan je toekomt, als je daardoor lager belandt?",
-    u"Je stelt de verbintenis uit, en een late vervulling blijkt de moeite waard.",
+    u"Als tweede vrouw loop je mank, en toch lukken je plannen.",
+    u"Met één oog zie je genoeg om je woord na te komen, ook in je eentje.",
+    u"Waarom een hogere plek eisen dan je toekomt, als je zo lager belandt?",
+    u"Het huwelijk stel je uit, en de late bruiloft blijkt de moeite waard.",
     u"Als bruid draag je eenvoudiger kleren dan je meid, en juist dat siert je.",
-    u"Je houdt een mand zonder vruchten en een offer zonder bloed: de vorm is hol.",
+    u"Een lege mand op het bruiloftsmaal: zo'n holle vorm levert je niets op.",
     // 55 DE VOLHEID
-    u"Iemand van je eigen kaliber kruist je pad; een tijd met hem oplopen is goed.",
-    u"Het schemert midden op de dag en men wantrouwt je; alleen openheid helpt.",
-    u"Met je rechterarm in het gips wacht je rustig af tot het weer licht wordt.",
-    u"Midden in het donker ontmoet je je gelijke, en samen breekt het licht door.",
-    u"Talentvolle mensen bieden je hun hulp, en met hen groeit je goede naam.",
-    u"Je vult je huis met pracht en sluit het af, tot je er op een dag alleen zit.",
+    u"Een tijd optrekken met je gelijke levert je erkenning op.",
+    u"Op het middaguur zie je sterren en wantrouwt men je, tot je hart spreekt.",
+    u"In het middagduister breek je je rechterarm, en niemand rekent het je aan.",
+    u"In het donker tref je een heer van jouw soort, en het wordt weer licht.",
+    u"Talentvolle mensen bieden je hulp, en je goede naam groeit.",
+    u"Je vult je huis met pracht en sluit het af, tot je er eenzaam zit.",
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
-    u"Een knecht die je niet in de steek laat, is onderweg meer waard dan je beurs.",
-    u"De herberg brandt af, terwijl je knecht door je hooghartigheid wegloopt.",
-    u"Op de plek die je vond, red je je best, maar je schoenen staan klaar.",
+    u"In de herberg is je beurs vol en je jonge knecht je toegewijd.",
+    u"De herberg brandt af en je hoogmoed kost je de knecht; nu loop je gevaar.",
+    u"Onder een afdak vind je geld en een bijl, maar je hart is niet blij.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
-    u"Overmoedig lach je om je gastheren, tot je dak boven je hoofd afbrandt.",
+    u"Eerst lach je, dan huil je, want achteloos verloor je je koe: een ramp.",
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
-    u"Haal tevoorschijn wat zich onder het bed verschuilt en tegen je werkt.",
-    u"Eindeloos wikken en wegen kost je het gezag dat je had.",
-    u"Door zacht te blijven aandringen keer je terug met vlees voor de hele tafel.",
-    u"Slecht begonnen, toch mooi geëindigd: overweeg vooraf en kijk achteraf terug.",
-    u"Buig je overal voor, dan verlies je ten slotte de middelen om je te weren.",
+    u"Met hulp haal je tevoorschijn wat onder het bed loert, en dat slaagt.",
+    u"Steeds opnieuw beginnen kost je je gezag, en dat is pijnlijk.",
+    u"Zacht maar aanhoudend jaag je, tot er wild is voor de hele tafel.",
+    u"Slecht begonnen, mooi geëindigd: overweeg vooraf en kijk achteraf om.",
+    u"Kruip je steeds onder het bed, dan verlies je je bijl en ben je weerloos.",
     // 58 HET BLIJMOEDIGE
-    u"Tevreden met wat er is, lach je, en verder verlang je niets.",
-    u"Je vreugde is echt, zodat elk wantrouwen om je heen verdampt.",
-    u"Genot dat je van buiten haalt, vult niets en maakt je hongerig.",
-    u"Je weegt het snelle genoegen af tegen het diepe en kiest het blijvende.",
-    u"Vleiers hollen je ongemerkt uit: ben je niet te goedgelovig?",
-    u"Verleidelijk vermaak trekt aan je; waar voert het je heen?",
+    u"Aan de oever ben je tevreden met wat het meer je geeft, en dat is goed.",
+    u"Helder tot op de bodem is je vreugde, en de spijt lost op.",
+    u"Naar elk feest aan de overkant roei je, en dat loopt mis.",
+    u"Tussen ondiep en diep aarzel je, tot je het diepe kiest en weer lacht.",
+    u"Vleiers hollen je uit als golfslag een oever; ze geloven is gevaarlijk.",
+    u"Glinsterend water lokt je ver van de oever; weet je nog waar je heen wilt?",
     // 59 DE OPLOSSING
-    u"Grijp meteen in met alles wat je hebt, voordat het ijs zich vastzet.",
-    u"Als alles uiteendrijft, schuif je aan bij de oude tafel waar je thuis bent.",
-    u"Je zet je eigenbelang opzij en wint daarmee meer dan je opgaf.",
-    u"Stap uit je eigen kliek, en om je heen ontstaat een veel ruimere kring.",
+    u"Op een sterk paard ben je er voor het ijs vastvriest, en dat redt de zaak.",
+    u"Als alles uiteendrijft, haast je je naar je oude tafel, en wroeging wijkt.",
+    u"Je zet je eigenbelang opzij, en dat hoef je nooit te betreuren.",
+    u"Stap uit je eigen kliek, en er ontstaat een ruimere kring: een rijke winst.",
     u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
-    u"Breng je mensen weg van het bloedvergieten: afstand nemen is nu geen lafheid.",
+    u"Je voert je mensen ver van het bloedvergieten, en niemand verwijt het je.",
     // 60 DE BEPERKING
-    u"Blijf nog binnen je eigen muren; de stap naar buiten zet je later.",
+    u"Je blijft binnen deur en erf, en daar doe je nu niets verkeerd.",
     u"De poort staat open en je aarzelt nog; blijf je thuis, dan mis je je kans.",
     u"Je kende geen maat en betaalt de prijs: wijs niet naar een ander.",
-    u"Een grens die je graag draagt, zit als een goede schoen: je loopt er vlot op.",
-    u"Houd eerst zelf maat; dan smaakt de grens die je stelt ook anderen zoet.",
-    u"Tucht die te hard wordt, bijt en schaadt, dus vier de teugels zodra het kan.",
+    u"Een grens die je graag draagt, zit als een goede schoen en brengt je ver.",
+    u"Houd eerst zelf maat; dan smaakt je grens anderen zoet en oogst je aanzien.",
+    u"Een bittere grens houd je niet vol; vier de teugels en de spijt vervliegt.",
     // 61 INNERLIJKE WAARHEID
-    u"Steun op je eigen voorbereiding, niet op heimelijke plannen met anderen.",
-    u"Wat je in stilte meent, wordt ver weg gehoord, zoals een roep uit de schaduw.",
+    u"Op je eigen voorbereiding kun je bouwen; heimelijke plannen brengen onrust.",
+    u"Als een kraanvogel in het riet roep je, en wie bij je hoort, antwoordt.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
-    u"De maan is bijna vol: wend je af van je gelijken en reik hoger.",
+    u"Bij bijna volle maan maak je je span los en reik je hoger, zonder fout.",
     u"Omdat je hart en woord één zijn, rijgen mensen zich als kralen aan je vast.",
-    u"Als een haan kraai je alsof je tot de hemel reikt, maar vliegen kun je niet.",
+    u"Je kraait als een haan tot de hemel, maar vliegt niet; dat breekt je op.",
     // 62 BEPERKTE INVLOED
-    u"Vlieg je als jong vogeltje uit voordat je vleugels dragen, dan val je neer.",
-    u"De hoogste deur blijft dicht; een lagere gaat voor je open, en die volstaat.",
+    u"Vlieg je uit voordat je vleugels dragen, dan stort je neer.",
+    u"Niet de hoogste deur maar een lagere gaat voor je open, en dat volstaat.",
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
-    u"Forceer niets en ga niet verder: wat je onderweg tegenkomt, is genoeg.",
-    u"Dichte wolken maar geen regen: haal een bekwaam mens uit zijn grot.",
-    u"Je vliegt voorbij elk doel, als een vogel die zijn nest niet meer vindt.",
+    u"Forceer niets, want verder is het gevaarlijk; wat je treft, is genoeg.",
+    u"Het broeit zonder los te barsten; haal de vakman uit zijn afzondering.",
+    u"Je schiet elk doel voorbij als een vogel zonder nest: ongeluk en letsel.",
     // 63 NA DE VOLTOOIING
-    u"Je remt op tijd af bij de oever en komt weg met wat spatten.",
-    u"Na zeven dagen is het aanzien dat je verloor er gewoon weer.",
+    u"Op tijd rem je bij de oever, en die natte staart is niet erg.",
+    u"Jaag het aanzien dat je verloor niet na; na zeven dagen is het er weer.",
     u"Een gewonnen veldtocht kostte jaren: geef geen macht aan prutsers.",
-    u"Ook in goede dagen ontstaat een lek: houd de hele dag een prop bij de hand.",
-    u"Een kom rijst die je van harte geeft, weegt meer dan een pronkend feestmaal.",
-    u"Je waadt door tot je hoofd onder water verdwijnt: dat was een stap te veel.",
+    u"Ook na de voltooiing springt er een lek; leg een prop klaar.",
+    u"Een kom rijst die je van harte geeft, weegt meer dan een feestmaal.",
+    u"Waad je door tot je kopje-onder gaat, dan breng je jezelf in levensgevaar.",
     // 64 VOOR DE VOLEINDING
-    u"Je plonst te gretig het water in, en nog voor het midden ben je doorweekt.",
-    u"Aan de teugels trek je, maar de wagen rolt door en je koers klopt.",
-    u"In je eentje haal je de overkant niet; regel eerst hulp en waag het dan.",
+    u"Te gretig plons je de rivier in, en doorweekt sta je er beschaamd bij.",
+    u"Je remt de wagen bewust af, en juist die zelfbeheersing brengt geluk.",
+    u"Aanvallen loopt nu mis, maar met hulp waag je de oversteek wel.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
     u"Proost gerust op wat bereikt is, maar steek je hoofd niet in de beker.",
