@@ -13,6 +13,10 @@ set(expected
   usr/bin/wendarix
   usr/share/applications/nl.wendarix.wendarix.desktop
   usr/share/metainfo/nl.wendarix.wendarix.metainfo.xml
+  usr/share/man/man1/wendarix.1.gz
+  usr/share/doc/wendarix/copyright
+  usr/share/doc/wendarix/changelog.gz
+  usr/share/lintian/overrides/wendarix
   usr/share/icons/hicolor/scalable/apps/wendarix.svg)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/wendarix.png)
@@ -46,5 +50,19 @@ execute_process(COMMAND appstreamcli validate --no-net
                 RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "appstreamcli refused the metainfo (scripts/setup installs it)")
+endif()
+
+# The manual page names every option; the copyright file is machine-readable and names a licence.
+execute_process(COMMAND gzip -dc ${STAGE}/usr/share/man/man1/wendarix.1.gz OUTPUT_VARIABLE page)
+foreach(text ".SH NAAM\nwendarix \\-" "\\-\\-menu" "\\-\\-help" "\\-\\-version" "QuivarLijst.bak")
+  string(FIND "${page}" "${text}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the manual page lacks \"${text}\"")
+  endif()
+endforeach()
+file(READ ${STAGE}/usr/share/doc/wendarix/copyright copyright)
+if(NOT copyright MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+   OR NOT copyright MATCHES "\nFiles: \\*\nCopyright: [^\n]+\nLicense: [^\n]+\n")
+  message(FATAL_ERROR "the copyright file is not in the machine-readable form:\n${copyright}")
 endif()
 message(STATUS "staging install: ${installed}")
