@@ -86,7 +86,6 @@ private Q_SLOTS:
                                                << u"Lijn 4: "_s + LineTexts(63, 4);
         QTest::newRow("row 4: line 3 old yang") << 4 << u"Lijn 3: 9, bewegende hele lijn"_s
                                                 << u"Lijn 3: "_s + LineTexts(63, 3);
-        QTest::newRow("row 6: line 1 at rest") << 6 << u"Lijn 1: 7, hele lijn"_s << QString();
     }
 
     void lineRowsSpeakTheirLine()
