@@ -12,9 +12,9 @@
 
 class QAbstractButton;
 class QAction;
-class QPagedPaintDevice;
 class QCheckBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPushButton;
 class QToolButton;
 class TGradientPanel;
@@ -85,8 +85,7 @@ public:
     void saveReadingAsPdf();
     // False, after saying why, when the file cannot be written.
     bool writeReadingPdf(const QString &fileName);
-    QString proposedPdfName() const;
-    QAction *actCopyReading, *actPrintReading, *actSaveReadingPdf;
+    QAction *actCopyReading = nullptr, *actPrintReading = nullptr, *actSaveReadingPdf = nullptr;
 
     // What the program wires to the other windows. An empty hook does nothing.
     std::function<void()> onQuestion;       // show the question dialog
@@ -192,6 +191,7 @@ private:
     void fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, const QColor &colour);
     void createExportActions();
     Reading shownReading() const;
+    QString proposedPdfName() const;
     bool paintReading(QPagedPaintDevice &device);
     // The line rows read out with their line (QuivarSpeech.cpp).
     void speakLineRows();

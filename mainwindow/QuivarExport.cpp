@@ -69,7 +69,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
         a->setEnabled(true);
 }
 
-// In a derived view the view buttons' captions are what the state has for which one is up.
+// The state knows that a derived view is up, not which one; the nuclear view's caption "K" tells.
 Reading TForm1::shownReading() const
 {
     ReadingView view = ReadingView::Normal;
@@ -105,7 +105,7 @@ void TForm1::printReading()
     if (!hasReading(m_state))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(lbl_Vraag->text());
+    printer.setDocName(m_state.question);
     printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(u"Raadpleging afdrukken"_s);
@@ -159,7 +159,8 @@ bool TForm1::writeReadingPdf(const QString &fileName)
     if (failure.isEmpty())
         return true;
     if (m_prompts)
-        m_prompts->error(u"De raadpleging kon niet als PDF worden bewaard in %1:\n%2"_s.arg(
-            QDir::toNativeSeparators(fileName), failure));
+        m_prompts->error(
+            u"De raadpleging kon niet als PDF worden bewaard in %1:\n%2\n\nKies een andere map of naam."_s
+                .arg(QDir::toNativeSeparators(fileName), failure));
     return false;
 }
