@@ -44,6 +44,10 @@ public:
     // cancels.
     virtual std::optional<QString> input(const QString &caption, const QString &label,
                                          const QString &initial, int maxLength) = 0;
+    // The name of a file to write, starting from the proposed path; `filter` as "PDF-bestanden
+    // (*.pdf)". No value when the user cancels.
+    virtual std::optional<QString> saveFileName(const QString &caption, const QString &proposed,
+                                                const QString &filter) = 0;
 };
 
 class Shell

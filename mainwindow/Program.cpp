@@ -17,6 +17,7 @@ Program::Program(ProgramServices services)
     , m_journal(m_state, m_journalOps, m_prompts, *this)
 {
     m_form.setConsultation(&m_consultation);
+    m_form.setPrompts(&m_prompts);
     m_form.FormCreate(m_journalState);
     // The question dialog may still be on screen; the program ends with the main window anyway.
     QObject::connect(&m_form, &TForm1::closed, &m_form, [] { QCoreApplication::quit(); });

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -64,6 +65,19 @@ std::optional<QString> QtPrompts::input(const QString &caption, const QString &l
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QString> QtPrompts::saveFileName(const QString &caption, const QString &proposed,
+                                              const QString &filter)
+{
+    QFileDialog dialog(nullptr, caption, proposed, filter);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without its extension still gets it; an existing file is asked about.
+    dialog.setDefaultSuffix(QFileInfo(proposed).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 QtShell::QtShell(Prompts &prompts, QString installedFolder)

@@ -24,6 +24,7 @@ TForm1::TForm1(ConsultationState &state, Shell &shell, QWidget *parent)
     setFont(face);
     createControls();
     connectControls();
+    createExportActions();
 }
 
 TForm1::~TForm1() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Journal.h"
+#include "ReadingText.h"
 #include "consultation.h"
 
 #include <QColor>
@@ -10,8 +11,10 @@
 #include <functional>
 
 class QAbstractButton;
+class QAction;
 class QCheckBox;
 class QLabel;
+class QPagedPaintDevice;
 class QPushButton;
 class QToolButton;
 class TGradientPanel;
@@ -72,6 +75,17 @@ public:
     void GoHistoryClick();
     void openHelpFile();
     void recast();
+
+    // The reading on screen leaves the program (QuivarExport.cpp): Ctrl+C copies it as text and
+    // HTML, Ctrl+P prints it, Ctrl+Shift+P saves it as PDF; the context menu offers the same.
+    // The file name and any failure go through the prompts, set once by the program.
+    void setPrompts(Prompts *prompts) { m_prompts = prompts; }
+    void copyReading();
+    void printReading();
+    void saveReadingAsPdf();
+    // False, after saying why, when the file cannot be written.
+    bool writeReadingPdf(const QString &fileName);
+    QAction *actCopyReading = nullptr, *actPrintReading = nullptr, *actSaveReadingPdf = nullptr;
 
     // What the program wires to the other windows. An empty hook does nothing.
     std::function<void()> onQuestion;       // show the question dialog
@@ -161,6 +175,7 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createControls();
@@ -174,8 +189,15 @@ private:
     void openNuclearView();
     void schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*applyScheme)());
     void fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, const QColor &colour);
+    void createExportActions();
+    Reading shownReading() const;
+    QString proposedPdfName() const;
+    bool paintReading(QPagedPaintDevice &device);
+    // The line rows read out with their line (QuivarSpeech.cpp).
+    void speakLineRows();
 
     ConsultationState &m_state;
     Shell &m_shell;
     Consultation *m_consultation = nullptr;
+    Prompts *m_prompts = nullptr;
 };

@@ -378,6 +378,9 @@ void TForm1::createControls()
     btTussenHex->setFont(viewFont);
     setViewCaption(btKernHex, u"S"_s);
     setViewCaption(btTussenHex, u"R"_s);
+    // Read out in Dutch words; the hints keep the design's abbreviations.
+    btKernHex->setAccessibleName(u"Starthexagram of kernhexagram"_s);
+    btTussenHex->setAccessibleName(u"Resultaathexagram of tussenhexagram"_s);
     // Speed buttons, yet Tab reaches them: a keyboard user has no other way to these three.
     for (QToolButton *button : {btKernHex, BackHistory, GoHistory})
         button->setFocusPolicy(Qt::TabFocus);

@@ -46,6 +46,7 @@ void TForm1::showConsultation()
         applyDoravelColours();
 
     showLineRows();
+    speakLineRows();
 }
 
 void TForm1::showLineRows()

@@ -43,6 +43,7 @@ struct Rig : WindowServices
     Rig()
     {
         form.setConsultation(&consultation);
+        form.setPrompts(&prompts);
         form.show();
     }
 

@@ -1,9 +1,10 @@
 // Saves a picture of the main window showing the consultation 9,7,7,7,7,6, for the README:
-//   shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] [--intermediate]
+//   shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] [--intermediate] [--pdf=FILE]
 // --digits casts other own digits (line 1 first; empty: the window before any consultation),
 // --nuclear then presses btKernHex, --intermediate btTussenHex, and --long-texts puts texts of
 // the longest lengths the oracle may hold into the labels, to see that they fit. Run it on a
-// real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen.
+// real or virtual X display (QT_QPA_PLATFORM=xcb) or offscreen. --pdf also saves the reading
+// on screen as the PDF that "Bewaar als PDF..." writes.
 #include "AppSetup.h"
 #include "MainWindowRig.h"
 
@@ -55,6 +56,10 @@ int main(int argc, char *argv[])
         f.lbl_Huistxt_A->setText(HouseWords(7));
         f.setMethodCaption(MethodCaptions::PickedRiceGrains);
         f.lbRegelnr->setText(u"Lijstnummer"_s);
+    }
+    for (const QString &arg : args) {
+        if (arg.startsWith(u"--pdf="_s) && !rig.form.writeReadingPdf(arg.mid(6)))
+            return 1;
     }
     if (!QTest::qWaitForWindowExposed(&rig.form))
         std::fprintf(stderr, "the window was not shown; the picture may be incomplete\n");

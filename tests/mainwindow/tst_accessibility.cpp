@@ -75,6 +75,29 @@ private Q_SLOTS:
         QTEST(accessible(rig.form.btTussenHex)->text(QAccessible::Description), "tussen");
     }
 
+    // A value or a line text is read with its line; a row at rest has no text to read.
+    void lineRowsSpeakTheirLine_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("row 1: line 6 at rest") << 1 << u"Lijn 6: 8, gebroken lijn"_s << QString();
+        QTest::newRow("row 3: line 4 old yin") << 3 << u"Lijn 4: 6, bewegende gebroken lijn"_s
+                                               << u"Lijn 4: "_s + LineTexts(63, 4);
+        QTest::newRow("row 4: line 3 old yang") << 4 << u"Lijn 3: 9, bewegende hele lijn"_s
+                                                << u"Lijn 3: "_s + LineTexts(63, 3);
+    }
+
+    void lineRowsSpeakTheirLine()
+    {
+        QFETCH(int, row);
+        Rig rig;
+        rig.cast(u"789678"_s);
+        const std::size_t i = std::size_t(row - 1);
+        QTEST(accessible(rig.form.lbl_Uitk_A[i])->text(QAccessible::Name), "value");
+        QTEST(accessible(rig.form.lbl_Lijnb[i])->text(QAccessible::Name), "text");
+    }
+
     // Only what says something: no painted frame (a Border), no gradient or shape (unnamed
     // fillers, role Client), no window inside a window.
     void windowsExposeNoDecoration_data()

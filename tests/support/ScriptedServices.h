@@ -84,6 +84,13 @@ public:
         inputMaxLengths.append(maxLength);
         return inputAnswer;
     }
+    std::optional<QString> saveFileName(const QString &caption, const QString &proposed,
+                                        const QString &) override
+    {
+        fileQuestions.append(record(caption));
+        proposedFiles.append(proposed);
+        return fileAnswer;
+    }
     QStringList messages, errors, confirms, inputs;
     QStringList confirmCaptions, inputCaptions, inputInitials;
     QList<int> inputMaxLengths;
@@ -91,6 +98,8 @@ public:
     QStringList shown; // every text of every kind, in order
     bool confirmAnswer = true;
     std::optional<QString> inputAnswer;
+    QStringList fileQuestions, proposedFiles;
+    std::optional<QString> fileAnswer; // none: the file question is cancelled
 
 private:
     const QString &record(const QString &text)
