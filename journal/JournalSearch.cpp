@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -16,7 +17,7 @@ const std::array<char16_t, 0x10000> &foldTable()
     static const std::unique_ptr<std::array<char16_t, 0x10000>> table = [] {
         auto t = std::make_unique<std::array<char16_t, 0x10000>>();
         for (char32_t u = 0; u < 0x10000; ++u) {
-            QChar c{char16_t(u)};
+            QChar c { char16_t(u) };
             if (c.isSurrogate()) {
                 (*t)[u] = char16_t(u);
                 continue;
@@ -59,6 +60,31 @@ const std::array<char, 256> &ansiFoldTable()
     return table;
 }
 
+// The bytes through the table, eight at a time where they are all ASCII, whose folding is
+// only its lower case: the carries of two additions mark the bytes from 'A' to 'Z'.
+void foldBytes(const QByteArray &from, QByteArray &to, const std::array<char, 256> &table)
+{
+    constexpr quint64 Ones = 0x0101010101010101u, Highs = 0x8080808080808080u;
+    to.resize(from.size());
+    const char *in = from.constData();
+    char *out = to.data();
+    qsizetype i = 0;
+    for (; i + 8 <= from.size(); i += 8) {
+        quint64 word;
+        std::memcpy(&word, in + i, 8);
+        if (word & Highs) {
+            for (qsizetype k = i; k < i + 8; ++k)
+                out[k] = table[uchar(in[k])];
+            continue;
+        }
+        const quint64 upper = ((word + (0x80 - 'A') * Ones) ^ (word + (0x7F - 'Z') * Ones)) & Highs;
+        word |= upper >> 2;
+        std::memcpy(out + i, &word, 8);
+    }
+    for (; i < from.size(); ++i)
+        out[i] = table[uchar(in[i])];
+}
+
 } // namespace
 
 QString foldForSearch(QStringView text)
@@ -92,10 +118,7 @@ void JournalSearch::fold()
 {
     m_stale = false;
     if (m_encoding == JournalEncoding::Ansi) {
-        const auto &table = ansiFoldTable();
-        m_folded.resize(m_source.size());
-        std::transform(m_source.cbegin(), m_source.cend(), m_folded.begin(),
-            [&table](char byte) { return table[uchar(byte)]; });
+        foldBytes(m_source, m_folded, ansiFoldTable());
         m_source.clear();
         return;
     }
@@ -142,10 +165,15 @@ QList<int> JournalSearch::rowsHolding(QStringView text)
     // A line feed ends a line, so no line holds one.
     if (!needle || needle->isEmpty() || needle->contains('\n'))
         return {};
+    // glibc's memmem, several times faster than QByteArrayView::indexOf on short texts.
+    const auto find = [this, &needle](qsizetype from) -> qsizetype {
+        const void *hit = memmem(m_folded.constData() + from, std::size_t(m_folded.size() - from),
+            needle->constData(), std::size_t(needle->size()));
+        return hit ? static_cast<const char *>(hit) - m_folded.constData() : -1;
+    };
     QList<int> rows;
-    const QByteArrayView haystack(m_folded);
     qsizetype row = 0;
-    for (qsizetype at = haystack.indexOf(*needle); at >= 0;) {
+    for (qsizetype at = find(0); at >= 0;) {
         // The matches come in order, so the row is looked for from the last one on, in steps
         // that double, then halved again: a few comparisons where every row matches.
         qsizetype step = 1;
@@ -159,7 +187,7 @@ QList<int> JournalSearch::rowsHolding(QStringView text)
         rows.append(int(row));
         if (++row >= m_starts.size())
             break;
-        at = haystack.indexOf(*needle, m_starts.at(row));
+        at = find(m_starts.at(row));
     }
     return rows;
 }

@@ -23,6 +23,8 @@ private Q_SLOTS:
         const QStringList cafes { u"Wat zegt René?"_s, u"Een kop koffie in het café"_s, u"CAFÉ NOIR"_s };
         QTest::newRow("code page: cafe") << E::Ansi << cafes << u"cafe"_s << QList<int> { 1, 2 };
         QTest::newRow("code page: CAFÉ") << E::Ansi << cafes << u"CAFÉ"_s << QList<int> { 1, 2 };
+        QTest::newRow("code page: capitals") << E::Ansi << QStringList { u"ALLEEN HOOFDLETTERS HIER"_s }
+                                             << u"Hoofdletters"_s << QList<int> { 0 };
         QTest::newRow("UTF-8: cafe") << E::Utf8 << cafes << u"cafe"_s << QList<int> { 1, 2 };
         QTest::newRow("UTF-16LE: rene") << E::Utf16LE << cafes << u"rene"_s << QList<int> { 0 };
         QTest::newRow("UTF-16BE: RENÉ") << E::Utf16BE << cafes << u"RENÉ"_s << QList<int> { 0 };
