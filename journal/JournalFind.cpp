@@ -119,8 +119,11 @@ bool JournalFind::eventFilter(QObject *watched, QEvent *event)
 void JournalFind::listChanged()
 {
     m_listStale = true;
+    // A closed field keeps no folded copy of a list that is gone.
     if (isOpen())
         showCount();
+    else
+        m_search = JournalSearch();
 }
 
 const QList<int> &JournalFind::matches()
