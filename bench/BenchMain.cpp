@@ -27,6 +27,7 @@ const Suite Suites[] = {
     {"answer", runAnswerSuite},
     {"jpeg", runJpegSuite},
     {"journal", runJournalSuite},
+    {"find", runFindSuite},
 };
 
 int usage()

@@ -8,3 +8,4 @@ void runStartupSuite(const BenchConfig &config, Report &report);
 void runAnswerSuite(const BenchConfig &config, Report &report);
 void runJpegSuite(const BenchConfig &config, Report &report);
 void runJournalSuite(const BenchConfig &config, Report &report);
+void runFindSuite(const BenchConfig &config, Report &report);

@@ -1,8 +1,10 @@
 #include "History.h"
 
 #include "Accessible.h"
+#include "JournalFind.h"
 #include "ScreenPlace.h"
 #include "SingleLine.h"
+#include "SpokenEntry.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -21,6 +23,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString WindowHint = u"Kopieer de tekst naar klembord"_s;
+const QString ChooseHint = u"Zet de gekozen vraag weer op het scherm; een klik of Enter in de lijst doet hetzelfde."_s;
 const QString QuestionCaption = u"QuivarLijst"_s;
 const QString ClearQuestion = u"Hele Lijst Wissen?!"_s;
 const QString DeleteQuestion = u"Selectie wordt verwijderd!"_s;
@@ -60,9 +63,11 @@ int JournalListModel::rowCount(const QModelIndex &parent) const
 
 QVariant JournalListModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_lines.size())
+    if (!index.isValid() || index.row() >= m_lines.size())
         return {};
-    return m_lines.at(index.row());
+    if (role == Qt::AccessibleTextRole)
+        return spokenJournalEntry(m_lines.at(index.row()), index.row() + 1, rowCount());
+    return role == Qt::DisplayRole ? QVariant(m_lines.at(index.row())) : QVariant();
 }
 
 void JournalListModel::setJournalLines(const JournalLines &lines)
@@ -87,6 +92,16 @@ void JournalListView::mouseReleaseEvent(QMouseEvent *event)
 
 void JournalListView::keyPressEvent(QKeyEvent *event)
 {
+    // Enter chooses the focused entry as a click on it does; Delete asks to delete the selection.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        Q_EMIT chosenByUser();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete) {
+        Q_EMIT deletePressed();
+        return;
+    }
     const QModelIndex before = currentIndex();
     const QItemSelection selectedBefore = selectionModel()->selection();
     QListView::keyPressEvent(event);
@@ -123,10 +138,11 @@ void TVerleden::createControls()
     lbxLijst->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lbxLijst->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbxLijst->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lbxLijst->setFocusPolicy(Qt::ClickFocus);
     lbxLijst->setToolTip(WindowHint);
-    lbxLijst->setAccessibleName(WindowHint);
+    lbxLijst->setAccessibleName(u"Geschiedenislijst"_s);
+    lbxLijst->setAccessibleDescription(WindowHint);
     connect(lbxLijst, &JournalListView::chosenByUser, this, &TVerleden::lbxLijstClick);
+    connect(lbxLijst, &JournalListView::deletePressed, this, &TVerleden::btWisSelClick);
 
     struct Row
     {
@@ -139,14 +155,14 @@ void TVerleden::createControls()
         bool tabStop;
     };
     const Row rows[] = {
-        {btWisLst, "btWisLst", {9, 343, 65, 22}, u"Wis Lijst"_s, {}, &TVerleden::btWisLstClick, false},
+        {btWisLst, "btWisLst", {9, 343, 65, 22}, u"Wis Lijst"_s, {}, &TVerleden::btWisLstClick, true},
         {btWisSel, "btWisSel", {76, 343, 93, 22}, u"Wis Selectie"_s, u"Selectie = Klik (+ Ctrl / Shift)"_s,
-         &TVerleden::btWisSelClick, false},
+         &TVerleden::btWisSelClick, true},
         {btKlip, "btKlip", {206, 343, 88, 22}, u"Kopieer Lijst"_s, {}, &TVerleden::btKlipClick, true},
         {btBewerk, "btBewerk", {322, 342, 99, 22}, u"Bewerk vraag"_s, u"Bewerk de Vraag"_s,
          &TVerleden::btBewerkClick, true},
         {btKeuze, "btKeuze", {446, 342, 109, 22}, u"Kies een vraag"_s,
-         u"Dubbelklik op een vraag om te openen."_s, &TVerleden::btKeuzeClick, true},
+         ChooseHint, &TVerleden::btKeuzeClick, true},
         {btHerstel, "btHerstel", {42, 371, 66, 22}, u"Herstel"_s, {}, &TVerleden::btHerstelClick, true},
         {btGoBew, "btGoBew", {398, 370, 64, 22}, u"Doe Nu"_s, {}, &TVerleden::btGoBewClick, true},
         {btTerug, "btTerug", {495, 370, 60, 22}, u"&Sluiten"_s, {}, &TVerleden::btTerugClick, true},
@@ -171,11 +187,16 @@ void TVerleden::createControls()
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     Label1->setPalette(red);
 
+    setTabOrder(lbxLijst, btWisLst);
+    setTabOrder(btWisLst, btWisSel);
+    setTabOrder(btWisSel, btKeuze);
     setTabOrder(btKeuze, btTerug);
     setTabOrder(btTerug, btKlip);
     setTabOrder(btKlip, btGoBew);
     setTabOrder(btGoBew, btBewerk);
     setTabOrder(btBewerk, btHerstel);
+
+    new JournalFind(lbxLijst, [this]() -> const JournalLines & { return m_model.journalLines(); }, this);
 }
 
 void TVerleden::setJournalList(const JournalLines &list) { showList(list); }

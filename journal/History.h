@@ -41,6 +41,7 @@ public:
 
 Q_SIGNALS:
     void chosenByUser();
+    void deletePressed();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

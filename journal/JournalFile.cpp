@@ -600,6 +600,17 @@ FileProblem readJournalLine(const QString &path, qsizetype n, JournalLineRead &r
     return std::nullopt;
 }
 
+QString decodeJournalText(JournalEncoding encoding, QByteArrayView bytes)
+{
+    return decodeIn(encoding, bytes);
+}
+
+std::optional<QByteArray> encodeJournalText(JournalEncoding encoding, QStringView text)
+{
+    QByteArray bytes;
+    return encodeIn(encoding, text, bytes) ? std::optional(bytes) : std::nullopt;
+}
+
 JournalEntry parseJournalEntry(QStringView entry)
 {
     const qsizetype length = entry.size();

@@ -44,6 +44,9 @@ public:
     JournalLines without(const QList<int> &rows) const;
     // The file's bytes after its mark, every line ending in CR LF.
     QByteArray body() const;
+    // The bytes as stored and where each line starts in them, for searches over the bytes.
+    const QByteArray &storedBytes() const { return m_body; }
+    const QList<qsizetype> &lineStarts() const { return m_starts; }
 
 private:
     friend FileProblem loadJournalList(const QString &path, JournalLines &list);
@@ -76,6 +79,11 @@ struct JournalLineRead
 };
 // Reads the file and line n (1-based), split and decoded exactly as loadJournalList does.
 FileProblem readJournalLine(const QString &path, qsizetype n, JournalLineRead &read);
+
+// Text in a journal's encoding, as the lists decode and encode it; no value when the 8-bit code
+// page lacks a character of the text.
+QString decodeJournalText(JournalEncoding encoding, QByteArrayView bytes);
+std::optional<QByteArray> encodeJournalText(JournalEncoding encoding, QStringView text);
 
 // The fields of an entry that are read back; they are cut by position, since a question may
 // hold commas. Line L of the entry: date 1-17, "," 18, question 19..L-13, ",NN,NN," and the six

@@ -4,7 +4,9 @@
 #include "History.h"
 #include "JournalRig.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 
@@ -68,15 +70,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hint");
         QTest::addColumn<bool>("tabStop");
         QTest::newRow("lbxLijst") << u"lbxLijst"_s << QRect(9, 9, 544, 326) << QString()
-                                  << u"Kopieer de tekst naar klembord"_s << false;
-        QTest::newRow("btWisLst") << u"btWisLst"_s << QRect(9, 343, 65, 22) << u"Wis Lijst"_s << QString() << false;
+                                  << u"Kopieer de tekst naar klembord"_s << true;
+        QTest::newRow("btWisLst") << u"btWisLst"_s << QRect(9, 343, 65, 22) << u"Wis Lijst"_s << QString() << true;
         QTest::newRow("btWisSel") << u"btWisSel"_s << QRect(76, 343, 93, 22) << u"Wis Selectie"_s
-                                  << u"Selectie = Klik (+ Ctrl / Shift)"_s << false;
+                                  << u"Selectie = Klik (+ Ctrl / Shift)"_s << true;
         QTest::newRow("btKlip") << u"btKlip"_s << QRect(206, 343, 88, 22) << u"Kopieer Lijst"_s << QString() << true;
         QTest::newRow("btBewerk") << u"btBewerk"_s << QRect(322, 342, 99, 22) << u"Bewerk vraag"_s
                                   << u"Bewerk de Vraag"_s << true;
         QTest::newRow("btKeuze") << u"btKeuze"_s << QRect(446, 342, 109, 22) << u"Kies een vraag"_s
-                                 << u"Dubbelklik op een vraag om te openen."_s << true;
+                                 << u"Zet de gekozen vraag weer op het scherm; een klik of Enter in de lijst doet hetzelfde."_s
+                                 << true;
         QTest::newRow("btHerstel") << u"btHerstel"_s << QRect(42, 371, 66, 22) << u"Herstel"_s << QString() << true;
         QTest::newRow("Label1") << u"Label1"_s << QRect(214, 374, 147, 13) << u"Is de Vraag al Bewaard??"_s
                                 << QString() << false;
@@ -112,16 +115,87 @@ private Q_SLOTS:
     {
         WindowRig rig;
         TVerleden &w = rig.window;
-        QList<QWidget *> order{w.btKeuze};
-        for (QWidget *next = w.btKeuze->nextInFocusChain(); next != w.btKeuze; next = next->nextInFocusChain()) {
-            if (next->focusPolicy() & Qt::TabFocus)
+        QList<QWidget *> order{w.lbxLijst};
+        for (QWidget *next = w.lbxLijst->nextInFocusChain(); next != w.lbxLijst; next = next->nextInFocusChain()) {
+            if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(&w))
                 order.append(next);
         }
-        QCOMPARE(order, (QList<QWidget *>{w.btKeuze, w.btTerug, w.btKlip, w.btGoBew, w.btBewerk, w.btHerstel}));
+        QCOMPARE(order, (QList<QWidget *>{w.lbxLijst, w.btWisLst, w.btWisSel, w.btKeuze, w.btTerug, w.btKlip,
+                                          w.btGoBew, w.btBewerk, w.btHerstel}));
         QCOMPARE(w.btHerstel->cursor().shape(), Qt::PointingHandCursor);
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         QVERIFY(rig.form.isEnabled());
+    }
+
+    // Without a mouse: Tab reaches the list, Enter shows the focused entry, Delete asks and
+    // deletes the selection. A screen reader hears the list by its name and an entry as a sentence.
+    void keyboardWalk()
+    {
+        WindowRig rig;
+        TVerleden &w = rig.window;
+        w.btHerstel->setFocus();
+        QTest::keyClick(w.btHerstel, Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), w.lbxLijst);
+        QTest::keyClick(w.lbxLijst, Qt::Key_Return);
+        QVERIFY_SHOWS(rig, 5, 5);
+        QCOMPARE(rig.selected(), QList<int>{5});
+        QTest::keyClick(w.lbxLijst, Qt::Key_Up);
+        QTest::keyClick(w.lbxLijst, Qt::Key_Delete);
+        QCOMPARE(rig.prompts.confirms, QStringList{u"Selectie wordt verwijderd!"_s});
+        QCOMPARE(rig.file(), entries({1, 2, 3, 5}));
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w.lbxLijst);
+        QCOMPARE(list->text(QAccessible::Name), u"Geschiedenislijst"_s);
+        QCOMPARE(list->text(QAccessible::Description), u"Kopieer de tekst naar klembord"_s);
+        QCOMPARE(list->child(0)->text(QAccessible::Name),
+                 u"Vraag 1 van 4, 1 januari 2025 om 10:01: Vraag 01, of niet? Hexagram 1"_s);
+    }
+
+    // Ctrl+F, then typing: the first entry from the top that holds the text is focused and
+    // selected; Enter and F3 go on, with Shift back, round the ends; Esc closes the field.
+    void findAsYouType()
+    {
+        WindowRig rig;
+        QByteArray journal;
+        for (int n = 1; n <= 12; ++n)
+            journal += u"01/01/25 10:%1:00,Vraag nummer %2, of niet?,01,00,777777\r\n"_s.arg(n, 2, 10, QChar(u'0')).arg(n).toLatin1();
+        rig.write(journal);
+        rig.open();
+        TVerleden &w = rig.window;
+        QVERIFY(!w.findChild<QLineEdit *>(u"zoekVeld"_s));
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+        auto *field = w.findChild<QLineEdit *>(u"zoekVeld"_s);
+        QVERIFY(field && field->isVisible() && field->hasFocus());
+        auto *count = w.findChild<QLabel *>(u"zoekAantal"_s);
+        QTest::keyClicks(field, u"nummer 7,"_s);
+        QCOMPARE(rig.focused(), 7);
+        QCOMPARE(rig.selected(), QList<int>{7});
+        QCOMPARE(count->text(), u"1 van 1"_s);
+        field->selectAll();
+        QTest::keyClicks(field, u"NÚMMER 1"_s);
+        QCOMPARE(rig.focused(), 1);
+        QCOMPARE(count->text(), u"1 van 4"_s);
+        const struct
+        {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int to;
+        } steps[] = {{Qt::Key_F3, {}, 10}, {Qt::Key_Return, {}, 11}, {Qt::Key_Return, Qt::ShiftModifier, 10},
+                     {Qt::Key_F3, Qt::ShiftModifier, 1}, {Qt::Key_F3, {}, 10}, {Qt::Key_F3, Qt::ShiftModifier, 1}};
+        for (const auto &step : steps) {
+            QTest::keyClick(field, step.key, step.modifiers);
+            QCOMPARE(rig.focused(), step.to);
+        }
+        QTest::keyClick(field, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(rig.focused(), 12);
+        QCOMPARE(count->text(), u"4 van 4"_s);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!field->isVisible());
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.focusWidget(), w.lbxLijst);
+        QCOMPARE(rig.file(), journal);
+        QCOMPARE(rig.listNumber(), u"Lijstnummer"_s);
     }
 
     // A plain click replays at once, and so does a Ctrl+click that adds to the selection; an
