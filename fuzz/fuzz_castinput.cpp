@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider in(data, size);
     World &w = *world;
     w.state = ConsultationState{};
-    w.state.methodIndex = in.ConsumeIntegralInRange(0, 5);
+    w.state.method = CastMethod(in.ConsumeIntegralInRange(0, 5));
     w.clock.dateSep = text(in, 4);
     w.clock.timeSep = text(in, 4);
     w.clock.moment = QDateTime(QDate(in.ConsumeIntegralInRange(1, 9999), in.ConsumeIntegralInRange(1, 12),
@@ -153,12 +153,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else if (!own.isEmpty()) {
         check(w.prompts.messages == QStringList{CastMessages::Incomplete});
         check(caption == MethodCaptions::Yarrow);
-    } else if (s.methodIndex == 5) {
+    } else if (s.method == CastMethod::ComputerPicks) {
         using namespace MethodCaptions;
         check(caption == PickedYarrow || caption == PickedCoins || caption == PickedRiceGrains
               || caption == Trigrams || caption == SixLines);
     } else {
-        check(caption == methodCaption(s.methodIndex));
+        check(caption == methodCaption(int(s.method)));
     }
     return 0;
 }
