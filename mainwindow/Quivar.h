@@ -34,39 +34,13 @@ public:
 
     void setMethodCaption(const QString &caption);
     void showConsultation();
-
-    // Colour schemes.
-    void applyDoravelColours();
-    void applyRainbowColours();
-    void applyGreyColours();
-    void cbRegenClick();
-    void cbKleurClick();
-
-    // View switching.
+    // The handlers the journal's benchmark and a test call directly.
     void btTussenHexClick();
-    void btKernHexClick();
-    // The intermediate hexagram in the second panel, in its grey.
-    void showIntermediateView();
-    void applyIntermediateGrey();
-    // The captions of the view buttons say which view is shown.
-    void showViewCaptions(ConsultationViewKind view);
-    // Every caption of btKernHex and btTussenHex goes through here.
-    void setViewCaption(QAbstractButton *button, const QString &caption);
-
-    // Commands.
-    void FormKeyDown(int key);
-    void knpVraagClick();
-    void knpHelpClick();
-    void knpInfoClick();
-    void knpStopClick();
     void knpBewaarClick();
-    void knpOpenClick();
     void BackHistoryClick();
     void GoHistoryClick();
-    void openHelpFile();
-    void recast();
 
-
+    // The controls, public for the tests, which may as well find them by objectName().
     // Background and top strip
     TGradientPanel *GPnl_Achter;
     QLabel *lbl_Datum, *lbl_Datumx, *lbl_Methode, *lbRegelnr;
@@ -151,6 +125,33 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Colour schemes.
+    void applyDoravelColours();
+    void applyRainbowColours();
+    void applyGreyColours();
+    void cbRegenClick();
+    void cbKleurClick();
+
+    // View switching.
+    void btKernHexClick();
+    // The intermediate hexagram in the second panel, in its grey.
+    void showIntermediateView();
+    void applyIntermediateGrey();
+    // The captions of the view buttons say which view is shown.
+    void showViewCaptions(ConsultationViewKind view);
+    // Every caption of btKernHex and btTussenHex goes through here.
+    void setViewCaption(QAbstractButton *button, const QString &caption);
+
+    // Commands.
+    void FormKeyDown(int key);
+    void knpVraagClick();
+    void knpHelpClick();
+    void knpInfoClick();
+    void knpStopClick();
+    void knpOpenClick();
+    void openHelpFile();
+    void recast();
+
     void createControls();
     void connectControls();
     void showLineRows();
