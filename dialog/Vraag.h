@@ -93,37 +93,10 @@ public:
     int upperChoice = 0; // 0 until Boven had its first choice, then the item's position + 1
     int lowerChoice = 0;
 
-    void FormShow();
-    void VragenClick();
-    void WorpEnter();
-    void DobbelEnter();
-    void Wis1Click();
-    void Wis2Click();
-    // The key filters return true when they discard the typed character.
-    bool WorpKeyPress(const QKeyEvent &event);
-    bool DobbelKeyPress(const QKeyEvent &event);
-    bool HexanrKeyPress(const QKeyEvent &event);
-    void RadioGroepClick(int index);
-    void OKBtnClick();
+    // Cancel: back to the main window.
     void CancelBtnClick();
-    void btStopClick();
-    void btHLPClick();
-    void FormClose();
-
     // OK's road to a consultation (the session's); returns whether the consultation went ahead.
     bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
-
-    void BovenClick(int index);
-    void OnderClick(int index);
-    // Runs after the spin buttons stepped the number in Hexanr.
-    void HexaSpinClick();
-    void btAfbeeldClick();
-    void selectTrigramsFor();
-    void lookupFromTrigrams();
-    void showLookupHexagram();
-    // The step OK takes first: with anything but "0" in Hexanr it looks up instead; returns
-    // whether it did.
-    bool lookupStep();
 
     // Spin steps closer together than this are ignored, so a held arrow steps at most this
     // often. Tests shorten it.
@@ -145,6 +118,35 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void FormShow();
+    void VragenClick();
+    void WorpEnter();
+    void DobbelEnter();
+    void Wis1Click();
+    void Wis2Click();
+    // The key filters return true when they discard the typed character.
+    bool WorpKeyPress(const QKeyEvent &event);
+    bool DobbelKeyPress(const QKeyEvent &event);
+    bool HexanrKeyPress(const QKeyEvent &event);
+    void RadioGroepClick(int index);
+    void OKBtnClick();
+    void btStopClick();
+    void btHLPClick();
+    void FormClose();
+
+    void BovenClick(int index);
+    void OnderClick(int index);
+    // Runs after the spin buttons stepped the number in Hexanr.
+    void HexaSpinClick();
+    void btAfbeeldClick();
+    void selectTrigramsFor();
+    void lookupFromTrigrams();
+    void showLookupHexagram();
+    // The step OK takes first: with anything but "0" in Hexanr it looks up instead; returns
+    // whether it did.
+    bool lookupStep();
+
+
     void buildBackground();
     void buildQuestionArea();
     void buildLookupPane();
