@@ -256,7 +256,7 @@ void TForm1::createControls()
     // 623 (563 + 60) however long its text; the room to the left is for "Lijstnummer" and more.
     lbRegelnr = new TFaceLabel(this);
     lbRegelnr->setObjectName(u"lbRegelnr"_s);
-    lbRegelnr->setText(u"Lijstnummer"_s);
+    lbRegelnr->setText(m_session.listNumber().text());
     lbRegelnr->setGeometry(523, 6, 100, QFontMetrics(font()).lineSpacing());
     lbl_Vraagtitel = makeLabel(this, u"lbl_Vraagtitel"_s, 13, 22, 0, 0,
                                u"Mijn Vraag aan de QUIVAR was:"_s, look(12, true, false, clNavy));
