@@ -32,15 +32,21 @@ public:
 
 struct World
 {
-    ConsultationState state;
     FuzzedRandom random;
     FixedClock clock;
     RecordingPrompts prompts;
     RecordingView view;
     RecordingShell shell;
-    FakeHost host;
-    Consultation consultation{state, random, clock, prompts, view};
-    TOKBottomDlg dialog{state, consultation, prompts, shell, host};
+    Session session{random, clock, prompts};
+    ConsultationState &state = session.editableState();
+    TOKBottomDlg dialog{session, prompts, shell};
+
+    World()
+    {
+        QObject::connect(&session, &Session::methodCaptionChanged, &session,
+                         [this](const QString &caption) { view.setMethodCaption(caption); });
+        QObject::connect(&session, &Session::consultationShown, &session, [this] { view.showConsultation(); });
+    }
 };
 
 World *world = nullptr;
@@ -88,7 +94,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
     // The dialog raises itself for every question; offscreen that is a warning each time.
     quietenRaiseWarnings();
     world = new World;
-    world->dialog.hide();
     return 0;
 }
 
@@ -110,13 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     w.random.in = &in;
 
     // A consultation on screen that a refused input must leave as it is.
-    w.state.question = QStringLiteral("vorige vraag");
-    w.state.ownThrowInput = QStringLiteral("977776");
-    w.consultation.readOwnThrow();
+    w.session.confirmQuestion(QStringLiteral("vorige vraag"), QStringLiteral("977776"), QString());
     const ConsultationState before = w.state;
     // What showing the dialog for the next question does (the window itself stays hidden: the
     // window system has nothing to add here and would slow every input down).
-    w.dialog.FormShow();
+    w.session.beginQuestion();
     QCoreApplication::sendPostedEvents();
     w.prompts = RecordingPrompts{};
     w.view = RecordingView{};
