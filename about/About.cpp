@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "FormKit.h"
 #include "JpegImage.h"
 #include "ScreenPlace.h"
 
@@ -60,10 +61,7 @@ const QString AcknowledgementText = QStringLiteral(
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry,
                   bool wordWrap = false)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label = newLabel(parent, QLatin1String(name), text, parent->font());
     label->setWordWrap(wordWrap);
     if (!wordWrap && !text.isEmpty())
         geometry.setWidth(qMax(geometry.width(), label->sizeHint().width()));
@@ -110,7 +108,7 @@ TAboutBox::TAboutBox(QWidget *mainWindow) : QDialog(nullptr), m_mainWindow(mainW
     Memo1->setFocusPolicy(Qt::ClickFocus);
     Memo1->setAccessibleName(u"Dankwoord"_s);
     QPalette cream = Memo1->palette();
-    cream.setColor(QPalette::Base, QColor(0xFF, 0xFB, 0xF0));
+    cream.setColor(QPalette::Base, Palette::clCream);
     Memo1->setPalette(cream);
 
     Copyright = makeLabel(Panel1, "Copyright", u"\u00A9 2023 De makers van WENDARIX"_s,

@@ -36,7 +36,7 @@ void runStartupSuite(const BenchConfig &config, Report &report)
     }
     const std::string emptyFloor = config.binaryDir + "/bench/bench_floor_empty";
     const std::string textFloor = config.binaryDir + "/bench/bench_floor_text";
-    const std::string wendarix = config.binaryDir + "/mainwindow/wendarix";
+    const std::string wendarix = config.binaryDir + "/app/wendarix";
     // WENDARIX starts in an empty folder of its own, as a new user's would be.
     char pattern[] = "/tmp/wendarix-bench-XXXXXX";
     if (!mkdtemp(pattern)) {

@@ -37,12 +37,15 @@ int lookupTrigram(QStringView pattern);
 // The nuclear lines: the cast's lines 2, 3, 4, 3, 4, 5 as lines 1..6, values kept whole.
 std::array<LineValue, 6> deriveNuclear(const std::array<LineValue, 6> &lines);
 
+// The automatic casting methods, in the order the question dialog lists them.
+enum class CastMethod { Yarrow, Coins, RiceGrains, Trigrams, SixLines, ComputerPicks };
+
 struct ConsultationState
 {
     QString question;
     QString ownThrowInput;
     QString diceInput;
-    int methodIndex = 0;
+    CastMethod method = CastMethod::Yarrow; // the method last chosen in the dialog
     bool isOwnThrow = false;
     bool isFromJournal = false;
     QString castDate;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Session.h"
+
 #include "QuivarFuncties.h"
 
 #include <QList>
@@ -11,8 +13,8 @@
 // A consultation as it leaves the program: copied as text, printed, saved as PDF. Built from the
 // state and what the window shows beside it, so that the copy says what the screen says.
 
-// The main window's three views of one cast.
-enum class ReadingView { Normal, Intermediate, Nuclear };
+// The main window's three views of one cast, as the session records them.
+using ReadingView = ConsultationViewKind;
 
 // What the window shows that the state does not hold: the date label (a journal entry shows its
 // own date text there), the method caption, and the view.

@@ -44,21 +44,20 @@ void Consultation::runConsultation(bool forceYarrow)
         castLines(s, m_random);
     };
     if (s.lineDigits.isEmpty()) {
-        const int method = forceYarrow ? 0 : s.methodIndex;
-        switch (method) {
-        case 1:
+        switch (forceYarrow ? CastMethod::Yarrow : s.method) {
+        case CastMethod::Coins:
             cast(MethodCaptions::Coins, castCoins);
             break;
-        case 2:
+        case CastMethod::RiceGrains:
             cast(MethodCaptions::RiceGrains, castRiceGrains);
             break;
-        case 3:
+        case CastMethod::Trigrams:
             cast(MethodCaptions::Trigrams, castTrigrams);
             break;
-        case 4:
+        case CastMethod::SixLines:
             cast(MethodCaptions::SixLines, castSixLines);
             break;
-        case 5:
+        case CastMethod::ComputerPicks:
             // The pick draws from the generator as it stands, before the method reseeds it.
             switch (m_random.uniform(5)) {
             case 0:
@@ -78,7 +77,7 @@ void Consultation::runConsultation(bool forceYarrow)
                 break;
             }
             break;
-        default:
+        case CastMethod::Yarrow:
             cast(MethodCaptions::Yarrow, castYarrow);
             break;
         }

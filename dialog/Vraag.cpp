@@ -1,6 +1,7 @@
 #include "Vraag.h"
 
 #include "Accessible.h"
+#include "FormKit.h"
 #include "ScreenPlace.h"
 
 #include <QButtonGroup>
@@ -59,10 +60,8 @@ bool discardsTypedCharacter(const QKeyEvent &event, QChar low, QChar high)
 
 } // namespace
 
-TOKBottomDlg::TOKBottomDlg(ConsultationState &state, Consultation &consultation, Prompts &prompts,
-                           Shell &shell, DialogHost &host)
-    : QDialog(nullptr), m_state(state), m_consultation(consultation), m_prompts(prompts),
-      m_shell(shell), m_host(host)
+TOKBottomDlg::TOKBottomDlg(Session &session, Prompts &prompts, Shell &shell)
+    : QDialog(nullptr), m_session(session), m_prompts(prompts), m_shell(shell)
 {
     markProgramWindow(this);
     initDialogPictures();
@@ -78,9 +77,9 @@ TOKBottomDlg::TOKBottomDlg(ConsultationState &state, Consultation &consultation,
     base.setPixelSize(11);
     setFont(base);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    colours.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
-    colours.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80));
+    colours.setColor(QPalette::Window, Palette::clSilver);
+    colours.setColor(QPalette::WindowText, Palette::clNavy);
+    colours.setColor(QPalette::Text, Palette::clNavy);
     setPalette(colours);
 
     buildBackground();
@@ -92,28 +91,23 @@ TOKBottomDlg::TOKBottomDlg(ConsultationState &state, Consultation &consultation,
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
 
-    FormCreate();
-}
-
-void TOKBottomDlg::FormCreate()
-{
-    show();
-    m_host.setMainWindowEnabled(false);
+    // A question that went ahead, from OK or from the journal, takes the dialog away.
+    connect(&m_session, &Session::questionConfirmed, this, [this] {
+        if (isVisible())
+            hide();
+    });
 }
 
 void TOKBottomDlg::FormShow()
 {
-    m_host.setMainWindowEnabled(false);
+    Q_EMIT opened();
     Vragen->setFocus();
     // Over the main window, which confirmQuestion raised; without a window manager nothing
     // else would lift the dialog when it is shown again.
     raise();
     activateWindow();
-    if (m_state.isFromJournal)
-        m_state.storedInJournal = true;
+    m_session.beginQuestion();
     clearMethodSelection();
-    m_state.isFromJournal = false;
-    m_state.isOwnThrow = false;
     Worp->clear();
     Dobbel->clear();
     Vragen->clear();
@@ -159,7 +153,7 @@ bool TOKBottomDlg::HexanrKeyPress(const QKeyEvent &event)
     return discardsTypedCharacter(event, u'0', u'9');
 }
 
-void TOKBottomDlg::RadioGroepClick(int index) { m_state.methodIndex = index; }
+void TOKBottomDlg::RadioGroepClick(int index) { m_session.chooseMethod(CastMethod(index)); }
 
 void TOKBottomDlg::OKBtnClick()
 {
@@ -170,7 +164,7 @@ void TOKBottomDlg::OKBtnClick()
 
 void TOKBottomDlg::CancelBtnClick()
 {
-    m_host.setMainWindowEnabled(true);
+    Q_EMIT cancelled();
     hide();
 }
 
@@ -181,33 +175,12 @@ void TOKBottomDlg::btStopClick() { close(); }
 
 void TOKBottomDlg::btHLPClick() { m_shell.open(HelpFile); }
 
-void TOKBottomDlg::FormClose() { m_host.closeMainWindow(); }
+void TOKBottomDlg::FormClose() { Q_EMIT closed(); }
 
 bool TOKBottomDlg::confirmQuestion(const QString &question, const QString &ownThrow,
                                    const QString &dice)
 {
-    // Checked before anything changes: a refused input must not leave a new question in the
-    // state beside the old consultation on screen.
-    if (const auto problem = castInputError(ownThrow, dice)) {
-        m_prompts.error(*problem);
-        return false;
-    }
-    m_state.question = question;
-    m_state.ownThrowInput = ownThrow;
-    m_state.diceInput = dice;
-    m_state.storedInJournal = false;
-    if (isVisible())
-        hide();
-    m_host.setMainWindowEnabled(true);
-    m_host.focusMainWindow();
-    m_state.secondaryViewActive = false;
-    m_host.resetViewButtons();
-    m_host.setListNumberCaption(u"Nieuw"_s);
-    if (!m_state.diceInput.isEmpty())
-        m_consultation.readDice();
-    else
-        m_consultation.readOwnThrow();
-    return true;
+    return m_session.confirmQuestion(question, ownThrow, dice);
 }
 
 void TOKBottomDlg::clearMethodSelection()

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "DialogHost.h"
 #include "QuivarFuncties.h"
-#include "consultation.h"
+#include "Session.h"
 #include "services.h"
 
 #include <QDialog>
@@ -29,15 +28,14 @@ class TGradientPanel;
 // the consultation. The left column is a lookup pane that shows any hexagram by number or by
 // two trigrams without consulting.
 //
-// The dialog is a top-level window of its own that stays on top; it is not modal but disables
-// the main window while shown. It shows itself when created and lives for the whole run;
-// closing it ends the program.
+// The dialog is a top-level window of its own that stays on top; it is not modal, but the
+// program disables the main window while it is shown. It lives for the whole run; closing it
+// ends the program.
 class TOKBottomDlg : public QDialog
 {
     Q_OBJECT
 public:
-    TOKBottomDlg(ConsultationState &state, Consultation &consultation, Prompts &prompts,
-                 Shell &shell, DialogHost &host);
+    TOKBottomDlg(Session &session, Prompts &prompts, Shell &shell);
 
     // Background and frames.
     TGradientPanel *GradientPanel1 = nullptr;
@@ -95,7 +93,31 @@ public:
     int upperChoice = 0; // 0 until Boven had its first choice, then the item's position + 1
     int lowerChoice = 0;
 
-    void FormCreate();
+    // Cancel: back to the main window.
+    void CancelBtnClick();
+    // OK's road to a consultation (the session's); returns whether the consultation went ahead.
+    bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
+
+    // Spin steps closer together than this are ignored, so a held arrow steps at most this
+    // often. Tests shorten it.
+    void setSpinPause(std::chrono::milliseconds pause) { m_spinPause = pause; }
+
+    void reject() override;
+
+Q_SIGNALS:
+    // The dialog is on screen for a new question; the main window waits behind it.
+    void opened();
+    // Cancelled: back to the main window, nothing asked.
+    void cancelled();
+    // Closed or stopped: the program ends.
+    void closed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     void FormShow();
     void VragenClick();
     void WorpEnter();
@@ -108,15 +130,9 @@ public:
     bool HexanrKeyPress(const QKeyEvent &event);
     void RadioGroepClick(int index);
     void OKBtnClick();
-    void CancelBtnClick();
     void btStopClick();
     void btHLPClick();
     void FormClose();
-
-    // The one road from a question to a consultation, also taken by the journal (visible
-    // dialog or not). Inputs the consultation would refuse are reported and change nothing;
-    // returns whether the consultation went ahead.
-    bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
 
     void BovenClick(int index);
     void OnderClick(int index);
@@ -130,18 +146,7 @@ public:
     // whether it did.
     bool lookupStep();
 
-    // Spin steps closer together than this are ignored, so a held arrow steps at most this
-    // often. Tests shorten it.
-    void setSpinPause(std::chrono::milliseconds pause) { m_spinPause = pause; }
 
-    void reject() override;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void buildBackground();
     void buildQuestionArea();
     void buildLookupPane();
@@ -156,11 +161,9 @@ private:
     // The caption of lbl_lijn<line> and the words a screen reader says for it.
     void setLineCaption(int line, const QString &caption);
 
-    ConsultationState &m_state;
-    Consultation &m_consultation;
+    Session &m_session;
     Prompts &m_prompts;
     Shell &m_shell;
-    DialogHost &m_host;
 
     std::chrono::milliseconds m_spinPause{300};
     bool m_selectHexanrOnRelease = false;

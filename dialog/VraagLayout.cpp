@@ -14,32 +14,20 @@
 #include <QToolButton>
 
 #include "Accessible.h"
+#include "FormKit.h"
 #include "GradPnl.h"
 #include "SingleLineValidator.h"
 #include "SpinButtons.h"
 
 using namespace Qt::StringLiterals;
+using namespace Palette;
 
 namespace {
 
-const QColor Navy(0x00, 0x00, 0x80);
-const QColor Maroon(0x80, 0x00, 0x00);
-const QColor Purple(0x80, 0x00, 0x80);
-const QColor Red(0xFF, 0x00, 0x00);
-
+// The dialog's sizes on its own font.
 QFont pixelFont(const QFont &base, int pixelSize, bool bold = false)
 {
-    QFont font = base;
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
+    return fontFor(base, Look{pixelSize, bold, false, {}, {}});
 }
 
 template <typename W>
@@ -66,11 +54,7 @@ QFrame *bevel(QWidget *parent, const char *name, QRect geometry, int shape, int 
 QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry,
               const QFont &font)
 {
-    auto *l = named(new QLabel(text, parent), name);
-    // Captions and oracle texts are shown as written, never read as markup.
-    l->setTextFormat(Qt::PlainText);
-    l->setFont(font);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *l = newLabel(parent, QLatin1String(name), text, font);
     if (geometry.size().isEmpty()) {
         l->adjustSize();
         l->move(geometry.topLeft());
@@ -164,15 +148,15 @@ void TOKBottomDlg::buildBackground()
 {
     GradientPanel1 = named(new TGradientPanel(this), "GradientPanel1");
     GradientPanel1->setGeometry(180, -4, 510, 393);
-    GradientPanel1->setColorFrom(QColor(0xA6, 0xCA, 0xF0));
-    GradientPanel1->setColorTo(QColor(0xC0, 0xC0, 0xC0));
+    GradientPanel1->setColorFrom(clSkyBlue);
+    GradientPanel1->setColorTo(clSilver);
     GradientPanel1->setColorCount(9);
     GradientPanel1->setDirection(TDirection::TopToBottom);
 
     GradientPanel2 = named(new TGradientPanel(this), "GradientPanel2");
     GradientPanel2->setGeometry(-1, 395, 690, 51);
-    GradientPanel2->setColorFrom(QColor(0xC0, 0xDC, 0xC0));
-    GradientPanel2->setColorTo(QColor(0x00, 0x00, 0x80));
+    GradientPanel2->setColorFrom(clMoneyGreen);
+    GradientPanel2->setColorTo(clNavy);
     GradientPanel2->setColorCount(64);
     GradientPanel2->setDirection(TDirection::TopToBottom);
 
@@ -196,7 +180,7 @@ void TOKBottomDlg::buildQuestionArea()
     Label7->setToolTip(u"3 Getallen Onder-Boven trigram + Lijn"_s);
     Label1 = label(this, "Label1", u"Hieronder kunt u uw vraag aan de QUIVAR stellen:"_s,
                    QRect(252, 254, 0, 0), pixelFont(base, 13, true));
-    setColour(Label1, QPalette::WindowText, Red);
+    setColour(Label1, QPalette::WindowText, clRed);
     Label5 = label(this, "Label5",
                    u"Concentreert u zich op de vraag en druk dan op Enter of de Yin-Yang knop"_s,
                    QRect(223, 308, 0, 0), pixelFont(base, 12));
@@ -220,7 +204,7 @@ void TOKBottomDlg::buildQuestionArea()
     Dobbel->setGeometry(613, 55, 39, 23);
     Dobbel->setMaxLength(3);
     Dobbel->setFont(pixelFont(base, 12, true));
-    setColour(Dobbel, QPalette::Text, Maroon);
+    setColour(Dobbel, QPalette::Text, clMaroon);
     Dobbel->setToolTip(u"3 Cijfers:  Onder - Boven + Lijn"_s);
     Dobbel->setAccessibleName(u"Dobbelstenen"_s);
     Label7->setBuddy(Dobbel);
@@ -231,7 +215,7 @@ void TOKBottomDlg::buildQuestionArea()
                              u"6 Lijnen"_s, u"Computer kiest methode"_s},
                             2, RadioGroepItems);
     RadioGroep->setAutoFillBackground(true);
-    setColour(RadioGroep, QPalette::Window, QColor(0xC0, 0xDC, 0xC0));
+    setColour(RadioGroep, QPalette::Window, clMoneyGreen);
     RadioGroep->setToolTip(u"Als Handmatige getallen zijn ingevuld wordt dit genegeerd."_s);
     connect(RadioGroepItems, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
@@ -253,7 +237,7 @@ void TOKBottomDlg::buildQuestionArea()
     btHLP = flatButton(this, "btHLP", QRect(199, 354, 30, 30));
     btHLP->setText(u"?"_s);
     btHLP->setFont(pixelFont(base, 19, true));
-    setColour(btHLP, QPalette::ButtonText, Red);
+    setColour(btHLP, QPalette::ButtonText, clRed);
     btHLP->setToolTip(u"Help"_s);
     btHLP->setAccessibleName(u"Help"_s);
     connect(btHLP, &QToolButton::clicked, this, &TOKBottomDlg::btHLPClick);
@@ -273,7 +257,7 @@ void TOKBottomDlg::buildQuestionArea()
     CancelBtn = named(new QPushButton(u"Annuleer Vraag"_s, this), "CancelBtn");
     CancelBtn->setGeometry(490, 410, 122, 23);
     CancelBtn->setFont(pixelFont(base, 13));
-    setColour(CancelBtn, QPalette::ButtonText, Navy);
+    setColour(CancelBtn, QPalette::ButtonText, clNavy);
     connect(CancelBtn, &QPushButton::clicked, this, &TOKBottomDlg::CancelBtnClick);
 
     btStop = flatButton(this, "btStop", QRect(57, 410, 63, 23));
@@ -307,7 +291,7 @@ void TOKBottomDlg::buildLookupPane()
         QLabel *line = label(this, name.constData(), u"--"_s, QRect(10, lineTops[i], 64, 12),
                              lineFont);
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        setColour(line, QPalette::WindowText, Purple);
+        setColour(line, QPalette::WindowText, clPurple);
         lbl_lijn[i] = line;
         setLineCaption(int(i) + 1, u"--"_s);
     }

@@ -32,15 +32,21 @@ public:
 
 struct World
 {
-    ConsultationState state;
     FuzzedRandom random;
     FixedClock clock;
     RecordingPrompts prompts;
     RecordingView view;
     RecordingShell shell;
-    FakeHost host;
-    Consultation consultation{state, random, clock, prompts, view};
-    TOKBottomDlg dialog{state, consultation, prompts, shell, host};
+    Session session{random, clock, prompts};
+    ConsultationState &state = session.editableState();
+    TOKBottomDlg dialog{session, prompts, shell};
+
+    World()
+    {
+        QObject::connect(&session, &Session::methodCaptionChanged, &session,
+                         [this](const QString &caption) { view.setMethodCaption(caption); });
+        QObject::connect(&session, &Session::consultationShown, &session, [this] { view.showConsultation(); });
+    }
 };
 
 World *world = nullptr;
@@ -88,7 +94,6 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
     // The dialog raises itself for every question; offscreen that is a warning each time.
     quietenRaiseWarnings();
     world = new World;
-    world->dialog.hide();
     return 0;
 }
 
@@ -97,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider in(data, size);
     World &w = *world;
     w.state = ConsultationState{};
-    w.state.methodIndex = in.ConsumeIntegralInRange(0, 5);
+    w.state.method = CastMethod(in.ConsumeIntegralInRange(0, 5));
     w.clock.dateSep = text(in, 4);
     w.clock.timeSep = text(in, 4);
     w.clock.moment = QDateTime(QDate(in.ConsumeIntegralInRange(1, 9999), in.ConsumeIntegralInRange(1, 12),
@@ -110,13 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     w.random.in = &in;
 
     // A consultation on screen that a refused input must leave as it is.
-    w.state.question = QStringLiteral("vorige vraag");
-    w.state.ownThrowInput = QStringLiteral("977776");
-    w.consultation.readOwnThrow();
+    w.session.confirmQuestion(QStringLiteral("vorige vraag"), QStringLiteral("977776"), QString());
     const ConsultationState before = w.state;
     // What showing the dialog for the next question does (the window itself stays hidden: the
     // window system has nothing to add here and would slow every input down).
-    w.dialog.FormShow();
+    w.session.beginQuestion();
     QCoreApplication::sendPostedEvents();
     w.prompts = RecordingPrompts{};
     w.view = RecordingView{};
@@ -153,12 +156,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else if (!own.isEmpty()) {
         check(w.prompts.messages == QStringList{CastMessages::Incomplete});
         check(caption == MethodCaptions::Yarrow);
-    } else if (s.methodIndex == 5) {
+    } else if (s.method == CastMethod::ComputerPicks) {
         using namespace MethodCaptions;
         check(caption == PickedYarrow || caption == PickedCoins || caption == PickedRiceGrains
               || caption == Trigrams || caption == SixLines);
     } else {
-        check(caption == methodCaption(s.methodIndex));
+        check(caption == methodCaption(int(s.method)));
     }
     return 0;
 }

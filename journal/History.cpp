@@ -1,6 +1,7 @@
 #include "History.h"
 
 #include "Accessible.h"
+#include "FormKit.h"
 #include "JournalFind.h"
 #include "ScreenPlace.h"
 #include "SingleLine.h"
@@ -45,14 +46,6 @@ public:
         return {ScrollWidth, QStyledItemDelegate::sizeHint(option, index).height()};
     }
 };
-
-QFont msSansSerif(int pixelSize, bool bold = false)
-{
-    QFont font(u"MS Sans Serif"_s);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -122,7 +115,7 @@ TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, Prompts 
                    | Qt::WindowCloseButtonHint);
     setFixedSize(563, 400);
     placeOnScreen(*this, QPoint(25, 230));
-    setFont(msSansSerif(13));
+    setFont(pixelFont(u"MS Sans Serif"_s, 13));
     createControls();
 }
 
@@ -182,10 +175,8 @@ void TVerleden::createControls()
     Label1 = new QLabel(u"Is de Vraag al Bewaard??"_s, this);
     Label1->setObjectName(u"Label1"_s);
     Label1->setGeometry(214, 374, 147, 13);
-    Label1->setFont(msSansSerif(11, true));
-    QPalette red = Label1->palette();
-    red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
-    Label1->setPalette(red);
+    Label1->setFont(pixelFont(u"MS Sans Serif"_s, 11, true));
+    setColour(Label1, QPalette::WindowText, Palette::clRed);
 
     setTabOrder(lbxLijst, btWisLst);
     setTabOrder(btWisLst, btWisSel);

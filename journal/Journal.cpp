@@ -49,7 +49,7 @@ QString pastEndText(int n, int count)
 Journal::Saved Journal::appendToJournal()
 {
     BusyCursor busy(m_host);
-    ConsultationState &s = m_consultation;
+    const ConsultationState &s = m_consultation;
     if (s.primaryNumber <= 0 || s.question.isEmpty() || s.storedInJournal || s.isFromJournal)
         return Saved::NothingToSave;
     JournalLines list;
@@ -67,8 +67,7 @@ Journal::Saved Journal::appendToJournal()
         return Saved::Failed;
     }
     m_prompts.message(JournalTexts::Added);
-    m_host.showQuestion(s.question);
-    s.storedInJournal = true;
+    m_session.savedToJournal();
     ++m_state.journalPosition;
     ++m_state.journalCount;
     return Saved::Yes;
@@ -78,7 +77,7 @@ void Journal::askMissingQuestion()
 {
     const auto answer = m_prompts.input(JournalTexts::MissingQuestionCaption,
                                         JournalTexts::MissingQuestionPrompt, QString(), 255);
-    m_consultation.question = cutAtCharacter(singleLine(answer.value_or(QString())), 64);
+    m_session.supplyQuestion(cutAtCharacter(singleLine(answer.value_or(QString())), 64));
 }
 
 void Journal::knpBewaarClick()
@@ -132,15 +131,14 @@ void Journal::endStep(Step step)
 {
     if (step == Step::NotShown)
         return;
-    m_consultation.secondaryViewActive = false;
-    m_host.resetViewButtons();
-    m_consultation.storedInJournal = true;
+    m_session.resetView();
+    m_session.markStored();
 }
 
 void Journal::BackHistoryClick()
 {
     const ConsultationState &s = m_consultation;
-    if (m_host.listNumberCaption() == JournalTexts::New && !s.question.isEmpty()
+    if (m_session.listNumber().kind == ListNumber::Kind::New && !s.question.isEmpty()
         && !s.storedInJournal && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst,
                                               Prompts::Icon::Question)) {
         // A consultation the user wants kept stays on screen when it could not be saved.
@@ -177,18 +175,13 @@ bool Journal::replayJournalEntry(const QString &entry, int n)
         m_prompts.error(noCastText(n));
         return false;
     }
-    ConsultationState &s = m_consultation;
-    s.isFromJournal = true;
-    s.isOwnThrow = false;
     m_state.journalPosition = n;
     m_state.journalPreselect = n - 1;
     const JournalEntry fields = parseJournalEntry(entry);
-    s.question = fields.question;
-    s.lineDigits = fields.lineDigits;
-    if (!m_host.confirmQuestion(fields.question, fields.lineDigits, QString()))
+    if (!m_session.replay(fields.question, fields.lineDigits))
         return false;
-    m_host.showDateText(fields.dateText);
-    m_host.setListNumberCaption(listNumberText());
+    m_session.showEntryDate(fields.dateText);
+    m_session.showListPosition(m_state.journalPosition, m_state.journalCount);
     return true;
 }
 

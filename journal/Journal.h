@@ -1,37 +1,19 @@
 #pragma once
 
 #include "JournalFile.h"
+#include "JournalState.h"
 #include "QuivarFuncties.h"
+#include "Session.h"
 #include "services.h"
 
 #include <QString>
-
-// The journal's program-wide place: where "<<" and ">>" stand and how many entries were last
-// counted. All zero, false and empty at start.
-struct JournalState
-{
-    int journalPosition = 0;   // list number (1-based) of the entry last replayed
-    int journalCount = 0;      // entries as last counted; follows the file only through us
-    int journalPreselect = 0;  // 0-based index the journal window selects again; 0 also for none
-    bool journalPositioned = false; // the first "<<" of the run has counted the journal
-    QString journalLine;       // the entry text last taken from the file
-};
 
 // What the journal needs of the windows around it. It never sees a widget.
 class JournalHost
 {
 public:
     virtual ~JournalHost() = default;
-    // The question dialog's confirm steps, also when the dialog is hidden; false when refused.
-    virtual bool confirmQuestion(const QString &question, const QString &ownThrow,
-                                 const QString &dice) = 0;
-    // The main window's list-number label (lbRegelnr); "<<" offers to save only under "Nieuw".
-    virtual QString listNumberCaption() const = 0;
     virtual void setListNumberCaption(const QString &caption) = 0;
-    virtual void showDateText(const QString &dateText) = 0; // lbl_Datumx
-    virtual void showQuestion(const QString &question) = 0; // lbl_Vraag
-    // The normal view's captions again ("R", "S") with no derived view active.
-    virtual void resetViewButtons() = 0;
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void focusMainWindow() = 0;
     virtual void setBusy(bool busy) = 0;
@@ -57,9 +39,9 @@ inline const QString New = QStringLiteral("Nieuw");
 class Journal
 {
 public:
-    Journal(ConsultationState &consultation, JournalState &state, Prompts &prompts,
-            JournalHost &host)
-        : m_consultation(consultation), m_state(state), m_prompts(prompts), m_host(host)
+    Journal(Session &session, Prompts &prompts, JournalHost &host)
+        : m_session(session), m_consultation(session.state()), m_state(session.journalRecord()),
+          m_prompts(prompts), m_host(host)
     {}
 
     enum class Saved { Yes, NothingToSave, Failed };
@@ -91,7 +73,8 @@ private:
     Step loadAndReplay(int n);
     void endStep(Step step);
 
-    ConsultationState &m_consultation;
+    Session &m_session;
+    const ConsultationState &m_consultation;
     JournalState &m_state;
     Prompts &m_prompts;
     JournalHost &m_host;

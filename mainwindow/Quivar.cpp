@@ -2,14 +2,16 @@
 
 #include "Accessible.h"
 
+#include <QLabel>
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
-TForm1::TForm1(ConsultationState &state, Shell &shell, QWidget *parent)
-    : QWidget(parent), m_state(state), m_shell(shell)
+TForm1::TForm1(Session &session, Shell &shell, QWidget *parent)
+    : QWidget(parent), m_session(session), m_shell(shell)
 {
     markProgramWindow(this);
     setObjectName(u"Form1"_s);
@@ -24,6 +26,7 @@ TForm1::TForm1(ConsultationState &state, Shell &shell, QWidget *parent)
     setFont(face);
     createControls();
     connectControls();
+    connectSession();
     createExportActions();
 }
 
@@ -45,4 +48,17 @@ void TForm1::connectControls()
     // handlers untick the other box with its signals blocked, so that one runs no handler.
     connect(cbRegen, &QCheckBox::toggled, this, &TForm1::cbRegenClick);
     connect(cbKleur, &QCheckBox::toggled, this, &TForm1::cbKleurClick);
+}
+
+// The window draws what the session says changed.
+void TForm1::connectSession()
+{
+    connect(&m_session, &Session::consultationShown, this, &TForm1::showConsultation);
+    connect(&m_session, &Session::intermediateShown, this, &TForm1::showIntermediateView);
+    connect(&m_session, &Session::methodCaptionChanged, this, &TForm1::setMethodCaption);
+    connect(&m_session, &Session::dateTextChanged, lbl_Datumx, &QLabel::setText);
+    connect(&m_session, &Session::questionTextChanged, lbl_Vraag, &QLabel::setText);
+    connect(&m_session, &Session::listNumberChanged, this,
+            [this](const ListNumber &number) { lbRegelnr->setText(number.text()); });
+    connect(&m_session, &Session::viewChanged, this, &TForm1::showViewCaptions);
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Journal.h"
 #include "ReadingText.h"
-#include "consultation.h"
+#include "Session.h"
+#include "services.h"
 
 #include <QColor>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class QAbstractButton;
 class QAction;
@@ -25,56 +24,24 @@ class TTaoImage;
 // The main window: shows one consultation at a time, its intermediate and nuclear views in the
 // chosen colour scheme, and carries the program's own buttons and keys.
 //
-// The controls are public members with the names the rest of the program (journal, dialog)
-// addresses them by; each carries the same objectName(). Arrays of six are indexed by row - 1,
-// row 1 being the top row, which shows line 6.
-class TForm1 : public QWidget, public ConsultationView
+// It holds no state: it draws what the session says changed and hands its commands to the
+// session or, for what other windows do, to the program through its signals. Every control
+// carries its name as objectName(). Arrays of six are indexed by row - 1, row 1 being the top
+// row, which shows line 6.
+class TForm1 : public QWidget
 {
     Q_OBJECT
 public:
-    TForm1(ConsultationState &state, Shell &shell, QWidget *parent = nullptr);
+    TForm1(Session &session, Shell &shell, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // The procedure this window shows; set once by the program, before the first key press.
-    void setConsultation(Consultation *consultation) { m_consultation = consultation; }
-
-    // ConsultationView
-    void setMethodCaption(const QString &caption) override;
-    void showConsultation() override;
-
-    // Colour schemes.
-    void applyDoravelColours();
-    void applyRainbowColours();
-    void applyGreyColours();
-    void cbRegenClick();
-    void cbKleurClick();
-
-    // View switching.
+    void setMethodCaption(const QString &caption);
+    void showConsultation();
+    // The handlers the journal's benchmark and a test call directly.
     void btTussenHexClick();
-    void btKernHexClick();
-    void leaveDerivedView();
-    void showIntermediateView();
-    void showNuclearView();
-    void applyIntermediateGrey();
-    // The normal view's captions before a new consultation: "S", "R", no derived view.
-    void resetViewButtons();
-    // Every caption of btKernHex and btTussenHex goes through here.
-    void setViewCaption(QAbstractButton *button, const QString &caption);
-
-    // Commands.
-    // The window is made: the journal starts from its first entry's place, nothing counted.
-    void FormCreate(JournalState &journal);
-    void FormKeyDown(int key);
-    void knpVraagClick();
-    void knpHelpClick();
-    void knpInfoClick();
-    void knpStopClick();
     void knpBewaarClick();
-    void knpOpenClick();
     void BackHistoryClick();
     void GoHistoryClick();
-    void openHelpFile();
-    void recast();
 
     // The reading on screen leaves the program (QuivarExport.cpp): Ctrl+C copies it as text and
     // HTML, Ctrl+P prints it, Ctrl+Shift+P saves it as PDF; the context menu offers the same.
@@ -87,19 +54,7 @@ public:
     bool writeReadingPdf(const QString &fileName);
     QAction *actCopyReading = nullptr, *actPrintReading = nullptr, *actSaveReadingPdf = nullptr;
 
-    // What the program wires to the other windows. An empty hook does nothing.
-    std::function<void()> onQuestion;       // show the question dialog
-    std::function<void()> onAbout;          // show the About window
-    std::function<void()> onSave;           // append the consultation to the journal
-    std::function<void()> onOpenJournal;    // show the journal window
-    std::function<void()> onHistoryBack;    // "<<" and Page Up
-    std::function<void()> onHistoryForward; // ">>" and Page Down
-
-    // The fixed colours of the window.
-    static const QColor clNavy, clPurple, clMaroon, clMoneyGreen, clSkyBlue, clCream, clSilver,
-        clYellow, clFuchsia, clWhite, clMedGray;
-    static const QColor GreyScheme;
-
+    // The controls, public for the tests, which may as well find them by objectName().
     // Background and top strip
     TGradientPanel *GPnl_Achter;
     QLabel *lbl_Datum, *lbl_Datumx, *lbl_Methode, *lbRegelnr;
@@ -169,6 +124,13 @@ public:
     TSMBevel *Bevel11, *Bevel10;
 
 Q_SIGNALS:
+    // What other windows do, which the program wires.
+    void questionRequested();       // show the question dialog
+    void aboutRequested();          // show the About window
+    void saveRequested();           // append the consultation to the journal
+    void journalRequested();        // show the journal window
+    void historyBackRequested();    // "<<" and Page Up
+    void historyForwardRequested(); // ">>" and Page Down
     // The window was closed; the program ends with it.
     void closed();
 
@@ -178,15 +140,38 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // Colour schemes.
+    void applyDoravelColours();
+    void applyRainbowColours();
+    void applyGreyColours();
+    void cbRegenClick();
+    void cbKleurClick();
+
+    // View switching.
+    void btKernHexClick();
+    // The intermediate hexagram in the second panel, in its grey.
+    void showIntermediateView();
+    void applyIntermediateGrey();
+    // The captions of the view buttons say which view is shown.
+    void showViewCaptions(ConsultationViewKind view);
+    // Every caption of btKernHex and btTussenHex goes through here.
+    void setViewCaption(QAbstractButton *button, const QString &caption);
+
+    // Commands.
+    void FormKeyDown(int key);
+    void knpVraagClick();
+    void knpHelpClick();
+    void knpInfoClick();
+    void knpStopClick();
+    void knpOpenClick();
+    void openHelpFile();
+    void recast();
+
     void createControls();
     void connectControls();
     void showLineRows();
     void colourByTrigrams(const std::array<QColor, 8> &scheme);
     void fillSecondaryPanel();
-    bool hasCast() const;
-    void pressViewButton(void (TForm1::*openView)());
-    void openIntermediateView();
-    void openNuclearView();
     void schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*applyScheme)());
     void fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, const QColor &colour);
     void createExportActions();
@@ -196,8 +181,9 @@ private:
     // The line rows read out with their line (QuivarSpeech.cpp).
     void speakLineRows();
 
-    ConsultationState &m_state;
+    void connectSession();
+
+    Session &m_session;
     Shell &m_shell;
-    Consultation *m_consultation = nullptr;
     Prompts *m_prompts = nullptr;
 };

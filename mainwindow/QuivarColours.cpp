@@ -10,6 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QColor GreyScheme(0x6F, 0x6F, 0x6F);
+
 // By trigram number - 1: Heaven, Earth, Thunder, Wind, Water, Fire, Mountain, Lake.
 const std::array<QColor, 8> DoravelColours = {
     QColor(0xB4, 0x92, 0x38), QColor(0xA4, 0xA7, 0x9E), QColor(0xCA, 0x2E, 0x07),
@@ -32,7 +34,7 @@ void TForm1::colourByTrigrams(const std::array<QColor, 8> &scheme)
         int firstRow;
         const TrigramPattern &pattern;
     };
-    const ConsultationState &s = m_state;
+    const ConsultationState &s = m_session.state();
     const Group groups[] = {
         {shp_LijnA_A, shp_LijnBA_A, shp_LijnBB_A, 1, s.primaryUpperPattern},
         {shp_LijnA_A, shp_LijnBA_A, shp_LijnBB_A, 4, s.primaryLowerPattern},
@@ -79,8 +81,8 @@ void TForm1::applyGreyColours()
 // here does not run its own handler.
 void TForm1::schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*applyScheme)())
 {
-    if (btTussenHex->text() == u"T"_s)
-        leaveDerivedView();
+    if (m_session.view() == ConsultationViewKind::Intermediate)
+        m_session.leaveDerivedView();
     if (box->isChecked()) {
         (this->*applyScheme)();
         const QSignalBlocker quiet(other);

@@ -7,14 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-void call(const std::function<void()> &hook)
-{
-    if (hook)
-        hook();
-}
-} // namespace
-
 // Buttons and check boxes pass these keys on unhandled, so whichever control has the focus,
 // they reach the window; a focused push button still takes Enter for itself.
 void TForm1::keyPressEvent(QKeyEvent *event)
@@ -24,8 +16,6 @@ void TForm1::keyPressEvent(QKeyEvent *event)
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && knpVraag->isEnabled())
         knpVraag->click();
 }
-
-void TForm1::FormCreate(JournalState &journal) { journal = JournalState(); }
 
 void TForm1::FormKeyDown(int key)
 {
@@ -40,19 +30,7 @@ void TForm1::FormKeyDown(int key)
         close();
 }
 
-// The same question again, cast anew with the current automatic method.
-void TForm1::recast()
-{
-    if (!m_consultation)
-        return;
-    m_state.storedInJournal = false;
-    m_state.isFromJournal = false;
-    m_state.isOwnThrow = false;
-    m_state.lineDigits.clear();
-    resetViewButtons();
-    m_consultation->stampCastDate();
-    m_consultation->runConsultation();
-}
+void TForm1::recast() { m_session.recast(); }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
@@ -60,12 +38,12 @@ void TForm1::closeEvent(QCloseEvent *event)
     Q_EMIT closed();
 }
 
-void TForm1::knpVraagClick() { call(onQuestion); }
-void TForm1::knpInfoClick() { call(onAbout); }
-void TForm1::knpBewaarClick() { call(onSave); }
-void TForm1::knpOpenClick() { call(onOpenJournal); }
-void TForm1::BackHistoryClick() { call(onHistoryBack); }
-void TForm1::GoHistoryClick() { call(onHistoryForward); }
+void TForm1::knpVraagClick() { Q_EMIT questionRequested(); }
+void TForm1::knpInfoClick() { Q_EMIT aboutRequested(); }
+void TForm1::knpBewaarClick() { Q_EMIT saveRequested(); }
+void TForm1::knpOpenClick() { Q_EMIT journalRequested(); }
+void TForm1::BackHistoryClick() { Q_EMIT historyBackRequested(); }
+void TForm1::GoHistoryClick() { Q_EMIT historyForwardRequested(); }
 void TForm1::knpStopClick() { close(); }
 void TForm1::knpHelpClick() { openHelpFile(); }
 

@@ -58,7 +58,7 @@ void TForm1::createExportActions()
 
 void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
-    const bool shown = hasReading(m_state);
+    const bool shown = hasReading(m_session.state());
     for (QAction *a : { actCopyReading, actPrintReading, actSaveReadingPdf })
         a->setEnabled(shown);
     QMenu menu(this);
@@ -69,18 +69,15 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
         a->setEnabled(true);
 }
 
-// The state knows that a derived view is up, not which one; the nuclear view's caption "K" tells.
+// The date, caption and view as the session shows them, so the copy says what the screen says.
 Reading TForm1::shownReading() const
 {
-    ReadingView view = ReadingView::Normal;
-    if (m_state.secondaryViewActive)
-        view = btKernHex->text() == u"K"_s ? ReadingView::Nuclear : ReadingView::Intermediate;
-    return readingOf(m_state, { lbl_Datumx->text(), lbl_Methode->text(), view });
+    return readingOf(m_session.state(), { m_session.dateText(), m_session.methodCaption(), m_session.view() });
 }
 
 void TForm1::copyReading()
 {
-    if (!hasReading(m_state))
+    if (!hasReading(m_session.state()))
         return;
     const Reading reading = shownReading();
     auto *copy = new QMimeData;
@@ -102,10 +99,10 @@ bool TForm1::paintReading(QPagedPaintDevice &device)
 
 void TForm1::printReading()
 {
-    if (!hasReading(m_state))
+    if (!hasReading(m_session.state()))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_state.question);
+    printer.setDocName(m_session.state().question);
     printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(u"Raadpleging afdrukken"_s);
@@ -119,7 +116,7 @@ void TForm1::printReading()
 QString TForm1::proposedPdfName() const
 {
     static const QRegularExpression unsafe(u"[\\\\/:*?\"<>|\\x00-\\x1f\\x7f]+"_s);
-    QString name = lbl_Datumx->text() + u' ' + m_state.question;
+    QString name = m_session.dateText() + u' ' + m_session.state().question;
     name.replace(unsafe, u"-"_s);
     static const QRegularExpression ragged(u"^[\\s.-]+|[\\s.-]+$"_s);
     name.remove(ragged);
@@ -130,7 +127,7 @@ QString TForm1::proposedPdfName() const
 
 void TForm1::saveReadingAsPdf()
 {
-    if (!hasReading(m_state) || !m_prompts)
+    if (!hasReading(m_session.state()) || !m_prompts)
         return;
     const std::optional<QString> chosen
         = m_prompts->saveFileName(u"Bewaar als PDF"_s, proposedPdfName(), u"PDF-bestanden (*.pdf)"_s);
@@ -147,7 +144,7 @@ bool TForm1::writeReadingPdf(const QString &fileName)
         failure = file.errorString();
     } else {
         QPdfWriter writer(&file);
-        writer.setTitle(m_state.question);
+        writer.setTitle(m_session.state().question);
         writer.setCreator(u"WENDARIX"_s);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);

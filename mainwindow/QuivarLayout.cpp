@@ -1,6 +1,7 @@
 // The main window's controls: places, sizes, fonts, colours and stacking.
 #include "Quivar.h"
 
+#include "FormKit.h"
 #include "GradPnl.h"
 #include "SMBevel.h"
 #include "Shapes.h"
@@ -12,19 +13,7 @@
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
-
-const QColor TForm1::clNavy = QColor(0x00, 0x00, 0x80);
-const QColor TForm1::clPurple = QColor(0x80, 0x00, 0x80);
-const QColor TForm1::clMaroon = QColor(0x80, 0x00, 0x00);
-const QColor TForm1::clMoneyGreen = QColor(0xC0, 0xDC, 0xC0);
-const QColor TForm1::clSkyBlue = QColor(0xA6, 0xCA, 0xF0);
-const QColor TForm1::clCream = QColor(0xFF, 0xFB, 0xF0);
-const QColor TForm1::clSilver = QColor(0xC0, 0xC0, 0xC0);
-const QColor TForm1::clYellow = QColor(0xFF, 0xFF, 0x00);
-const QColor TForm1::clFuchsia = QColor(0xFF, 0x00, 0xFF);
-const QColor TForm1::clWhite = QColor(0xFF, 0xFF, 0xFF);
-const QColor TForm1::clMedGray = QColor(0xA0, 0xA0, 0xA4);
-const QColor TForm1::GreyScheme = QColor(0x6F, 0x6F, 0x6F);
+using namespace Palette;
 
 namespace {
 
@@ -40,63 +29,10 @@ QString rowName(const char16_t *pattern, int row)
     return QString::fromUtf16(pattern).arg(row);
 }
 
-struct Look
-{
-    int pixelSize = 13;
-    bool bold = false;
-    bool italic = false;
-    QColor colour;  // invalid: the palette's text colour
-    QString family; // empty: the window's own font
-};
-
 Look look(int pixelSize, bool bold = false, bool italic = false, const QColor &colour = {},
           const QString &family = {})
 {
     return Look{pixelSize, bold, italic, colour, family};
-}
-
-QFont fontFor(const QWidget *window, const Look &style)
-{
-    QFont font = window->font();
-    if (!style.family.isEmpty())
-        font.setFamily(style.family);
-    font.setPixelSize(style.pixelSize);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    return font;
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    if (!colour.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
-}
-
-// A transparent label. A width or height of 0 sizes the label to its text, as an
-// auto-sizing label would; `text` is the design caption.
-QLabel *makeLabel(QWidget *window, const QString &name, int left, int top, int width, int height,
-                  const QString &text, const Look &style = {},
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wraps = false)
-{
-    auto *label = new QLabel(text, window);
-    label->setObjectName(name);
-    label->setFont(fontFor(window, style));
-    setTextColour(label, style.colour);
-    label->setAlignment(alignment);
-    label->setWordWrap(wraps);
-    label->setTextFormat(Qt::PlainText);
-    const QFontMetrics metrics(label->font());
-    if (width == 0)
-        width = metrics.horizontalAdvance(text) + 1;
-    // The height a line of text takes when laid out, which rounds up past lineSpacing().
-    if (height == 0)
-        height = metrics.boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, u"Xg"_s).height();
-    label->setGeometry(left, top, width, height);
-    return label;
 }
 
 TGradientPanel *makeGradient(QWidget *window, const QString &name, const QRect &geometry,
@@ -149,8 +85,8 @@ TSMBevel *makeStroke(QWidget *window, const QString &name, int left, int top, TS
     bevel->setObjectName(name);
     bevel->setGeometry(left, top, 20, 24);
     bevel->setShape(shape);
-    bevel->setTopColor(TForm1::clNavy);
-    bevel->setBottomColor(TForm1::clNavy);
+    bevel->setTopColor(clNavy);
+    bevel->setBottomColor(clNavy);
     bevel->setBevelWidth(2);
     bevel->setArrow(TSMArrow::smaNone);
     bevel->hide();
@@ -162,8 +98,8 @@ TShape *makeBar(QWidget *window, const QString &name, int left, int top, int wid
     auto *bar = new TShape(TShapeType::stRoundRect, window);
     bar->setObjectName(name);
     bar->setGeometry(left, top, width, 18);
-    bar->setPenColor(TForm1::clWhite);
-    bar->setBrushColor(TForm1::clFuchsia);
+    bar->setPenColor(clWhite);
+    bar->setBrushColor(clFuchsia);
     bar->setVisible(visible);
     return bar;
 }
@@ -320,7 +256,7 @@ void TForm1::createControls()
     // 623 (563 + 60) however long its text; the room to the left is for "Lijstnummer" and more.
     lbRegelnr = new TFaceLabel(this);
     lbRegelnr->setObjectName(u"lbRegelnr"_s);
-    lbRegelnr->setText(u"Lijstnummer"_s);
+    lbRegelnr->setText(m_session.listNumber().text());
     lbRegelnr->setGeometry(523, 6, 100, QFontMetrics(font()).lineSpacing());
     lbl_Vraagtitel = makeLabel(this, u"lbl_Vraagtitel"_s, 13, 22, 0, 0,
                                u"Mijn Vraag aan de QUIVAR was:"_s, look(12, true, false, clNavy));
@@ -365,12 +301,12 @@ void TForm1::createControls()
     lbl_RaadSL_B = makeLabel(this, u"lbl_RaadSL_B"_s, 443, 410, 225, 16, {}, adviceText, topCentre);
 
     // Buttons and boxes lie over every drawn control.
-    const QFont historyFont = fontFor(this, look(11, true));
+    const QFont historyFont = fontFor(font(), look(11, true));
     BackHistory = makeSpeedButton(this, u"BackHistory"_s, QRect(631, 3, 24, 18), u"<<"_s,
                                   historyFont, u"Terug in Geschiedenislijst"_s);
     GoHistory = makeSpeedButton(this, u"GoHistory"_s, QRect(656, 3, 24, 18), u">>"_s, historyFont,
                                 u"Verder in Geschiedenislijst"_s);
-    const QFont viewFont = fontFor(this, look(24, true));
+    const QFont viewFont = fontFor(font(), look(24, true));
     btKernHex = makeSpeedButton(this, u"btKernHex"_s, QRect(11, 100, 26, 28), u"S"_s, viewFont,
                                 u"Start Hex. / KernHexagram"_s);
     btTussenHex = makeButton<QPushButton>(this, u"btTussenHex"_s, QRect(651, 100, 26, 28), u"R"_s,
@@ -388,7 +324,7 @@ void TForm1::createControls()
     knpVraag = makeButton<QPushButton>(this, u"knpVraag"_s, QRect(283, 325, 122, 34),
                                        QString(QChar(0x262F)));
     // The yin-yang sign of the DejaVu fonts stands in for the Wingdings glyph.
-    knpVraag->setFont(fontFor(this, look(35, false, false, {}, u"DejaVu Sans"_s)));
+    knpVraag->setFont(fontFor(font(), look(35, false, false, {}, u"DejaVu Sans"_s)));
     knpVraag->setAccessibleName(u"Vraag stellen"_s);
     knpVraag->setDefault(true);
     knpBewaar = makeButton<QPushButton>(this, u"knpBewaar"_s, QRect(283, 360, 60, 25), u"Bewaar"_s);

@@ -16,7 +16,7 @@ void TForm1::setMethodCaption(const QString &caption) { lbl_Methode->setText(cap
 
 void TForm1::showConsultation()
 {
-    const ConsultationState &s = m_state;
+    const ConsultationState &s = m_session.state();
     lbl_Vraag->setText(s.question);
 
     // Uncover the secondary line area: its gradient goes under every bar again.
@@ -24,7 +24,7 @@ void TForm1::showConsultation()
     GPnl_Hex2b->lower();
     GPnl_Achter->lower();
 
-    lbl_Datumx->setText(s.castDate);
+    lbl_Datumx->setText(m_session.dateText());
     lbl_Verander->setText(u"Hexagram verandert"_s);
     lbl_LijnenTitel->setText(u"De Bewegende Lijnen"_s);
     btTussenHex->show();
@@ -51,7 +51,7 @@ void TForm1::showConsultation()
 
 void TForm1::showLineRows()
 {
-    const ConsultationState &s = m_state;
+    const ConsultationState &s = m_session.state();
     for (int r = 1; r <= 6; ++r) {
         const std::size_t row = std::size_t(r - 1);
         const std::size_t i = std::size_t(6 - r);
@@ -90,7 +90,7 @@ void TForm1::showLineRows()
 // secondary panel.
 void TForm1::fillSecondaryPanel()
 {
-    const ConsultationState &s = m_state;
+    const ConsultationState &s = m_session.state();
     lbl_Hexnr_B->setText(QString::number(s.changedNumber));
     lbl_Huistxt_B->setText(HouseWords(s.changedUpperTrigram));
     lbl_HexTitel_B->setText(Title(s.changedNumber));

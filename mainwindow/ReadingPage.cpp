@@ -1,5 +1,7 @@
 #include "ReadingPage.h"
 
+#include "FormKit.h"
+
 #include "GradPnl.h"
 #include "Quivar.h"
 #include "Shapes.h"
@@ -50,7 +52,7 @@ public:
     void space(qreal points) { m_y += points; }
     void rule()
     {
-        m_painter.setPen(QPen(TForm1::clSilver, 0.8));
+        m_painter.setPen(QPen(Palette::clSilver, 0.8));
         m_painter.drawLine(QPointF(m_area.left(), m_y), QPointF(m_area.right(), m_y));
         m_y += 8;
     }
@@ -81,7 +83,7 @@ void paintFigure(QPainter &p, QPointF topLeft, const ReadingHexagram &h, const s
         const auto bar = [&](int left, int width) {
             p.save();
             p.translate(left, top);
-            TShape::paint(p, TShapeType::stRoundRect, width, BarHeight, TForm1::clWhite, 1, colour, true);
+            TShape::paint(p, TShapeType::stRoundRect, width, BarHeight, Palette::clWhite, 1, colour, true);
             p.restore();
         };
         if (isYang(v)) {
@@ -95,16 +97,16 @@ void paintFigure(QPainter &p, QPointF topLeft, const ReadingHexagram &h, const s
         if (v == 9) {
             p.save();
             p.translate(70, top - 3);
-            TShape::paint(p, TShapeType::stCircle, 24, 24, TForm1::clNavy, 3, {}, false);
+            TShape::paint(p, TShapeType::stCircle, 24, 24, Palette::clNavy, 3, {}, false);
             p.restore();
         } else if (v == 6) {
-            p.setPen(QPen(TForm1::clNavy, 2));
+            p.setPen(QPen(Palette::clNavy, 2));
             p.drawLine(QLineF(72, top - 3, 92, top + 21));
             p.drawLine(QLineF(92, top - 3, 72, top + 21));
         }
         p.save();
         p.translate(ValueLeft, top);
-        TShape::paint(p, TShapeType::stCircle, 20, 20, TForm1::clMaroon, 1, TForm1::clMoneyGreen, true);
+        TShape::paint(p, TShapeType::stCircle, 20, 20, Palette::clMaroon, 1, Palette::clMoneyGreen, true);
         p.setPen(Qt::black);
         p.setFont(font(u"Liberation Sans"_s, 12));
         p.drawText(QRect(0, 0, 20, 20), Qt::AlignCenter, QString::number(v));
@@ -117,11 +119,11 @@ void paintHexagramTexts(PageWriter &w, const ReadingHexagram &h)
 {
     const QString serif = u"Liberation Serif"_s;
     w.text(u"%1 %2: %3"_s.arg(h.label, QString::number(h.number), h.title),
-        font(u"Liberation Sans"_s, 13, true), TForm1::clNavy, 2);
+        font(u"Liberation Sans"_s, 13, true), Palette::clNavy, 2);
     w.text(ReadingHeadings::House + u' ' + h.house, font(serif, 11, false, true), Qt::black, 6);
-    w.text(ReadingHeadings::Process, font(u"Liberation Sans"_s, 10, true), TForm1::clPurple, 1);
+    w.text(ReadingHeadings::Process, font(u"Liberation Sans"_s, 10, true), Palette::clPurple, 1);
     w.text(h.process, font(serif, 12), Qt::black, 6);
-    w.text(ReadingHeadings::Advice, font(u"Liberation Sans"_s, 10, true), TForm1::clPurple, 1);
+    w.text(ReadingHeadings::Advice, font(u"Liberation Sans"_s, 10, true), Palette::clPurple, 1);
     w.text(h.advice, font(serif, 12), Qt::black, 10);
 }
 
@@ -130,8 +132,8 @@ void paintPage(QPainter &p, const QRectF &area, const Reading &r, const ReadingP
     const QString sans = u"Liberation Sans"_s;
     const QString serif = u"Liberation Serif"_s;
     PageWriter w(p, area);
-    w.text(ReadingHeadings::Question, font(sans, 10, true), TForm1::clPurple, 2);
-    w.text(r.question, font(sans, 20, true), TForm1::clNavy, 4);
+    w.text(ReadingHeadings::Question, font(sans, 10, true), Palette::clPurple, 2);
+    w.text(r.question, font(sans, 20, true), Palette::clNavy, 4);
     w.text(r.date + u"    "_s + r.methodCaption, font(sans, 10), Qt::darkGray, 6);
     w.rule();
 
@@ -141,7 +143,7 @@ void paintPage(QPainter &p, const QRectF &area, const Reading &r, const ReadingP
     const qreal figureHeight = LineArea.height() * PointsPerPixel;
     const qreal top = w.y() + 4;
     const auto caption = [&](qreal left, const QString &line1, const QString &line2) {
-        p.setPen(TForm1::clNavy);
+        p.setPen(Palette::clNavy);
         p.setFont(font(sans, 11, true));
         const QRectF box(left, top + figureHeight + 6, half, 40);
         p.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, line1 + u'\n' + line2);
@@ -151,7 +153,7 @@ void paintPage(QPainter &p, const QRectF &area, const Reading &r, const ReadingP
     caption(area.left(), u"%1 %2"_s.arg(r.primary.label).arg(r.primary.number), r.primary.title);
     const qreal secondLeft = area.left() + half + (half - figureWidth) / 2;
     if (r.secondary) {
-        p.setPen(TForm1::clNavy);
+        p.setPen(Palette::clNavy);
         p.setFont(font(sans, 28, true));
         p.drawText(QRectF(area.left() + half - 30, top, 60, figureHeight), Qt::AlignCenter, u"→"_s);
         paintFigure(p, { secondLeft, top }, *r.secondary, look.secondaryBars, look, false);
@@ -170,7 +172,7 @@ void paintPage(QPainter &p, const QRectF &area, const Reading &r, const ReadingP
 
     paintHexagramTexts(w, r.primary);
     if (!r.movingLines.isEmpty()) {
-        w.text(ReadingHeadings::MovingLines, font(sans, 11, true), TForm1::clPurple, 3);
+        w.text(ReadingHeadings::MovingLines, font(sans, 11, true), Palette::clPurple, 3);
         for (const ReadingLine &line : r.movingLines) {
             w.text(spokenLine(line.line, line.value), font(sans, 10, true), Qt::black, 1);
             w.text(line.text, font(serif, 12), Qt::black, 5);
@@ -178,11 +180,11 @@ void paintPage(QPainter &p, const QRectF &area, const Reading &r, const ReadingP
         w.space(6);
     }
     if (r.secondary) {
-        w.text(r.changeHeading, font(sans, 11, true), TForm1::clPurple, 3);
+        w.text(r.changeHeading, font(sans, 11, true), Palette::clPurple, 3);
         paintHexagramTexts(w, *r.secondary);
     }
 
-    p.setPen(QPen(TForm1::clSilver, 0.8));
+    p.setPen(QPen(Palette::clSilver, 0.8));
     const qreal footer = area.bottom() - 14;
     p.drawLine(QPointF(area.left(), footer - 4), QPointF(area.right(), footer - 4));
     p.setPen(Qt::darkGray);

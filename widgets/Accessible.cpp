@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QMetaObject>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -54,8 +56,79 @@ private:
     }
 };
 
+// A tool button as Qt presents it, save that Press queues the click, as a push button's Press
+// does: a screen reader that presses "<<" gets its answer before the message box the step may
+// open, rather than waiting until that box is closed.
+class QueuedPressToolButton final : public QAccessibleWidget
+{
+public:
+    explicit QueuedPressToolButton(QToolButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+        addControllingSignal(button->isCheckable() ? QStringLiteral("toggled(bool)")
+                                                   : QStringLiteral("clicked()"));
+    }
+
+    QAccessible::Role role() const override
+    {
+        return button()->isCheckable() ? QAccessible::CheckBox : QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString str;
+        if (t == QAccessible::Name) {
+            str = button()->accessibleName();
+            if (str.isEmpty())
+                str = button()->text();
+        }
+        return str.isEmpty() ? QAccessibleWidget::text(t) : str;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = button()->isCheckable();
+        state.checked = button()->isChecked();
+        state.pressed = button()->isDown();
+        state.hotTracked = button()->autoRaise();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (!widget()->isEnabled())
+            return names;
+        names << (button()->isCheckable() ? toggleAction() : pressAction());
+        return names << QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (!widget()->isEnabled())
+            return;
+        if (actionName == pressAction())
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+        else if (actionName == toggleAction())
+            button()->toggle();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    QToolButton *button() const { return static_cast<QToolButton *>(widget()); }
+};
+
 QAccessibleInterface *programWindowFactory(const QString &className, QObject *object)
 {
+    // Tool buttons without a menu, the only kind the windows have.
+    if (auto *button = qobject_cast<QToolButton *>(object);
+        button && !button->menu() && className == QLatin1String("QToolButton"))
+        return new QueuedPressToolButton(button);
+
     auto *window = qobject_cast<QWidget *>(object);
     if (!window || !window->isWindow() || !window->property(WindowMark).toBool())
         return nullptr;

@@ -36,7 +36,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, draws);
         Rig rig;
         rig.random.draws.assign(draws.begin(), draws.end());
-        rig.state.methodIndex = method;
+        rig.state.method = CastMethod(method);
         rig.state.question = u"Wat nu?"_s;
         qsizetype drawsBeforeCaption = -1;
         rig.view.onCaption = [&](const QString &) { drawsBeforeCaption = rig.random.asked.size(); };
@@ -48,7 +48,7 @@ private Q_SLOTS:
         QTEST(rig.random.seeds, "seeds");
         QCOMPARE(rig.view.shown, 1);
         QCOMPARE(rig.state.lineDigits.size(), 6);
-        QCOMPARE(rig.state.methodIndex, method);
+        QCOMPARE(int(rig.state.method), method);
         QCOMPARE(rig.state.question, u"Wat nu?"_s);
         if (method == 5)
             QCOMPARE(rig.random.asked.first(), 5); // the pick comes before the method's seeding
@@ -75,7 +75,7 @@ private Q_SLOTS:
         QFETCH(QString, own);
         QFETCH(QString, dice);
         Rig rig;
-        rig.state.methodIndex = own.isNull() ? 3 : 2; // a chosen method, which is not cast
+        rig.state.method = CastMethod(own.isNull() ? 3 : 2); // a chosen method, which is not cast
         if (own.isNull()) {
             rig.state.diceInput = dice;
             rig.consultation.readDice();
@@ -108,12 +108,12 @@ private Q_SLOTS:
         Rig rig;
         // An earlier consultation on screen does not stop the new cast.
         rig.state.lineDigits = u"777777"_s;
-        rig.state.methodIndex = method;
+        rig.state.method = CastMethod(method);
         rig.state.ownThrowInput = own;
         rig.consultation.readOwnThrow();
         QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
         QCOMPARE(rig.view.captions, QStringList{MethodCaptions::Yarrow});
-        QCOMPARE(rig.state.methodIndex, method);
+        QCOMPARE(int(rig.state.method), method);
         QCOMPARE(rig.random.asked.first(), -1);
         QCOMPARE(rig.random.asked.size(), 1 + 18); // one seeding, 18 stalk draws
         QCOMPARE(rig.state.lineDigits.size(), 6);
@@ -123,7 +123,7 @@ private Q_SLOTS:
     void noDigitsCastWithTheChosenMethod()
     {
         Rig rig;
-        rig.state.methodIndex = 4;
+        rig.state.method = CastMethod(4);
         rig.state.lineDigits = u"777777"_s;
         rig.consultation.readOwnThrow();
         QCOMPARE(rig.view.captions, QStringList{MethodCaptions::SixLines});

@@ -5,6 +5,7 @@
 #include "Accessible.h"
 #include "AppLook.h"
 #include "QuietRaise.h"
+#include "Session.h"
 #include "ScriptedServices.h"
 #include "Vraag.h"
 
@@ -17,18 +18,48 @@
 
 #include <memory>
 
-// A fresh dialog with its fakes; the dialog shows itself on creation. No draw is scripted, so
-// every draw is 0: a valid value for each method, and the automatic pick takes the yarrow.
-struct DialogRig : ConsultationRig
+// What the program does with the dialog's and the session's signals, recorded.
+struct FakeHost
 {
+    bool mainEnabled = true;
+    int focusCount = 0;
+    int resetCount = 0;
+    int closeCount = 0;
+    QString listCaption;
+};
+
+// A fresh dialog with its fakes, shown as the program shows it. No draw is scripted, so every
+// draw is 0: a valid value for each method, and the automatic pick takes the yarrow.
+struct DialogRig
+{
+    ScriptedRandom random;
+    FixedClock clock;
+    RecordingPrompts prompts;
+    RecordingView view;
+    Session session{random, clock, prompts};
+    ConsultationState &state = session.editableState();
     FakeHost host;
     RecordingShell shell;
     std::unique_ptr<TOKBottomDlg> dialog;
 
-    DialogRig()
-        : dialog(std::make_unique<TOKBottomDlg>(state, consultation, prompts, shell, host))
+    DialogRig() : dialog(std::make_unique<TOKBottomDlg>(session, prompts, shell))
     {
+        TOKBottomDlg *d = dialog.get();
+        QObject::connect(d, &TOKBottomDlg::opened, d, [this] { host.mainEnabled = false; });
+        QObject::connect(d, &TOKBottomDlg::cancelled, d, [this] { host.mainEnabled = true; });
+        QObject::connect(d, &TOKBottomDlg::closed, d, [this] { ++host.closeCount; });
+        QObject::connect(&session, &Session::questionConfirmed, d, [this] {
+            host.mainEnabled = true;
+            ++host.focusCount;
+        });
+        QObject::connect(&session, &Session::viewChanged, d, [this] { ++host.resetCount; });
+        QObject::connect(&session, &Session::listNumberChanged, d,
+                         [this](const ListNumber &number) { host.listCaption = number.text(); });
+        QObject::connect(&session, &Session::methodCaptionChanged, d,
+                         [this](const QString &caption) { view.setMethodCaption(caption); });
+        QObject::connect(&session, &Session::consultationShown, d, [this] { view.showConsultation(); });
         dialog->setSpinPause(std::chrono::milliseconds(0));
+        dialog->show();
     }
 
     // The program's look, and a Dutch locale as the dialog's users have.

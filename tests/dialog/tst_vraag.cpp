@@ -108,7 +108,7 @@ void TestVraag::enterConsultsWithLastClickedMethod()
 
     QCOMPARE(rig.view.shown, 1);
     QCOMPARE(rig.view.caption(), caption);
-    QCOMPARE(rig.state.methodIndex, method);
+    QCOMPARE(int(rig.state.method), method);
     QCOMPARE(rig.state.question, u"Wat brengt het nieuwe jaar?"_s);
     QCOMPARE(rig.state.castDate, u"24-12-25 09:05:07"_s);
     QCOMPARE(rig.state.lineDigits.size(), 6);
@@ -198,7 +198,7 @@ void TestVraag::incompleteOwnDigitsCastYarrow()
     QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
     QCOMPARE(rig.view.caption(), MethodCaptions::Yarrow);
     QCOMPARE(rig.view.shown, 1);
-    QCOMPARE(rig.state.methodIndex, method);
+    QCOMPARE(int(rig.state.method), method);
 }
 
 void TestVraag::enteringOneDigitFieldEmptiesTheOther_data()
@@ -228,7 +228,7 @@ void TestVraag::enteringOneDigitFieldEmptiesTheOther()
     QCOMPARE(one->text(), QString());
     QCOMPARE(d.Hexanr->text(), u"0"_s);
     QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
-    QCOMPARE(rig.state.methodIndex, 2);
+    QCOMPARE(int(rig.state.method), 2);
 }
 
 void TestVraag::returningFocusIsNoEntry_data()
@@ -457,7 +457,7 @@ void TestVraag::showingAgainResetsTheInputs()
     QVERIFY(!rig.state.isFromJournal);
     QVERIFY(!rig.state.isOwnThrow);
     QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
-    QCOMPARE(rig.state.methodIndex, 4);
+    QCOMPARE(int(rig.state.method), 4);
     QCOMPARE(d.Vragen->text(), QString());
     QCOMPARE(d.Worp->text(), QString());
     QCOMPARE(d.Dobbel->text(), QString());

@@ -36,8 +36,8 @@ struct JournalRig : WindowServices
     const QString home = QDir::currentPath();
     Program program{{&random, &clock, &prompts, &shell}};
     TForm1 &form = program.mainWindow();
-    ConsultationState &state = program.state();
-    JournalState &journal = program.journalState();
+    ConsultationState &state = program.session().editableState();
+    JournalState &journal = program.session().journalRecord();
 
     static void setUpApplication()
     {

@@ -9,6 +9,7 @@
 #include "SMBevel.h"
 #include "ScriptedServices.h"
 #include "Shapes.h"
+#include "Session.h"
 #include "consultation.h"
 
 #include <QCheckBox>
@@ -36,41 +37,45 @@ inline constexpr int SecondaryBarY[6] = {141, 168, 195, 222, 249, 276};
 // One main window with scripted services, shown on the (offscreen) screen.
 struct Rig : WindowServices
 {
-    ConsultationState state;
-    TForm1 form{state, shell};
-    Consultation consultation{state, random, clock, prompts, form};
+    Session session{random, clock, prompts};
+    ConsultationState &state = session.editableState();
+    TForm1 form{session, shell};
 
     Rig()
     {
-        form.setConsultation(&consultation);
         form.setPrompts(&prompts);
         form.show();
     }
 
-    // Own digits, line 1 first, through the core as the question dialog's OK would send them.
+    // Own digits, line 1 first, through the session as the question dialog's OK sends them.
     void cast(const QString &digits, const QString &question = QStringLiteral("Wat brengt de dag?"))
     {
-        state.question = question;
-        state.ownThrowInput = digits;
-        state.diceInput.clear();
         state.isFromJournal = false;
-        state.storedInJournal = false;
-        form.resetViewButtons();
-        consultation.readOwnThrow();
+        session.confirmQuestion(question, digits, QString());
+    }
+
+    // The digits as a journal entry with its own date text.
+    void replay(const QString &digits, const QString &dateText)
+    {
+        session.replay(QStringLiteral("Uit de lijst"), digits);
+        session.showEntryDate(dateText);
     }
 
     // Clicks the control of the window that carries this name.
     void click(const QString &name) { QTest::mouseClick(form.findChild<QWidget *>(name), Qt::LeftButton); }
 
-    // Wires every command hook to note its name in `commands`.
+    // Notes the name of every command the window hands to the program in `commands`.
     void recordCommands()
     {
-        form.onQuestion = [this] { commands << QStringLiteral("question"); };
-        form.onAbout = [this] { commands << QStringLiteral("about"); };
-        form.onSave = [this] { commands << QStringLiteral("save"); };
-        form.onOpenJournal = [this] { commands << QStringLiteral("journal"); };
-        form.onHistoryBack = [this] { commands << QStringLiteral("back"); };
-        form.onHistoryForward = [this] { commands << QStringLiteral("forward"); };
+        const auto note = [this](const char *name) {
+            return [this, name] { commands << QString::fromLatin1(name); };
+        };
+        QObject::connect(&form, &TForm1::questionRequested, &form, note("question"));
+        QObject::connect(&form, &TForm1::aboutRequested, &form, note("about"));
+        QObject::connect(&form, &TForm1::saveRequested, &form, note("save"));
+        QObject::connect(&form, &TForm1::journalRequested, &form, note("journal"));
+        QObject::connect(&form, &TForm1::historyBackRequested, &form, note("back"));
+        QObject::connect(&form, &TForm1::historyForwardRequested, &form, note("forward"));
     }
     QStringList commands;
 

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -96,6 +97,34 @@ private Q_SLOTS:
         const std::size_t i = std::size_t(row - 1);
         QTEST(accessible(rig.form.lbl_Uitk_A[i])->text(QAccessible::Name), "value");
         QTEST(accessible(rig.form.lbl_Lijnb[i])->text(QAccessible::Name), "text");
+    }
+
+    void toolButtonPressReturnsBeforeItsHandler_data()
+    {
+        QTest::addColumn<bool>("inDialog");
+        QTest::addColumn<QString>("name");
+        for (const char16_t *name : {u"BackHistory", u"GoHistory", u"btKernHex"})
+            QTest::newRow(qPrintable(QString::fromUtf16(name))) << false << QString::fromUtf16(name);
+        for (const char16_t *name : {u"Wis1", u"Wis2", u"btHLP", u"HexaSpinUp"})
+            QTest::newRow(qPrintable(QString::fromUtf16(name))) << true << QString::fromUtf16(name);
+    }
+
+    // As a push button's: a screen reader's Press returns first, the click follows.
+    void toolButtonPressReturnsBeforeItsHandler()
+    {
+        QFETCH(bool, inDialog);
+        QFETCH(QString, name);
+        WindowServices services;
+        Program program{{&services.random, &services.clock, &services.prompts, &services.shell}};
+        if (!inDialog)
+            program.questionDialog().CancelBtnClick();
+        QWidget &window = inDialog ? static_cast<QWidget &>(program.questionDialog()) : program.mainWindow();
+        auto *button = window.findChild<QAbstractButton *>(name);
+        QVERIFY(button);
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        doAction(button, QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicked.count(), 0);
+        QTRY_COMPARE(clicked.count(), 1);
     }
 
     // Only what says something: no painted frame (a Border), no gradient or shape (unnamed

@@ -38,7 +38,7 @@ private Q_SLOTS:
     void hintsAndAccessibleNames_data();
     void hintsAndAccessibleNames();
 
-    void programAsDialogHost();
+    void programWiresTheWindows();
     void fixedLook();
     void textsFitTheirLabels_data();
     void textsFitTheirLabels();
@@ -68,7 +68,7 @@ void TestCommands::recastKey()
     QFETCH(QString, focus);
     Rig rig;
     // The six-lines method draws one value per line: 9, 7, 7, 7, 7, 6.
-    rig.state.methodIndex = 4;
+    rig.state.method = CastMethod(4);
     rig.random.draws = {1, 0, 0, 0, 0, 3};
     QWidget *target = focus == u"Form1"_s ? &rig.form : rig.form.findChild<QWidget *>(focus);
     QTest::keyClick(target, Qt::Key_H, modifiers);
@@ -114,7 +114,7 @@ void TestCommands::recastInDerivedViewReturnsToNormal()
     rig.cast(u"977776"_s);
     rig.click(view);
     QVERIFY(rig.state.secondaryViewActive);
-    rig.state.methodIndex = 4;
+    rig.state.method = CastMethod(4);
     rig.random.draws = {2, 0, 3, 1, 2, 0}; // 8, 7, 6, 9, 8, 7
     QTest::keyClick(&rig.form, Qt::Key_H);
     QVERIFY(!rig.state.secondaryViewActive);
@@ -461,30 +461,32 @@ void TestCommands::hintsAndAccessibleNames()
     QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
 }
 
-void TestCommands::programAsDialogHost()
+void TestCommands::programWiresTheWindows()
 {
     RecordingPrompts prompts;
     Program program({nullptr, nullptr, &prompts, nullptr});
-    DialogHost &host = program;
     TForm1 &form = program.mainWindow();
-    program.questionDialog().CancelBtnClick();
-    program.state().ownThrowInput = u"977776"_s;
-    program.consultation().readOwnThrow();
+    TOKBottomDlg &dialog = program.questionDialog();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!form.isEnabled());
+    dialog.CancelBtnClick();
+    QVERIFY(form.isEnabled());
+    QTest::mouseClick(form.knpVraag, Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!form.isEnabled());
+    QVERIFY(dialog.confirmQuestion(QString(), u"977776"_s, QString()));
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(form.isEnabled());
+    QCOMPARE(form.lbRegelnr->text(), u"Nieuw"_s);
     QTest::mouseClick(form.btKernHex, Qt::LeftButton);
     QCOMPARE(form.btKernHex->text(), u"K"_s);
 
-    host.resetViewButtons();
+    program.session().resetView();
     QCOMPARE(form.btKernHex->text(), u"S"_s);
     QCOMPARE(form.btTussenHex->text(), u"R"_s);
     QVERIFY(!program.state().secondaryViewActive);
-    host.setListNumberCaption(u"Nieuw"_s);
-    QCOMPARE(form.lbRegelnr->text(), u"Nieuw"_s);
-    host.setMainWindowEnabled(false);
-    QVERIFY(!form.isEnabled());
-    host.setMainWindowEnabled(true);
-    QVERIFY(form.isEnabled());
     QSignalSpy closed(&form, &TForm1::closed);
-    host.closeMainWindow();
+    dialog.close();
     QCOMPARE(closed.count(), 1);
 }
 

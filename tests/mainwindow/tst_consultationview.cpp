@@ -1,6 +1,7 @@
 // The main window end to end: own digits through the core's consultation procedure, then the
 // labels, the visible bars and marks, and the colours on screen.
 #include "AppSetup.h"
+#include "FormKit.h"
 #include "MainWindowRig.h"
 #include "QuivarDATA.h"
 
@@ -113,7 +114,7 @@ void TestConsultationView::checkPrimaryRows(Rig &rig, const Rows &rows, int numb
             for (int y = PrimaryBarY[r - 1] - 3; y < PrimaryBarY[r - 1] + 21; ++y) {
                 const qreal d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
                 if (d > 9.3 && d < 11.7)
-                    QCOMPARE(pixel(screen, QPoint(x, y)), TForm1::clNavy);
+                    QCOMPARE(pixel(screen, QPoint(x, y)), Palette::clNavy);
             }
         }
     }
@@ -150,7 +151,7 @@ void TestConsultationView::checkColours(Rig &rig, bool primary, const Rows &rows
         }
         // A scheme colours the bars only, never the value circles.
         if (primary)
-            QCOMPARE(pixel(screen, QPoint(16, PrimaryBarY[r - 1] + 10)), TForm1::clMoneyGreen);
+            QCOMPARE(pixel(screen, QPoint(16, PrimaryBarY[r - 1] + 10)), Palette::clMoneyGreen);
         if (QTest::currentTestFailed())
             qWarning("at %s", where.constData());
     }
@@ -178,8 +179,8 @@ void TestConsultationView::windowBeforeFirstConsultation()
     QVERIFY(f.img_taosml->isVisibleTo(&f));
     const QImage screen = rig.screen();
     for (int r = 1; r <= 6; ++r) {
-        QCOMPARE(pixel(screen, Rig::solidSpot(true, r)), TForm1::clFuchsia);
-        QCOMPARE(pixel(screen, Rig::solidSpot(false, r)), TForm1::clFuchsia);
+        QCOMPARE(pixel(screen, Rig::solidSpot(true, r)), Palette::clFuchsia);
+        QCOMPARE(pixel(screen, Rig::solidSpot(false, r)), Palette::clFuchsia);
     }
     // lbRegelnr alone is drawn on the face colour, behind its text only (it ends at 623).
     QCOMPARE(pixel(screen, QPoint(622, 6)), f.palette().color(QPalette::Window));
@@ -477,8 +478,8 @@ void TestConsultationView::schemeBeforeFirstConsultation_data()
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QColor>("bars");
 
-    QTest::newRow("rainbow ticked") << QStringList{u"cbRegen"_s} << TForm1::clFuchsia;
-    QTest::newRow("rainbow ticked and unticked") << QStringList{u"cbRegen"_s, u"cbRegen"_s} << TForm1::clFuchsia;
+    QTest::newRow("rainbow ticked") << QStringList{u"cbRegen"_s} << Palette::clFuchsia;
+    QTest::newRow("rainbow ticked and unticked") << QStringList{u"cbRegen"_s, u"cbRegen"_s} << Palette::clFuchsia;
     QTest::newRow("grey ticked") << QStringList{u"cbKleur"_s} << rgb(u"#6F6F6F");
     QTest::newRow("grey ticked and unticked") << QStringList{u"cbKleur"_s, u"cbKleur"_s} << rgb(u"#6F6F6F");
 }
@@ -533,9 +534,9 @@ void TestConsultationView::intermediateView()
     checkSecondaryRows(rig, u"YNNNNY"_s);
     checkColours(rig, false, u"YNNNNY"_s, sixTimes(u"#A0A0A4"));
     for (std::size_t i = 0; i < 6; ++i) { // hidden ones too
-        QCOMPARE(f.shp_LijnA_B[i]->brushColor(), TForm1::clMedGray);
-        QCOMPARE(f.shp_LijnBA_B[i]->brushColor(), TForm1::clMedGray);
-        QCOMPARE(f.shp_LijnBB_B[i]->brushColor(), TForm1::clMedGray);
+        QCOMPARE(f.shp_LijnA_B[i]->brushColor(), Palette::clMedGray);
+        QCOMPARE(f.shp_LijnBA_B[i]->brushColor(), Palette::clMedGray);
+        QCOMPARE(f.shp_LijnBB_B[i]->brushColor(), Palette::clMedGray);
     }
     // The primary side stays exactly as it was.
     QCOMPARE(f.lbl_Hexnr_A->text(), u"43"_s);
@@ -654,11 +655,10 @@ void TestConsultationView::viewPressesKeepMethodAndDate()
     QFETCH(QStringList, presses);
     Rig rig;
     TForm1 &f = rig.form;
-    rig.cast(digits);
-    // As a journal entry leaves them: its own date text and the journal caption, both
-    // different from what a run of the consultation would show.
-    f.lbl_Datumx->setText(u"01/01/01 01:01:01"_s);
-    f.setMethodCaption(MethodCaptions::FromJournal);
+    // A journal entry: its own date text and the journal caption, both different from what a
+    // run of the consultation would show.
+    rig.replay(digits, u"01/01/01 01:01:01"_s);
+    QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
     for (const QString &press : presses) {
         QTest::mouseClick(press == u"K"_s ? static_cast<QAbstractButton *>(f.btKernHex) : f.btTussenHex,
                           Qt::LeftButton);
@@ -689,8 +689,7 @@ void TestConsultationView::intermediatePressWithoutMovingLineKeepsCaption()
     rig.cast(u"977776"_s);
     QTest::mouseClick(f.btKernHex, Qt::LeftButton); // saves the own-throw caption
     QTest::mouseClick(f.btKernHex, Qt::LeftButton);
-    rig.cast(u"788878"_s);
-    f.setMethodCaption(MethodCaptions::FromJournal);
+    rig.replay(u"788878"_s, u"01/01/01 01:01:01"_s);
     // The button is hidden now; a press that reaches the handler anyway opens nothing, and the
     // caption saved for the earlier consultation must not replace this one's.
     f.btTussenHexClick();
@@ -703,9 +702,7 @@ void TestConsultationView::tickChangeInIntermediateViewLeavesIt()
 {
     Rig rig;
     TForm1 &f = rig.form;
-    rig.cast(u"977776"_s);
-    f.lbl_Datumx->setText(u"01/01/01 01:01:01"_s);
-    f.setMethodCaption(MethodCaptions::FromJournal);
+    rig.replay(u"977776"_s, u"01/01/01 01:01:01"_s);
     QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
     QCOMPARE(f.btTussenHex->text(), u"T"_s);
 

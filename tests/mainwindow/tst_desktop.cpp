@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -62,6 +64,36 @@ private Q_SLOTS:
             QVERIFY2(texts.count(text) >= (text == u"Annuleren"_s ? 2 : 1), qPrintable(texts.join(u", "_s)));
         for (QWidget *window : {static_cast<QWidget *>(&box), static_cast<QWidget *>(&prompt)})
             QCOMPARE(QFontInfo(window->font()).family(), u"Liberation Sans"_s);
+    }
+
+    void promptFieldShowsItsLimit_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("text"); // must fit; empty: the prompt must fit the screen
+        QTest::newRow("64, a long question")
+            << 64 << u"Wat moet ik weten over mijn werk, mijn huis en de mensen om mij?"_s;
+        QTest::newRow("90, a long edit") << 90 << QString(90, u'e');
+        QTest::newRow("255, wider than the screen") << 255 << QString();
+    }
+
+    void promptFieldShowsItsLimit()
+    {
+        QFETCH(int, limit);
+        QFETCH(QString, text);
+        QTimer::singleShot(0, qApp, [&] {
+            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            const QLineEdit *field = dialog->findChild<QLineEdit *>();
+            const int shown = field->width() - 8; // frame and text margins
+            if (text.isEmpty())
+                QVERIFY(dialog->frameGeometry().width() <= dialog->screen()->availableGeometry().width());
+            else
+                QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(text) <= shown,
+                         qPrintable(QString::number(shown)));
+            dialog->reject();
+        });
+        QtPrompts prompts;
+        QCOMPARE(prompts.input(u"Bewaar vraag?"_s, u"Vraag"_s, QString(), limit), std::nullopt);
     }
 
     void menuStartEntersTheDataFolder()

@@ -1,7 +1,7 @@
 #pragma once
 
 // The test doubles of the platform services, for every test: scripted draws, a fixed clock,
-// recorded prompts, shell and view, and (where the dialog is linked) a recording dialog host.
+// recorded prompts, shell and view.
 
 #include "consultation.h"
 #include "services.h"
@@ -142,24 +142,3 @@ struct ConsultationRig
     RecordingView view;
     Consultation consultation{state, random, clock, prompts, view};
 };
-
-// The dialog's host interface is seen only by the tests that link the dialog.
-#if __has_include("DialogHost.h")
-#include "DialogHost.h"
-
-class FakeHost final : public DialogHost
-{
-public:
-    void setMainWindowEnabled(bool enabled) override { mainEnabled = enabled; }
-    void focusMainWindow() override { ++focusCount; }
-    void resetViewButtons() override { ++resetCount; }
-    void setListNumberCaption(const QString &caption) override { listCaption = caption; }
-    void closeMainWindow() override { ++closeCount; }
-
-    bool mainEnabled = true;
-    int focusCount = 0;
-    int resetCount = 0;
-    int closeCount = 0;
-    QString listCaption;
-};
-#endif

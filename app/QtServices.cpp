@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -59,8 +61,16 @@ std::optional<QString> QtPrompts::input(const QString &caption, const QString &l
     dialog.setWindowTitle(caption);
     dialog.setLabelText(label);
     dialog.setInputMode(QInputDialog::TextInput);
-    if (auto *field = dialog.findChild<QLineEdit *>())
+    if (auto *field = dialog.findChild<QLineEdit *>()) {
         SingleLineValidator::apply(*field, maxLength);
+        // Wide enough to show the whole limit, as far as the screen allows.
+        const QFontMetrics metrics(field->font());
+        const int chrome = field->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
+        const int wanted = chrome + metrics.averageCharWidth() * maxLength;
+        const QScreen *screen = dialog.screen();
+        const int room = screen ? screen->availableGeometry().width() - 100 : wanted;
+        field->setMinimumWidth(qMin(wanted, room));
+    }
     dialog.setTextValue(initial);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
