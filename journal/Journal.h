@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JournalFile.h"
+#include "JournalStore.h"
 #include "QuivarFuncties.h"
 #include "services.h"
 
@@ -25,8 +25,7 @@ public:
     // The question dialog's confirm steps, also when the dialog is hidden; false when refused.
     virtual bool confirmQuestion(const QString &question, const QString &ownThrow,
                                  const QString &dice) = 0;
-    // The main window's list-number label (lbRegelnr); "<<" offers to save only under "Nieuw".
-    virtual QString listNumberCaption() const = 0;
+    // The main window's list-number label (lbRegelnr).
     virtual void setListNumberCaption(const QString &caption) = 0;
     virtual void showDateText(const QString &dateText) = 0; // lbl_Datumx
     virtual void showQuestion(const QString &question) = 0; // lbl_Vraag
@@ -35,9 +34,6 @@ public:
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void focusMainWindow() = 0;
     virtual void setBusy(bool busy) = 0;
-    // The journal window's list, which the first "<<" of a run fills from the file.
-    virtual void replaceJournalWindowList(const JournalLines &list) = 0;
-    virtual qsizetype journalWindowListSize() const = 0;
 };
 
 namespace JournalTexts {
@@ -49,7 +45,6 @@ inline const QString MissingQuestionPrompt = QStringLiteral("Er is geen vraag - 
 inline const QString NoFile = QStringLiteral("Het Gezochtte Bestand Bestaat niet!");
 inline const QString SaveFirstCaption = QStringLiteral("LET OP!");
 inline const QString SaveFirst = QStringLiteral("Wil je deze vraag nog bewaren?");
-inline const QString New = QStringLiteral("Nieuw");
 } // namespace JournalTexts
 
 // The journal's operations on the consultation on screen: save it, step through the file, and
@@ -57,9 +52,10 @@ inline const QString New = QStringLiteral("Nieuw");
 class Journal
 {
 public:
-    Journal(ConsultationState &consultation, JournalState &state, Prompts &prompts,
-            JournalHost &host)
-        : m_consultation(consultation), m_state(state), m_prompts(prompts), m_host(host)
+    Journal(ConsultationState &consultation, JournalState &state, JournalStore &store,
+            Prompts &prompts, JournalHost &host)
+        : m_consultation(consultation), m_state(state), m_store(store), m_prompts(prompts),
+          m_host(host)
     {}
 
     enum class Saved { Yes, NothingToSave, Failed };
@@ -85,6 +81,7 @@ public:
     QString listNumberText() const;
 
     JournalState &state() { return m_state; }
+    JournalStore &store() { return m_store; }
 
 private:
     enum class Step { Shown, NoFile, NotShown };
@@ -93,6 +90,7 @@ private:
 
     ConsultationState &m_consultation;
     JournalState &m_state;
+    JournalStore &m_store;
     Prompts &m_prompts;
     JournalHost &m_host;
 };

@@ -13,8 +13,8 @@ Program::Program(ProgramServices services)
     , m_shell(services.shell ? *services.shell : m_systemShell)
     , m_form(m_state, m_shell)
     , m_consultation(m_state, m_random, m_clock, m_prompts, m_form)
-    , m_journalOps(m_state, m_journalState, m_prompts, *this)
-    , m_journal(m_state, m_journalOps, m_prompts, *this)
+    , m_journalOps(m_state, m_journalState, m_journalStore, m_prompts, *this)
+    , m_journal(m_state, m_journalOps, m_journalStore, m_prompts)
 {
     m_form.setConsultation(&m_consultation);
     m_form.FormCreate(m_journalState);
@@ -25,6 +25,12 @@ Program::Program(ProgramServices services)
 
     // The journal window stays hidden until "Open" asks for it.
     m_journal.hide();
+    QObject::connect(&m_journal, &TVerleden::mainWindowEnabledWanted, &m_form,
+                     [this] { setMainWindowEnabled(true); });
+    QObject::connect(&m_journal, &TVerleden::mainWindowFocusWanted, &m_form, [this] { focusMainWindow(); });
+    QObject::connect(&m_journal, &TVerleden::listNumberShown, &m_form,
+                     [this](const QString &caption) { setListNumberCaption(caption); });
+    QObject::connect(&m_journal, &TVerleden::busyChanged, &m_form, [this](bool busy) { setBusy(busy); });
 
     m_dialog = std::make_unique<TOKBottomDlg>(m_state, m_consultation, m_prompts, m_shell, *this);
     m_about = std::make_unique<TAboutBox>(&m_form);
@@ -57,8 +63,6 @@ bool Program::confirmQuestion(const QString &question, const QString &ownThrow, 
     return m_dialog->confirmQuestion(question, ownThrow, dice);
 }
 
-QString Program::listNumberCaption() const { return m_form.lbRegelnr->text(); }
-
 void Program::showDateText(const QString &dateText) { m_form.lbl_Datumx->setText(dateText); }
 
 void Program::showQuestion(const QString &question) { m_form.lbl_Vraag->setText(question); }
@@ -70,7 +74,3 @@ void Program::setBusy(bool busy)
     else
         QApplication::restoreOverrideCursor();
 }
-
-void Program::replaceJournalWindowList(const JournalLines &list) { m_journal.setJournalList(list); }
-
-qsizetype Program::journalWindowListSize() const { return m_journal.journalList().size(); }

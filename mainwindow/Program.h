@@ -37,6 +37,7 @@ public:
     TAboutBox &aboutWindow() { return *m_about; }
     JournalState &journalState() { return m_journalState; }
     Journal &journal() { return m_journalOps; }
+    JournalStore &journalStore() { return m_journalStore; }
 
     // DialogHost
     void setMainWindowEnabled(bool enabled) override;
@@ -48,12 +49,9 @@ public:
     // JournalHost (with the two above that both hosts share)
     bool confirmQuestion(const QString &question, const QString &ownThrow,
                          const QString &dice) override;
-    QString listNumberCaption() const override;
     void showDateText(const QString &dateText) override;
     void showQuestion(const QString &question) override;
     void setBusy(bool busy) override;
-    void replaceJournalWindowList(const JournalLines &list) override;
-    qsizetype journalWindowListSize() const override;
 
 private:
     ConsultationState m_state;
@@ -71,6 +69,7 @@ private:
     // The windows, in the order they are made.
     TForm1 m_form;
     Consultation m_consultation;
+    JournalStore m_journalStore;
     Journal m_journalOps;
     TVerleden m_journal;
     // Made after the main window is on screen: it shows itself over it as it is made.

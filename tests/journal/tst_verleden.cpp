@@ -216,11 +216,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QByteArray>("backup");
         const QByteArray head = entry(2).left(18).toLatin1(), tail = entry(2).right(13).toLatin1();
-        QTest::newRow("emptied: three dots") << std::optional(QString()) << head + "..." + tail;
-        QTest::newRow("Cancel") << std::optional<QString>() << entry(2).toLatin1();
+        QTest::newRow("emptied: three dots") << std::optional(QString()) << head + "..." + tail << journalOf(3);
+        QTest::newRow("Cancel: no backup either") << std::optional<QString>() << entry(2).toLatin1()
+                                                  << QByteArray("<none>");
+        QTest::newRow("unchanged: nothing written") << std::optional(u"Vraag 02, of niet?"_s)
+                                                    << entry(2).toLatin1() << QByteArray("<none>");
         QTest::newRow("a line break becomes a space")
-            << std::optional(u"Nieuw,\r\nnu"_s) << head + "Nieuw, nu" + tail;
+            << std::optional(u"Nieuw,\r\nnu"_s) << head + "Nieuw, nu" + tail << journalOf(3);
     }
 
     void editingAQuestion()
@@ -234,7 +238,8 @@ private Q_SLOTS:
         QCOMPARE(rig.prompts.inputCaptions, QStringList{u"Bewerk Selectie:"_s});
         QCOMPARE(rig.prompts.inputInitials, QStringList{u"Vraag 02, of niet?"_s});
         QCOMPARE(rig.prompts.inputMaxLengths, QList<int>{255});
-        QCOMPARE(rig.backup(), journalOf(3));
+        QFETCH(QByteArray, backup);
+        QCOMPARE(rig.backup(), backup);
         QCOMPARE(rig.file(), entries({1}) + second + "\r\n" + entries({3}));
         QCOMPARE(rig.selected(), QList<int>{2});
     }
