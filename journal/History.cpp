@@ -318,10 +318,11 @@ void TVerleden::showPosition() { Q_EMIT listNumberShown(m_journal.listNumberText
 
 void TVerleden::showJournalWindow()
 {
+    // Opening starts without a selection, so a list read anew has none to find again.
     if (m_store.journalExists()) {
+        lbxLijst->selectionModel()->clear();
         if (!followFile())
             return;
-        lbxLijst->selectionModel()->clearSelection();
     }
     m_store.setWatching(true);
     show();

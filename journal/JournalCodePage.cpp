@@ -43,13 +43,34 @@ QStringEncoder encoderFor(JournalEncoding encoding)
     return unicode ? QStringEncoder(*unicode, Plain) : QStringEncoder(AnsiCodePage, Plain);
 }
 
-bool isC1(char byte)
+// Where the first block of bytes starts that holds a byte the test marks; the size when none
+// does. The blocks have a fixed length, so the compiler does the inner loop in vector registers.
+template <class Test> qsizetype firstBlockWith(QByteArrayView bytes, Test test)
 {
-    return (uchar(byte) & 0xE0) == 0x80;
+    constexpr qsizetype Block = 64;
+    const char *p = bytes.data();
+    qsizetype i = 0;
+    for (; i + Block <= bytes.size(); i += Block) {
+        uchar found = 0;
+        for (qsizetype k = 0; k < Block; ++k)
+            found |= test(uchar(p[i + k]));
+        if (found)
+            return i;
+    }
+    for (; i < bytes.size(); ++i) {
+        if (test(uchar(p[i])))
+            return i;
+    }
+    return bytes.size();
 }
-bool isHigh(char byte)
+
+inline uchar isC1(uchar byte)
 {
-    return uchar(byte) >= 0x80;
+    return (byte & 0xE0) == 0x80;
+}
+inline uchar isHigh(uchar byte)
+{
+    return byte >> 7;
 }
 
 // The 8-bit code page, one byte a character. Qt's codec is asked once for the character of
@@ -71,7 +92,7 @@ public:
             return decoderFor(JournalEncoding::Ansi)(bytes);
         // The code page agrees with Latin-1 but for 0x80-0x9F, which Dutch text seldom holds.
         QString text = QString::fromLatin1(bytes);
-        if (!m_latin1Agrees || std::any_of(bytes.begin(), bytes.end(), isC1)) {
+        if (!m_latin1Agrees || firstBlockWith(bytes, isC1) < bytes.size()) {
             char16_t *out = reinterpret_cast<char16_t *>(text.data());
             for (char byte : bytes)
                 *out++ = m_char[uchar(byte)];
@@ -198,8 +219,8 @@ JournalReading readingOf(QByteArrayView bytes)
         return fits ? JournalReading { marked, mark.size() } : JournalReading { JournalEncoding::Ansi, 0 };
     }
     // Plain ASCII reads the same either way and stays 8-bit, as the program writes it.
-    const auto high = std::find_if(bytes.begin(), bytes.end(), isHigh);
-    if (high != bytes.end() && bytes.sliced(high - bytes.begin()).isValidUtf8())
+    const qsizetype high = firstBlockWith(bytes, isHigh);
+    if (high < bytes.size() && bytes.sliced(high).isValidUtf8())
         return { JournalEncoding::Utf8Unmarked, 0 };
     return { JournalEncoding::Ansi, 0 };
 }
