@@ -49,7 +49,7 @@ public:
         m_busy = m_file.error() == QLockFile::LockFailedError;
         if (m_busy)
             m_problem = busyText(journal, wait);
-        else if (m_file.error() == QLockFile::PermissionError)
+        else if (!QFileInfo(folderOf(journal)).isWritable())
             m_problem = folderText(journal);
         else
             m_problem = u"Het bestand %1 kon niet worden gemaakt.\n\nEr is niets veranderd."_s.arg(
