@@ -100,7 +100,7 @@ FileStamp stampOf(const QString &path)
 #endif
 }
 
-FileProblem writeJournalBytes(const QString &path, std::initializer_list<QByteArrayView> pieces)
+FileProblem writeJournalBytes(const QString &path, const QList<QByteArrayView> &pieces)
 {
     if (QFileInfo(path).isDir())
         return problem(path, true, reasonFor(EISDIR, {}));

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-#include <initializer_list>
 #include <optional>
 
 // The journal file: one consultation a line, in the order saved, every line ending in CR LF.
@@ -38,7 +37,7 @@ FileProblem loadJournalList(const QString &path, JournalLines &list, FileStamp *
 // mark. On failure the file is as it was.
 FileProblem saveJournalList(const QString &path, const JournalLines &list);
 // The same with the file's bytes given in pieces, so that a big list is not copied to add a line.
-FileProblem writeJournalBytes(const QString &path, std::initializer_list<QByteArrayView> pieces);
+FileProblem writeJournalBytes(const QString &path, const QList<QByteArrayView> &pieces);
 
 // The fields of an entry that are read back; they are cut by position, since a question may
 // hold commas. Line L of the entry: date 1-17, "," 18, question 19..L-13, ",NN,NN," and the six

@@ -30,6 +30,21 @@ LineScan scanLines(QByteArrayView body, JournalUnits units)
     const qsizetype size = body.size() - body.size() % units.size;
     scan.whole = size == body.size();
     qsizetype start = 0;
+    if (units.size == 1) {
+        const char *data = body.data();
+        while (start < size) {
+            scan.starts.append(start);
+            const void *lf = std::memchr(data + start, '\n', std::size_t(size - start));
+            if (!lf) {
+                scan.whole = false;
+                break;
+            }
+            const qsizetype at = static_cast<const char *>(lf) - data;
+            scan.whole = scan.whole && at > start && data[at - 1] == '\r';
+            start = at + 1;
+        }
+        return scan;
+    }
     qsizetype from = 0; // where the search for the next LF byte goes on
     while (start < size) {
         scan.starts.append(start);
@@ -203,4 +218,47 @@ JournalLines JournalLines::without(const QList<int> &rows) const
     }
     left.m_body.truncate(out - left.m_body.constData());
     return left;
+}
+
+QList<QByteArrayView> JournalLines::bodyWithout(const QList<int> &rows) const
+{
+    Q_ASSERT(m_whole);
+    QList<QByteArrayView> runs;
+    qsizetype from = 0;
+    for (int row : rows) {
+        if (m_starts.at(row) > from)
+            runs.append(QByteArrayView(m_body).sliced(from, m_starts.at(row) - from));
+        from = next(row);
+    }
+    if (from < m_body.size())
+        runs.append(QByteArrayView(m_body).sliced(from));
+    return runs;
+}
+
+void JournalLines::remove(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    if (!m_whole) {
+        *this = without(rows);
+        return;
+    }
+    // Each run of rows that stays moves down over the rows removed before it.
+    char *data = m_body.data();
+    qsizetype to = m_starts.at(rows.first());
+    qsizetype toRow = rows.first();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const qsizetype firstKept = rows.at(i) + 1;
+        const qsizetype endKept = i + 1 < rows.size() ? rows.at(i + 1) : size();
+        if (firstKept >= endKept)
+            continue;
+        const qsizetype from = m_starts.at(firstKept);
+        const qsizetype length = (endKept < size() ? m_starts.at(endKept) : m_body.size()) - from;
+        std::memmove(data + to, data + from, std::size_t(length));
+        for (qsizetype row = firstKept; row < endKept; ++row)
+            m_starts[toRow++] = m_starts.at(row) - (from - to);
+        to += length;
+    }
+    m_starts.resize(toRow);
+    m_body.truncate(to);
 }

@@ -35,6 +35,10 @@ public:
     void replace(qsizetype row, const QString &line);
     // The list without these rows, given in ascending order.
     JournalLines without(const QList<int> &rows) const;
+    // The bytes of a whole list without these rows, as the runs of rows that stay.
+    QList<QByteArrayView> bodyWithout(const QList<int> &rows) const;
+    // Removes these rows (ascending) in place.
+    void remove(const QList<int> &rows);
 
     // The file's bytes after its mark, every line ending in CR LF.
     QByteArray body() const;

@@ -225,12 +225,25 @@ JournalResult JournalStore::removeRows(const QList<int> &rows)
     }
     if (rows.isEmpty())
         return { JournalOutcome::Unchanged, {} };
-    JournalLines left = m_lines.without(rows);
     if (FileProblem failed = writeBackup())
         return this->failed(*failed);
-    if (FileProblem failed = saveJournalList(journalPath(), left))
+    // The runs of entries that stay go out as they are, and then move down in place: a million
+    // entries are not copied into a new list.
+    FileProblem failed;
+    if (m_lines.isWhole()) {
+        QList<QByteArrayView> pieces = m_lines.bodyWithout(rows);
+        pieces.prepend(markOf(m_lines.encoding()));
+        failed = writeJournalBytes(journalPath(), pieces);
+        if (!failed)
+            m_lines.remove(rows);
+    } else {
+        JournalLines left = m_lines.without(rows);
+        failed = saveJournalList(journalPath(), left);
+        if (!failed)
+            m_lines = std::move(left);
+    }
+    if (failed)
         return this->failed(*failed);
-    m_lines = std::move(left);
     m_backupBase = m_lines.size();
     noteJournalWritten();
     // Runs of rows as one range each, the last first, so that the rows before keep their place.
