@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -33,6 +34,24 @@ const QString NoBackup = u"Er is geen reservekopie (QuivarLijst.bak) om de lijst
                          u"De lijst blijft zoals hij is."_s;
 const QString TooShort = u"Deze regel van de geschiedenislijst is te kort om een vraag te bevatten: er valt "
                          u"niets aan te bewerken.\n\nDe regel blijft zoals hij is."_s;
+// The list on the clipboard, made into text when it is pasted: copying a million entries costs
+// nothing until someone asks for them. It keeps the list as it was copied.
+class CopiedList final : public QMimeData
+{
+public:
+    explicit CopiedList(const JournalLines &lines) : m_lines(lines) {}
+    QStringList formats() const override { return {u"text/plain"_s}; }
+
+protected:
+    QVariant retrieveData(const QString &mimeType, QMetaType) const override
+    {
+        return mimeType.startsWith(u"text/plain"_s) ? QVariant(m_lines.text()) : QVariant();
+    }
+
+private:
+    JournalLines m_lines;
+};
+
 // The list scrolls sideways over this width, however long its lines.
 constexpr int ScrollWidth = 800;
 
@@ -77,6 +96,11 @@ JournalListModel::JournalListModel(JournalStore &store, QObject *parent)
         m_rows = int(m_store.lines().size());
         endResetModel();
     });
+}
+
+QModelIndex JournalListModel::index(int row, int column, const QModelIndex &parent) const
+{
+    return row >= 0 && row < m_rows && column == 0 && !parent.isValid() ? createIndex(row, 0) : QModelIndex();
 }
 
 int JournalListModel::rowCount(const QModelIndex &parent) const
@@ -431,7 +455,7 @@ void TVerleden::btBewerkClick()
 void TVerleden::btKlipClick()
 {
     if (followFile())
-        QGuiApplication::clipboard()->setText(m_store.lines().text());
+        QGuiApplication::clipboard()->setMimeData(new CopiedList(m_store.lines()));
 }
 
 void TVerleden::btGoBewClick()

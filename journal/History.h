@@ -18,6 +18,8 @@ class JournalListModel final : public QAbstractListModel
     Q_OBJECT
 public:
     explicit JournalListModel(JournalStore &store, QObject *parent = nullptr);
+    // The view's layout asks for the index of every row: no more than the checks it needs.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = {}) const override;
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
