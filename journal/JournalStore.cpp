@@ -1,10 +1,12 @@
 #include "JournalStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QSet>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -74,6 +76,15 @@ JournalStore::JournalStore(const QString &folder, QObject *parent)
 
 JournalStore::~JournalStore() = default;
 
+// A list replaced by another is let go once the event loop runs again: handing a hundred
+// megabytes back to the system is no part of what the user waits for.
+void JournalStore::replaceLines(JournalLines lines)
+{
+    JournalLines old = std::exchange(m_lines, std::move(lines));
+    if (QCoreApplication::instance())
+        QTimer::singleShot(0, this, [old = std::move(old)] {});
+}
+
 bool JournalStore::journalExists() const
 {
     return QFileInfo::exists(journalPath());
@@ -107,7 +118,7 @@ bool JournalStore::adopt(JournalLines fresh)
 {
     const qsizetype before = m_lines.size();
     if (m_lines.isStartOf(fresh)) {
-        m_lines = std::move(fresh);
+        replaceLines(std::move(fresh));
         if (m_lines.size() > before)
             Q_EMIT rowsInserted(int(before), int(m_lines.size() - 1));
         return true;
@@ -115,7 +126,7 @@ bool JournalStore::adopt(JournalLines fresh)
     // Rewritten by another program: what this program knew of the backup no longer holds.
     m_backupBase = -1;
     Q_EMIT aboutToReset();
-    m_lines = std::move(fresh);
+    replaceLines(std::move(fresh));
     Q_EMIT reset();
     return false;
 }
@@ -274,7 +285,7 @@ JournalResult JournalStore::clear()
     if (FileProblem failed = saveJournalList(journalPath(), empty))
         return this->failed(*failed);
     const qsizetype before = m_lines.size();
-    m_lines = empty;
+    replaceLines(empty);
     m_backupBase = 0;
     noteJournalWritten();
     removeRange(0, before - 1);
@@ -323,7 +334,7 @@ JournalResult JournalStore::restore()
         restored.append(m_lines.at(row));
     if (const FileProblem failed = saveJournalList(journalPath(), restored))
         return this->failed(*failed);
-    m_lines = std::move(restored);
+    replaceLines(std::move(restored));
     m_backupBase = backupSize;
     m_backupStamp = backupStamp;
     noteJournalWritten();

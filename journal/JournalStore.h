@@ -87,6 +87,7 @@ private:
     enum class Sync { Same, Appended, Reset, NoFile, Failed };
     Sync sync(QString &problem, bool missingIsEmpty);
     bool adopt(JournalLines fresh);
+    void replaceLines(JournalLines lines);
     void removeLeftovers() const;
     void removeRange(qsizetype first, qsizetype last);
     JournalResult failed(const QString &problem) const;

@@ -67,6 +67,7 @@ int mixed(const QString &name, int ms)
             store.restore();
         if (!isWhole())
             return 3;
+        QCoreApplication::processEvents();
     }
     std::fflush(stdout);
     return 0;
