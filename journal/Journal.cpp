@@ -2,7 +2,6 @@
 
 #include "SingleLine.h"
 
-
 using namespace Qt::StringLiterals;
 
 namespace {

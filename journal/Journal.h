@@ -81,7 +81,6 @@ public:
     QString listNumberText() const;
 
     JournalState &state() { return m_state; }
-    JournalStore &store() { return m_store; }
 
 private:
     enum class Step { Shown, NoFile, NotShown };
