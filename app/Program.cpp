@@ -11,7 +11,7 @@ Program::Program(ProgramServices services)
     , m_prompts(services.prompts ? *services.prompts : m_systemPrompts)
     , m_shell(services.shell ? *services.shell : m_systemShell)
     , m_session(m_random, m_clock, m_prompts)
-    , m_journalOps(m_session, m_prompts, *this)
+    , m_journalOps(m_session, m_journalStore, m_prompts, *this)
     , m_form(m_session, m_shell)
 {
     m_form.setPrompts(&m_prompts);
@@ -54,8 +54,18 @@ void Program::connectWindows()
 // Nobody sees these two before they are asked for, so start-up need not build them.
 TVerleden &Program::journalWindow()
 {
-    if (!m_journal)
-        m_journal = std::make_unique<TVerleden>(m_session.editableState(), m_journalOps, m_prompts, *this);
+    if (!m_journal) {
+        m_journal = std::make_unique<TVerleden>(m_session.editableState(), m_journalOps, m_journalStore, m_prompts);
+        TVerleden *window = m_journal.get();
+        QObject::connect(window, &TVerleden::mainWindowEnabledWanted, &m_form, [this] { setMainWindowEnabled(true); });
+        QObject::connect(window, &TVerleden::mainWindowFocusWanted, &m_form, [this] { focusMainWindow(); });
+        // The window shows the place the journal's record holds; the session keeps it as a value.
+        QObject::connect(window, &TVerleden::listNumberShown, &m_form, [this] {
+            const JournalState &journal = m_session.journal();
+            m_session.showListPosition(journal.journalPosition, journal.journalCount);
+        });
+        QObject::connect(window, &TVerleden::busyChanged, &m_form, [this](bool busy) { setBusy(busy); });
+    }
     return *m_journal;
 }
 
@@ -77,28 +87,10 @@ void Program::focusMainWindow()
     m_form.raise();
 }
 
-// The journal window shows the place the journal's record holds; the caption is its text.
-void Program::setListNumberCaption(const QString &)
-{
-    const JournalState &journal = m_session.journal();
-    m_session.showListPosition(journal.journalPosition, journal.journalCount);
-}
-
 void Program::setBusy(bool busy)
 {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
-}
-
-void Program::replaceJournalWindowList(const JournalLines &list)
-{
-    journalWindow().setJournalList(list);
-}
-
-// A journal window not yet made has shown no list.
-qsizetype Program::journalWindowListSize() const
-{
-    return m_journal ? m_journal->journalList().size() : 0;
 }

@@ -38,14 +38,12 @@ public:
     TAboutBox &aboutWindow();
     const JournalState &journalState() const { return m_session.journal(); }
     Journal &journal() { return m_journalOps; }
+    JournalStore &journalStore() { return m_journalStore; }
 
     // JournalHost
-    void setListNumberCaption(const QString &caption) override;
     void setMainWindowEnabled(bool enabled) override;
     void focusMainWindow() override;
     void setBusy(bool busy) override;
-    void replaceJournalWindowList(const JournalLines &list) override;
-    qsizetype journalWindowListSize() const override;
 
 private:
     void connectWindows();
@@ -61,6 +59,7 @@ private:
     Shell &m_shell;
 
     Session m_session;
+    JournalStore m_journalStore;
     Journal m_journalOps;
     // The windows, in the order they are made.
     TForm1 m_form;

@@ -1,9 +1,9 @@
-// The journal at 10,000, 100,000 and 1,000,000 entries: a "<<" and a ">>" step, a save, opening
-// the journal window, deleting ten entries there, "Herstel" and "Kopieer Lijst" (each its
-// handler, as the user's click runs it), each against
-// reading the same file once with a plain QFile (and, for the operations that write, writing
-// it once too). Then the growth from 100,000 to 1,000,000 entries, which should stay linear,
-// and the memory the open window takes on 100,000 entries against the file's size.
+// The journal at 10,000, 100,000 and 1,000,000 entries, each operation as the user's click runs
+// its handler. A step ("<<", ">>", a replay from the window) should cost the same at any size,
+// so it is set against the same step at 10,000; opening the window and "Kopieer Lijst" against
+// one plain read of the file; the operations that write against one read plus the synced writes
+// they need. Then the growth from 100,000 to 1,000,000 entries of everything that reads the
+// whole file, and the memory the open window takes on a million entries against the file.
 #include "History.h"
 #include "Program.h"
 #include "Report.h"
@@ -24,10 +24,12 @@
 
 namespace {
 
-double elapsedMs(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e6; }
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
 
-template <class Step>
-double timed(Step &&step)
+template <class Step> double timed(Step &&step)
 {
     QElapsedTimer timer;
     timer.start();
@@ -60,7 +62,7 @@ QByteArray journalOf(int n)
     for (int i = 0; i < n; ++i) {
         char date[32];
         std::snprintf(date, sizeof date, "%02d/%02d/%02d %02d:%02d:%02d,", i % 28 + 1, i % 12 + 1,
-                      i / 1000 % 100, i % 24, i % 60, (i * 7) % 60);
+            i / 1000 % 100, i % 24, i % 60, (i * 7) % 60);
         bytes += date;
         bytes += questions[i % 4];
         bytes += ",43,44,977776\r\n";
@@ -75,43 +77,29 @@ void writeFile(const QString &name, const QByteArray &bytes)
         file.write(bytes);
 }
 
-// The floors: the file read once, and read and written once, with a plain QFile.
-double readFloor()
+// The floor: the file read once with a plain QFile, then written `full` times whole and `empty`
+// times empty, each write to a temporary file that is synced to disk and renamed, as a save
+// must be to survive a crash or a power cut.
+double floorOf(int full, int empty = 0)
 {
-    return timed([] {
+    return timed([&] {
         QFile file(JournalFileName);
-        if (file.open(QIODevice::ReadOnly))
-            file.readAll();
-    });
-}
-
-double readWriteFloor()
-{
-    return timed([] {
-        QFile file(JournalFileName);
-        QFile copy(QStringLiteral("floor.txt"));
-        if (file.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly))
-            copy.write(file.readAll());
-    });
-}
-
-// What a save must cost at least to survive a crash or a power cut: the file read, then written
-// to a temporary file that is synced to disk and renamed over the old one.
-double durableWriteFloor()
-{
-    return timed([] {
-        QFile file(JournalFileName);
-        QSaveFile copy(QStringLiteral("floor.txt"));
-        if (file.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly)) {
-            copy.write(file.readAll());
-            copy.commit();
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray bytes = file.readAll();
+        for (int k = 0; k < full + empty; ++k) {
+            QSaveFile copy(QStringLiteral("floor.txt"));
+            if (copy.open(QIODevice::WriteOnly)) {
+                copy.write(k < full ? bytes : QByteArray());
+                copy.commit();
+            }
         }
     });
 }
 
 struct Samples
 {
-    std::vector<double> values, floors, durable;
+    std::vector<double> values, floors;
 };
 
 struct JournalRig
@@ -120,7 +108,7 @@ struct JournalRig
     FixedClock clock;
     RecordingPrompts prompts; // OK to every question, no real message box
     RecordingShell shell;
-    Program program{{&random, &clock, &prompts, &shell}};
+    Program program { { &random, &clock, &prompts, &shell } };
     TForm1 &form = program.mainWindow();
     TVerleden &window = program.journalWindow();
 
@@ -129,16 +117,24 @@ struct JournalRig
     void newConsultation()
     {
         form.knpVraag->click();
-        program.questionDialog().confirmQuestion(QStringLiteral("Een nieuwe vraag"), QStringLiteral("977776"), {});
+        program.questionDialog().confirmQuestion(
+            QStringLiteral("Een nieuwe vraag"), QStringLiteral("977776"), {});
     }
     // The handler of "Open"; the window paints when the event loop runs again.
     void openWindow() { window.showJournalWindow(); }
+    QItemSelectionModel &selection() { return *window.lbxLijst->selectionModel(); }
+    int rows() const { return window.lbxLijst->model()->rowCount(); }
+    void selectRow(int row)
+    {
+        selection().clearSelection();
+        selection().setCurrentIndex(window.lbxLijst->model()->index(row, 0), QItemSelectionModel::Select);
+    }
     void selectTen()
     {
-        QItemSelectionModel *selection = window.lbxLijst->selectionModel();
-        const int rows = window.lbxLijst->model()->rowCount();
+        selection().clearSelection();
         for (int k = 0; k < 10; ++k)
-            selection->select(window.lbxLijst->model()->index(rows / 10 * k + 5, 0), QItemSelectionModel::Select);
+            selection().select(
+                window.lbxLijst->model()->index(rows() / 10 * k + 5, 0), QItemSelectionModel::Select);
     }
 };
 
@@ -151,25 +147,29 @@ void measureSize(int n, int rounds, std::map<std::string, Samples> &figures)
         figures[figure].values.push_back(value);
         figures[figure].floors.push_back(floor);
     };
-    const auto sampleWriter = [&](const std::string &figure, double value) {
-        sample(figure, value, readWriteFloor());
-        figures[figure].durable.push_back(durableWriteFloor());
-    };
     rig.form.BackHistoryClick(); // the first step counts the journal and shows the newest entry
     for (int round = 0; round < rounds; ++round) {
         QCoreApplication::processEvents();
-        sample("<< step", timed([&] { rig.form.BackHistoryClick(); }), readFloor());
-        sample(">> step", timed([&] { rig.form.GoHistoryClick(); }), readFloor());
+        sample("<< step", timed([&] { rig.form.BackHistoryClick(); }), 0);
+        sample(">> step", timed([&] { rig.form.GoHistoryClick(); }), 0);
         rig.newConsultation();
-        sampleWriter("save", timed([&] { rig.form.knpBewaarClick(); }));
+        sample("save", timed([&] { rig.form.knpBewaarClick(); }), floorOf(1));
 
         writeFile(JournalFileName, journal);
-        sample("opening the journal window", timed([&] { rig.openWindow(); }), readFloor());
+        sample("opening the journal window", timed([&] { rig.openWindow(); }), floorOf(0));
+        rig.selectRow(rig.rows() / 2 + round);
+        sample("replay from the window", timed([&] { rig.window.btKeuze->click(); }), 0);
         rig.selectTen();
-        sampleWriter("Wis Selectie of 10", timed([&] { rig.window.btWisSel->click(); }));
-        sampleWriter("Herstel", timed([&] { rig.window.btHerstel->click(); }));
-        sample("Kopieer Lijst", timed([&] { rig.window.btKlip->click(); }), readFloor());
+        sample("Wis Selectie of 10", timed([&] { rig.window.btWisSel->click(); }), floorOf(2));
+        sample("Herstel", timed([&] { rig.window.btHerstel->click(); }), floorOf(1));
+        rig.selectRow(rig.rows() / 3 + round);
+        rig.prompts.inputAnswer = QStringLiteral("Een andere vraag, ronde %1").arg(round);
+        sample("Bewerk vraag", timed([&] { rig.window.btBewerk->click(); }), floorOf(2));
+        sample("Kopieer Lijst", timed([&] { rig.window.btKlip->click(); }), floorOf(0));
+        sample("Wis Lijst", timed([&] { rig.window.btWisLst->click(); }), floorOf(1, 1));
+        rig.window.btHerstel->click();
         rig.window.btTerug->click();
+        rig.prompts = RecordingPrompts();
         QCoreApplication::processEvents();
     }
 }
@@ -177,6 +177,27 @@ void measureSize(int n, int rounds, std::map<std::string, Samples> &figures)
 std::string sizeName(int n)
 {
     return n >= 1000000 ? "1,000,000" : n >= 100000 ? "100,000" : "10,000";
+}
+
+const char *const Steps[] = { "<< step", ">> step", "replay from the window" };
+
+bool isStep(const std::string &figure)
+{
+    return std::find(std::begin(Steps), std::end(Steps), figure) != std::end(Steps);
+}
+
+bool writes(const std::string &figure)
+{
+    return figure != "opening the journal window" && figure != "Kopieer Lijst" && !isStep(figure);
+}
+
+std::string floorName(const std::string &figure)
+{
+    if (figure == "save" || figure == "Herstel")
+        return "read + synced write";
+    if (figure == "Wis Lijst")
+        return "read + synced write + empty";
+    return writes(figure) ? "read + 2 synced writes" : "read";
 }
 
 } // namespace
@@ -190,39 +211,49 @@ void runJournalSuite(const BenchConfig &config, Report &report)
     // Memory first, in a program that has done nothing else yet.
     {
         JournalRig rig;
+        qint64 fileSize = 0;
+        {
+            const QByteArray journal = journalOf(1000000);
+            writeFile(JournalFileName, journal);
+            fileSize = journal.size();
+        }
         QCoreApplication::processEvents();
         const double idle = residentMB();
-        const QByteArray journal = journalOf(100000);
-        writeFile(JournalFileName, journal);
         rig.openWindow();
+        QCoreApplication::processEvents();
         const double open = residentMB();
-        report.add("memory: journal window on 100,000", "MB", {open - idle}, "file size",
-                   {double(journal.size()) / (1024.0 * 1024.0)}, 4.0);
+        report.add("memory: journal window on 1,000,000", "MB", { open - idle }, "file size",
+            { double(fileSize) / (1024.0 * 1024.0) }, 2.0);
         rig.window.btTerug->click();
     }
 
     std::map<int, std::map<std::string, Samples>> bySize;
-    for (int n : {10000, 100000, 1000000}) {
+    for (int n : { 10000, 100000, 1000000 }) {
         // A million entries take a few seconds a round; three rounds give a median.
         measureSize(n, n >= 1000000 ? std::min(config.rounds, 3) : config.rounds, bySize[n]);
         for (const auto &[figure, samples] : bySize[n]) {
-            const bool writes = !samples.durable.empty();
-            report.add("journal " + sizeName(n) + ": " + figure, "ms", samples.values,
-                       writes ? "read + write" : "read", samples.floors, n == 100000 ? 2.0 : 0);
-        }
-        for (const auto &[figure, samples] : bySize[n]) {
-            if (!samples.durable.empty())
-                report.add("journal " + sizeName(n) + ": " + figure, "ms", samples.values,
-                           "read + synced write", samples.durable, 0);
+            if (isStep(figure)) {
+                if (n > 10000)
+                    report.add("journal " + sizeName(n) + ": " + figure, "ms", samples.values, "at 10,000",
+                        bySize[10000][figure].values, n >= 1000000 ? 2.0 : 0);
+                continue;
+            }
+            // At 10,000 entries a synced write takes a millisecond or two, and the lock beside the
+            // file is a good part of that: the targets hold from 100,000 on.
+            const double limit = n == 10000 ? 0 : writes(figure) ? 1.2 : 2.0;
+            report.add("journal " + sizeName(n) + ": " + figure, "ms", samples.values, floorName(figure),
+                samples.floors, limit);
         }
     }
+    // "Kopieer Lijst" hands the list to the clipboard as it is; it is made into text when pasted.
     for (const auto &[figure, samples] : bySize[1000000]) {
-        report.add("growth 100,000 to 1,000,000: " + figure, "ms", samples.values, "at 100,000",
-                   bySize[100000][figure].values, 12.0);
+        if (!isStep(figure) && figure != "Kopieer Lijst")
+            report.add("growth 100,000 to 1,000,000: " + figure, "ms", samples.values, "at 100,000",
+                bySize[100000][figure].values, 12.0);
     }
     // Reading ten times the bytes costs more than ten times as much once they no longer fit in
     // the processor's caches; this line shows how much of the growth is the floor's own.
-    report.add("growth 100,000 to 1,000,000: the read floor", "ms", bySize[1000000]["<< step"].floors,
-               "at 100,000", bySize[100000]["<< step"].floors, 0);
+    report.add("growth 100,000 to 1,000,000: the read floor", "ms", bySize[1000000]["Kopieer Lijst"].floors,
+        "at 100,000", bySize[100000]["Kopieer Lijst"].floors, 0);
     QDir::setCurrent(home);
 }

@@ -1,10 +1,12 @@
 // Arbitrary bytes as a journal file: loading and saving it again settles at once (or, for a file
-// that only looks marked, after a second round), and an 8-bit file whose lines all end in CR LF
-// comes back byte for byte.
+// that only looks marked, after a second round), and an unmarked file whose lines all end in
+// CR LF comes back byte for byte.
 #include "JournalFile.h"
 #include "JournalFuzz.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (qsizetype i = bytes.indexOf('\n'); i >= 0 && everyLineEnded; i = bytes.indexOf('\n', i + 1))
         everyLineEnded = i > 0 && bytes.at(i - 1) == '\r';
     if (plain && everyLineEnded)
-        check(first == bytes && list.encoding() == JournalEncoding::Ansi);
+        check(first == bytes
+              && (list.encoding() == JournalEncoding::Ansi || list.encoding() == JournalEncoding::Utf8Unmarked));
+    // Unmarked text is UTF-8 only when it is valid UTF-8 and not plain ASCII.
+    if (plain && list.encoding() == JournalEncoding::Utf8Unmarked)
+        check(bytes.isValidUtf8() && std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; }));
     return 0;
 }

@@ -9,12 +9,10 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QHash>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -33,6 +31,31 @@ const QString EditCaption = u"Bewerk Selectie:"_s;
 const QString EditPrompt = u"Max. Ongeveer 90 tekens."_s;
 const QString EditedMeanwhile = u"Deze vraag is intussen in QuivarLijst.txt veranderd of verdwenen; "
                                 u"er is niets bewaard. Kies hem opnieuw om hem te bewerken."_s;
+const QString DeletedMeanwhile = u"De geschiedenislijst is intussen door een ander programma veranderd; "
+                                 u"de lijst toont nu wat er in QuivarLijst.txt staat. Er is niets gewist: "
+                                 u"kies opnieuw wat weg moet."_s;
+const QString NoBackup = u"Er is geen reservekopie (QuivarLijst.bak) om de lijst mee te herstellen.\n\n"
+                         u"De lijst blijft zoals hij is."_s;
+const QString TooShort = u"Deze regel van de geschiedenislijst is te kort om een vraag te bevatten: er valt "
+                         u"niets aan te bewerken.\n\nDe regel blijft zoals hij is."_s;
+// The list on the clipboard, made into text when it is pasted: copying a million entries costs
+// nothing until someone asks for them. It keeps the list as it was copied.
+class CopiedList final : public QMimeData
+{
+public:
+    explicit CopiedList(const JournalLines &lines) : m_lines(lines) {}
+    QStringList formats() const override { return {u"text/plain"_s}; }
+
+protected:
+    QVariant retrieveData(const QString &mimeType, QMetaType) const override
+    {
+        return mimeType.startsWith(u"text/plain"_s) ? QVariant(m_lines.text()) : QVariant();
+    }
+
+private:
+    JournalLines m_lines;
+};
+
 // The list scrolls sideways over this width, however long its lines.
 constexpr int ScrollWidth = 800;
 
@@ -49,31 +72,45 @@ public:
 
 } // namespace
 
+JournalListModel::JournalListModel(JournalStore &store, QObject *parent)
+    : QAbstractListModel(parent), m_store(store), m_rows(int(store.lines().size()))
+{
+    connect(&store, &JournalStore::rowsInserted, this, [this](int first, int last) {
+        beginInsertRows({}, first, last);
+        m_rows += last - first + 1;
+        endInsertRows();
+    });
+    connect(&store, &JournalStore::rowsRemoved, this, [this](int first, int last) {
+        beginRemoveRows({}, first, last);
+        m_rows -= last - first + 1;
+        endRemoveRows();
+    });
+    connect(&store, &JournalStore::rowChanged, this,
+            [this](int row) { Q_EMIT dataChanged(index(row), index(row)); });
+    connect(&store, &JournalStore::aboutToReset, this, [this] { beginResetModel(); });
+    connect(&store, &JournalStore::reset, this, [this] {
+        m_rows = int(m_store.lines().size());
+        endResetModel();
+    });
+}
+
+QModelIndex JournalListModel::index(int row, int column, const QModelIndex &parent) const
+{
+    return row >= 0 && row < m_rows && column == 0 && !parent.isValid() ? createIndex(row, 0) : QModelIndex();
+}
+
 int JournalListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_lines.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 QVariant JournalListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_lines.size())
+    if (!index.isValid() || index.row() >= m_rows || index.row() >= m_store.lines().size())
         return {};
     if (role == Qt::AccessibleTextRole)
-        return spokenJournalEntry(m_lines.at(index.row()), index.row() + 1, rowCount());
-    return role == Qt::DisplayRole ? QVariant(m_lines.at(index.row())) : QVariant();
-}
-
-void JournalListModel::setJournalLines(const JournalLines &lines)
-{
-    beginResetModel();
-    m_lines = lines;
-    endResetModel();
-}
-
-void JournalListModel::setJournalLines(const JournalLines &lines, int changedRow)
-{
-    m_lines = lines;
-    Q_EMIT dataChanged(index(changedRow), index(changedRow));
+        return spokenJournalEntry(m_store.lines().at(index.row()), index.row() + 1, rowCount());
+    return role == Qt::DisplayRole ? QVariant(m_store.lines().at(index.row())) : QVariant();
 }
 
 void JournalListView::mouseReleaseEvent(QMouseEvent *event)
@@ -102,10 +139,10 @@ void JournalListView::keyPressEvent(QKeyEvent *event)
         Q_EMIT chosenByUser();
 }
 
-TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, Prompts &prompts,
-                     JournalHost &host)
-    : QDialog(nullptr), m_consultation(consultation), m_journal(journal), m_prompts(prompts),
-      m_host(host)
+TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store,
+                     Prompts &prompts)
+    : QDialog(nullptr), m_consultation(consultation), m_journal(journal), m_store(store),
+      m_prompts(prompts), m_model(store)
 {
     markProgramWindow(this);
     setObjectName(u"Verleden"_s);
@@ -117,6 +154,13 @@ TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, Prompts 
     placeOnScreen(*this, QPoint(25, 230));
     setFont(pixelFont(u"MS Sans Serif"_s, 13));
     createControls();
+    // A list read anew keeps the selection and the focus on the same entries.
+    connect(&m_model, &QAbstractItemModel::modelAboutToBeReset, this, &TVerleden::rememberSelection);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, &TVerleden::restoreSelection);
+    connect(&m_store, &JournalStore::changedOnDisk, this, [this] {
+        if (isVisible())
+            followFile();
+    });
 }
 
 void TVerleden::createControls()
@@ -187,85 +231,82 @@ void TVerleden::createControls()
     setTabOrder(btGoBew, btBewerk);
     setTabOrder(btBewerk, btHerstel);
 
-    new JournalFind(lbxLijst, [this]() -> const JournalLines & { return m_model.journalLines(); }, this);
+    new JournalFind(lbxLijst, [this]() -> const JournalLines & { return m_store.lines(); }, this);
 }
 
-void TVerleden::setJournalList(const JournalLines &list) { showList(list); }
-
-void TVerleden::showList(const JournalLines &list)
-{
-    m_model.setJournalLines(list);
-    noteFileState();
-}
-
-void TVerleden::noteFileState()
-{
-    const QFileInfo file(JournalFileName);
-    m_stamp = file.exists() ? FileStamp{file.size(), file.lastModified()} : FileStamp{};
-}
-
-void TVerleden::watchJournal()
-{
-    if (!m_watcher) {
-        m_watcher = new QFileSystemWatcher(this);
-        // The file is replaced on every save, so its folder is watched too.
-        const auto follow = [this] {
-            watchJournal();
-            if (isVisible())
-                followFile();
-        };
-        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, follow);
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, follow);
-    }
-    const QString folder = QDir::currentPath();
-    const QString file = QDir::current().absoluteFilePath(JournalFileName);
-    if (!m_watcher->directories().contains(folder))
-        m_watcher->addPath(folder);
-    if (QFileInfo::exists(file) && !m_watcher->files().contains(file))
-        m_watcher->addPath(file);
-}
 
 bool TVerleden::followFile()
 {
-    const QFileInfo file(JournalFileName);
-    if (!file.exists() || FileStamp{file.size(), file.lastModified()} == m_stamp)
-        return true;
-    JournalLines fresh;
-    if (const FileProblem failed = loadJournalList(JournalFileName, fresh)) {
-        m_prompts.error(*failed);
+    const JournalResult read = m_store.refresh();
+    if (read.outcome == JournalOutcome::Failed) {
+        m_prompts.error(read.problem);
         return false;
     }
-    const JournalLines &old = m_model.journalLines();
-    const QList<int> selected = selectedRows();
+    return true;
+}
+
+bool TVerleden::report(const JournalResult &result, const QString &movedText)
+{
+    switch (result.outcome) {
+    case JournalOutcome::Done:
+        return true;
+    case JournalOutcome::Busy:
+    case JournalOutcome::Failed:
+        m_prompts.error(result.problem);
+        break;
+    case JournalOutcome::Moved:
+        m_prompts.error(movedText);
+        break;
+    case JournalOutcome::NoBackup:
+        m_prompts.message(NoBackup);
+        break;
+    case JournalOutcome::Unchanged:
+    case JournalOutcome::NoFile:
+        break;
+    }
+    return false;
+}
+
+void TVerleden::rememberSelection()
+{
+    const JournalLines &old = m_store.lines();
+    m_selectedTexts.clear();
+    for (int row : selectedRows())
+        m_selectedTexts.append(old.at(row));
     const int focused = focusedRow();
-    // Saving appends, so the old list is mostly the start of the new one; otherwise the rows
-    // are found again by their text.
+    m_focusedText = focused >= 0 && focused < old.size() ? old.at(focused) : QString();
+}
+
+void TVerleden::restoreSelection()
+{
+    if (m_selectedTexts.isEmpty() && m_focusedText.isNull())
+        return;
+    // The first row of each text, found in one pass over the fresh list.
     QHash<QString, int> wanted;
-    const bool appended = old.isStartOf(fresh);
-    if (!appended) {
-        for (int row : selected)
-            wanted.insert(old.at(row), -1);
-        if (focused >= 0)
-            wanted.insert(old.at(focused), -1);
-        for (int row = 0; row < fresh.size() && !wanted.isEmpty(); ++row) {
-            auto it = wanted.find(fresh.at(row));
-            if (it != wanted.end() && *it < 0)
-                *it = row;
+    for (const QString &text : std::as_const(m_selectedTexts))
+        wanted.insert(text, -1);
+    if (!m_focusedText.isNull())
+        wanted.insert(m_focusedText, -1);
+    qsizetype missing = wanted.size();
+    const JournalLines &fresh = m_store.lines();
+    for (qsizetype row = 0; row < fresh.size() && missing > 0; ++row) {
+        auto it = wanted.find(fresh.at(row));
+        if (it != wanted.end() && *it < 0) {
+            *it = int(row);
+            --missing;
         }
     }
-    const auto moved = [&](int row) { return appended ? row : wanted.value(old.at(row), -1); };
     QList<int> keep;
-    for (int row : selected) {
-        if (const int to = moved(row); to >= 0)
-            keep.append(to);
+    for (const QString &text : std::as_const(m_selectedTexts)) {
+        if (const int row = wanted.value(text, -1); row >= 0)
+            keep.append(row);
     }
     std::sort(keep.begin(), keep.end());
-    const int focus = focused >= 0 ? moved(focused) : -1;
-    showList(fresh);
-    if (focus >= 0)
+    if (const int focus = wanted.value(m_focusedText, -1); !m_focusedText.isNull() && focus >= 0)
         lbxLijst->selectionModel()->setCurrentIndex(m_model.index(focus), QItemSelectionModel::NoUpdate);
     selectRows(keep);
-    return true;
+    m_selectedTexts.clear();
+    m_focusedText = QString();
 }
 
 QList<int> TVerleden::selectedRows() const
@@ -308,38 +349,17 @@ void TVerleden::focusLastEntry()
     lbxLijst->scrollTo(last);
 }
 
-bool TVerleden::writeBackup(const JournalLines &list)
-{
-    if (const FileProblem failed = saveJournalList(JournalBackupName, list)) {
-        m_prompts.error(*failed);
-        return false;
-    }
-    return true;
-}
-
-bool TVerleden::writeJournal(const JournalLines &list)
-{
-    if (const FileProblem failed = saveJournalList(JournalFileName, list)) {
-        m_prompts.error(*failed);
-        return false;
-    }
-    showList(list);
-    return true;
-}
-
-void TVerleden::showPosition() { m_host.setListNumberCaption(m_journal.listNumberText()); }
+void TVerleden::showPosition() { Q_EMIT listNumberShown(m_journal.listNumberText()); }
 
 void TVerleden::showJournalWindow()
 {
-    if (QFileInfo::exists(JournalFileName)) {
-        JournalLines list;
-        if (const FileProblem failed = loadJournalList(JournalFileName, list)) {
-            m_prompts.error(*failed);
+    // Opening starts without a selection, so a list read anew has none to find again.
+    if (m_store.journalExists()) {
+        lbxLijst->selectionModel()->clear();
+        if (!followFile())
             return;
-        }
-        showList(list);
     }
-    watchJournal();
+    m_store.setWatching(true);
     show();
     raise();
     activateWindow();
@@ -354,11 +374,11 @@ void TVerleden::replayFocusedEntry()
 {
     if (!lbxLijst->selectionModel()->hasSelection())
         return;
-    m_host.setMainWindowEnabled(true);
+    Q_EMIT mainWindowEnabledWanted();
     const int row = focusedRow();
     if (row < 0)
         return;
-    if (m_journal.replayJournalEntry(m_model.journalLines().at(row), row + 1))
+    if (m_journal.replayJournalEntry(m_store.lines().at(row), row + 1))
         m_consultation.storedInJournal = true;
 }
 
@@ -376,15 +396,12 @@ void TVerleden::btWisLstClick()
     if (!followFile() || m_model.rowCount() == 0)
         return;
     setEnabled(false);
-    if (m_prompts.confirm(QuestionCaption, ClearQuestion, Prompts::Icon::Warning) && followFile()) {
-        JournalLines empty(QStringList(), m_model.journalLines().encoding());
-        if (writeBackup(m_model.journalLines()) && writeJournal(empty)) {
-            m_backupBase = 0;
-            m_consultation.storedInJournal = false;
-            m_journal.state().journalPosition = 0;
-            m_journal.state().journalCount = 0;
-            showPosition();
-        }
+    if (m_prompts.confirm(QuestionCaption, ClearQuestion, Prompts::Icon::Warning)
+        && report(m_store.clear(), DeletedMeanwhile)) {
+        m_consultation.storedInJournal = false;
+        m_journal.state().journalPosition = 0;
+        m_journal.state().journalCount = 0;
+        showPosition();
     }
     setEnabled(true);
 }
@@ -393,17 +410,14 @@ void TVerleden::btWisSelClick()
 {
     setEnabled(false);
     JournalState &state = m_journal.state();
+    // The file is followed again after the question, which may have stood open a while.
     if (followFile() && lbxLijst->selectionModel()->hasSelection()
-        && m_prompts.confirm(QuestionCaption, DeleteQuestion, Prompts::Icon::Warning) && followFile()) {
-        const QList<int> doomed = selectedRows();
-        JournalLines left = m_model.journalLines().without(doomed);
-        if (!doomed.isEmpty() && writeBackup(m_model.journalLines()) && writeJournal(left)) {
-            m_backupBase = left.size();
-            focusLastEntry();
-            state.journalPreselect = 0;
-            state.journalPosition = state.journalCount = m_model.rowCount();
-            showPosition();
-        }
+        && m_prompts.confirm(QuestionCaption, DeleteQuestion, Prompts::Icon::Warning) && followFile()
+        && report(m_store.removeRows(selectedRows()), DeletedMeanwhile)) {
+        focusLastEntry();
+        state.journalPreselect = 0;
+        state.journalPosition = state.journalCount = m_model.rowCount();
+        showPosition();
     }
     setEnabled(true);
     m_consultation.storedInJournal = false;
@@ -414,25 +428,8 @@ void TVerleden::btWisSelClick()
 
 void TVerleden::btHerstelClick()
 {
-    if (!followFile())
+    if (!followFile() || !report(m_store.restore(), DeletedMeanwhile))
         return;
-    JournalLines list = m_model.journalLines();
-    qsizetype backupSize = m_backupBase;
-    if (QFileInfo::exists(JournalBackupName)) {
-        JournalLines backup;
-        if (const FileProblem failed = loadJournalList(JournalBackupName, backup)) {
-            m_prompts.error(*failed);
-            return;
-        }
-        backupSize = backup.size();
-        // Consultations saved after the backup was written stay in the journal.
-        for (qsizetype row = qMax<qsizetype>(m_backupBase, 0); m_backupBase >= 0 && row < list.size(); ++row)
-            backup.append(list.at(row));
-        list = backup;
-    }
-    if (!writeJournal(list))
-        return;
-    m_backupBase = backupSize;
     focusLastEntry();
     JournalState &state = m_journal.state();
     state.journalPosition = state.journalCount = m_model.rowCount();
@@ -444,40 +441,32 @@ void TVerleden::btBewerkClick()
 {
     if (!followFile() || selectedRows().size() != 1 || focusedRow() < 0)
         return;
-    if (!writeBackup(m_model.journalLines()))
+    const QString entry = m_store.lines().at(focusedRow());
+    if (!holdsQuestion(entry)) {
+        m_prompts.error(TooShort);
         return;
-    m_backupBase = m_model.rowCount();
-    const QString entry = m_model.journalLines().at(focusedRow());
-    const auto answer = m_prompts.input(EditCaption, EditPrompt, parseJournalEntry(entry).question, 255);
-    if (!answer)
+    }
+    // The field holds at most 255 characters of a longer hand-made question.
+    const QString shown = parseJournalEntry(entry).question;
+    const auto answer = m_prompts.input(EditCaption, EditPrompt, shown, 255);
+    if (!answer || singleLine(*answer) == singleLine(cutAtCharacter(shown, 255)))
         return;
     QString question = singleLine(*answer);
     if (question.isEmpty())
         question = u"..."_s;
-    m_host.setBusy(true);
+    Q_EMIT busyChanged(true);
     // The prompt may have stood open while another save changed the file.
-    const bool same = followFile() && focusedRow() >= 0
-        && m_model.journalLines().at(focusedRow()) == entry;
-    const int row = focusedRow();
-    JournalLines list = m_model.journalLines();
-    FileProblem failed;
-    if (same) {
-        list.replace(row, entry.left(18) + question + entry.right(13));
-        failed = saveJournalList(JournalFileName, list);
-    }
-    m_host.setBusy(false);
-    if (!same || failed) {
-        m_prompts.error(same ? *failed : EditedMeanwhile);
-        return;
-    }
-    // One row changed: the selection stays.
-    m_model.setJournalLines(list, row);
-    noteFileState();
+    const bool followed = followFile();
+    const JournalResult edited = followed ? m_store.editQuestion(focusedRow(), entry, question) : JournalResult{};
+    Q_EMIT busyChanged(false);
+    if (followed)
+        report(edited, EditedMeanwhile);
 }
 
 void TVerleden::btKlipClick()
 {
-    QGuiApplication::clipboard()->setText(m_model.journalLines().text());
+    if (followFile())
+        QGuiApplication::clipboard()->setMimeData(new CopiedList(m_store.lines()));
 }
 
 void TVerleden::btGoBewClick()
@@ -491,13 +480,13 @@ void TVerleden::btGoBewClick()
 void TVerleden::btTerugClick()
 {
     hide();
-    m_host.setMainWindowEnabled(true);
-    m_host.focusMainWindow();
+    Q_EMIT mainWindowEnabledWanted();
+    Q_EMIT mainWindowFocusWanted();
 }
 
 void TVerleden::reject() { btTerugClick(); }
 
-void TVerleden::FormClose() { m_host.setMainWindowEnabled(true); }
+void TVerleden::FormClose() { Q_EMIT mainWindowEnabledWanted(); }
 
 void TVerleden::closeEvent(QCloseEvent *event)
 {

@@ -3,32 +3,29 @@
 #include "Journal.h"
 
 #include <QAbstractListModel>
-#include <QDateTime>
 #include <QDialog>
 #include <QListView>
 
-class QFileSystemWatcher;
 class QLabel;
 class QPushButton;
 
-// The journal window's rows: the lines of the file as one list, each row as wide as the list's
+// The journal window's rows: the journal store's lines, each row as wide as the list's
 // horizontal scroll range. A model rather than an item widget a line, so that a journal of a
-// million entries opens and scrolls at once.
+// million entries opens and scrolls at once. It follows the store's changes row by row; it
+// counts its rows itself, so that each change it passes on sees the rows it expects.
 class JournalListModel final : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    using QAbstractListModel::QAbstractListModel;
+    explicit JournalListModel(JournalStore &store, QObject *parent = nullptr);
+    // The view's layout asks for the index of every row: no more than the checks it needs.
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = {}) const override;
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
-    const JournalLines &journalLines() const { return m_lines; }
-    void setJournalLines(const JournalLines &lines);
-    // The same rows, of which only `changedRow` reads differently.
-    void setJournalLines(const JournalLines &lines, int changedRow);
-
 private:
-    JournalLines m_lines;
+    JournalStore &m_store;
+    int m_rows = 0;
 };
 
 // The list box: it tells when the user, not the program, chose an entry with the mouse or the
@@ -49,15 +46,14 @@ protected:
 };
 
 // "Verleden": every entry of the journal, one a row, to show again, correct, delete, restore
-// from the backup and copy. It is the only place that deletes, so every deletion and edit first
-// writes the list to the backup. The list follows the file while the window is open, so that
-// an entry saved meanwhile is never written away.
+// from the backup and copy. The store does the file work; the window asks, shows and keeps
+// the selection and the focus. The list follows the file while the window is open.
 class TVerleden final : public QDialog
 {
     Q_OBJECT
 public:
-    TVerleden(ConsultationState &consultation, Journal &journal, Prompts &prompts,
-              JournalHost &host);
+    TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store,
+              Prompts &prompts);
 
     JournalListView *lbxLijst = nullptr;
     QPushButton *btWisLst = nullptr;
@@ -69,10 +65,6 @@ public:
     QLabel *Label1 = nullptr;
     QPushButton *btGoBew = nullptr;
     QPushButton *btTerug = nullptr;
-
-    // The list as the first "<<" of a run loads it, and its size.
-    void setJournalList(const JournalLines &list);
-    const JournalLines &journalList() const { return m_model.journalLines(); }
 
     void showJournalWindow();
     void replayFocusedEntry();
@@ -89,40 +81,36 @@ public:
 
     void reject() override;
 
+Q_SIGNALS:
+    // What the window needs of the main window and the program around it.
+    void mainWindowEnabledWanted();
+    void mainWindowFocusWanted();
+    void listNumberShown(const QString &caption);
+    void busyChanged(bool busy);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
-    // Reloads the list when the file changed since it was last read or written here, keeping
-    // the selection and the focused entry on the same entries; false when the file could not
-    // be read (the user has been told).
+    // Reads the file again if it changed; false when it could not be read (the user was told).
     bool followFile();
-    void showList(const JournalLines &list);
-    void noteFileState();
-    bool writeBackup(const JournalLines &list);
-    bool writeJournal(const JournalLines &list);
+    // Tells the user why a change was not made; true when it was.
+    bool report(const JournalResult &result, const QString &movedText);
+    void rememberSelection();
+    void restoreSelection();
     void focusLastEntry();
     void selectRows(const QList<int> &rows);
     QList<int> selectedRows() const;
     int focusedRow() const;
     void showPosition();
-    void watchJournal();
 
     ConsultationState &m_consultation;
     Journal &m_journal;
+    JournalStore &m_store;
     Prompts &m_prompts;
-    JournalHost &m_host;
     JournalListModel m_model;
-    QFileSystemWatcher *m_watcher = nullptr;
-    // What the journal file looked like when this list was last read from it or written to it.
-    struct FileStamp
-    {
-        qint64 size = -1;
-        QDateTime modified;
-        bool operator==(const FileStamp &) const = default;
-    } m_stamp;
-    // How many leading journal entries the backup already stands for: "Herstel" puts the backup
-    // back and keeps the entries saved after it. Unknown (-1) until this run writes a backup.
-    qsizetype m_backupBase = -1;
+    // The selected and the focused entries by their text, while the list is read anew.
+    QStringList m_selectedTexts;
+    QString m_focusedText;
 };

@@ -2,8 +2,6 @@
 
 #include "SingleLine.h"
 
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -52,18 +50,11 @@ Journal::Saved Journal::appendToJournal()
     const ConsultationState &s = m_consultation;
     if (s.primaryNumber <= 0 || s.question.isEmpty() || s.storedInJournal || s.isFromJournal)
         return Saved::NothingToSave;
-    JournalLines list;
-    FileProblem failed;
-    if (QFileInfo::exists(JournalFileName))
-        failed = loadJournalList(JournalFileName, list);
-    if (!failed) {
-        list.append(makeJournalEntry(s.castDate, s.question, s.primaryNumber,
-                                     s.hasMovingLines ? s.changedNumber : 0, s.lineDigits));
-        failed = saveJournalList(JournalFileName, list);
-    }
+    const JournalResult saved = m_store.append(makeJournalEntry(
+        s.castDate, s.question, s.primaryNumber, s.hasMovingLines ? s.changedNumber : 0, s.lineDigits));
     busy.done();
-    if (failed) {
-        m_prompts.error(*failed);
+    if (!saved.done()) {
+        m_prompts.error(saved.problem);
         return Saved::Failed;
     }
     m_prompts.message(JournalTexts::Added);
@@ -93,13 +84,14 @@ void Journal::knpBewaarClick()
 
 Journal::Read Journal::readJournalEntry(int n)
 {
-    if (!QFileInfo::exists(JournalFileName)) {
+    JournalStore::Entry read;
+    const JournalResult result = m_store.entry(n, read);
+    if (result.outcome == JournalOutcome::NoFile) {
         m_prompts.message(JournalTexts::NoFile);
         return Read::NoFile;
     }
-    JournalLineRead read;
-    if (const FileProblem failed = readJournalLine(JournalFileName, n, read)) {
-        m_prompts.error(*failed);
+    if (!result.done()) {
+        m_prompts.error(result.problem);
         return Read::Failed;
     }
     m_state.journalCount = int(read.count);
@@ -125,36 +117,36 @@ Journal::Step Journal::loadAndReplay(int n)
     return replayJournalEntry(m_state.journalLine, n) ? Step::Shown : Step::NotShown;
 }
 
-// A step that showed an entry, or found no file at all, leaves the normal view with the
-// consultation counted as stored; one that showed nothing leaves everything as it was.
+// A step that showed an entry leaves the normal view with the consultation counted as stored.
+// One that found no file leaves the normal view too, but the consultation on screen did not
+// change, so neither does its stored flag. One that showed nothing leaves everything as it was.
 void Journal::endStep(Step step)
 {
     if (step == Step::NotShown)
         return;
     m_session.resetView();
-    m_session.markStored();
+    if (step == Step::Shown)
+        m_session.markStored();
 }
 
 void Journal::BackHistoryClick()
 {
+    // Any fresh cast with a question that is not in the journal yet, whichever way it was made.
     const ConsultationState &s = m_consultation;
-    if (m_session.listNumber().kind == ListNumber::Kind::New && !s.question.isEmpty()
-        && !s.storedInJournal && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst,
-                                              Prompts::Icon::Question)) {
+    const bool fresh = s.primaryNumber > 0 && !s.question.isEmpty() && !s.storedInJournal && !s.isFromJournal;
+    if (fresh && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst,
+                                   Prompts::Icon::Question)) {
         // A consultation the user wants kept stays on screen when it could not be saved.
         if (appendToJournal() == Saved::Failed)
             return;
     }
     if (!m_state.journalPositioned) {
-        if (QFileInfo::exists(JournalFileName)) {
-            JournalLines list;
-            if (const FileProblem failed = loadJournalList(JournalFileName, list)) {
-                m_prompts.error(*failed);
-                return;
-            }
-            m_host.replaceJournalWindowList(list);
+        // The list of the journal window follows the file; without one it keeps what it held.
+        if (const JournalResult read = m_store.refresh(); read.outcome == JournalOutcome::Failed) {
+            m_prompts.error(read.problem);
+            return;
         }
-        m_state.journalPosition = int(m_host.journalWindowListSize()) + 1;
+        m_state.journalPosition = int(m_store.lines().size()) + 1;
         m_state.journalPositioned = true;
     }
     m_state.journalPosition = qMax(1, m_state.journalPosition - 1);

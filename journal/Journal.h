@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JournalFile.h"
 #include "JournalState.h"
+#include "JournalStore.h"
 #include "QuivarFuncties.h"
 #include "Session.h"
 #include "services.h"
@@ -13,13 +13,9 @@ class JournalHost
 {
 public:
     virtual ~JournalHost() = default;
-    virtual void setListNumberCaption(const QString &caption) = 0;
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void focusMainWindow() = 0;
     virtual void setBusy(bool busy) = 0;
-    // The journal window's list, which the first "<<" of a run fills from the file.
-    virtual void replaceJournalWindowList(const JournalLines &list) = 0;
-    virtual qsizetype journalWindowListSize() const = 0;
 };
 
 namespace JournalTexts {
@@ -31,7 +27,6 @@ inline const QString MissingQuestionPrompt = QStringLiteral("Er is geen vraag - 
 inline const QString NoFile = QStringLiteral("Het Gezochtte Bestand Bestaat niet!");
 inline const QString SaveFirstCaption = QStringLiteral("LET OP!");
 inline const QString SaveFirst = QStringLiteral("Wil je deze vraag nog bewaren?");
-inline const QString New = QStringLiteral("Nieuw");
 } // namespace JournalTexts
 
 // The journal's operations on the consultation on screen: save it, step through the file, and
@@ -39,9 +34,9 @@ inline const QString New = QStringLiteral("Nieuw");
 class Journal
 {
 public:
-    Journal(Session &session, Prompts &prompts, JournalHost &host)
+    Journal(Session &session, JournalStore &store, Prompts &prompts, JournalHost &host)
         : m_session(session), m_consultation(session.state()), m_state(session.journalRecord()),
-          m_prompts(prompts), m_host(host)
+          m_store(store), m_prompts(prompts), m_host(host)
     {}
 
     enum class Saved { Yes, NothingToSave, Failed };
@@ -76,6 +71,7 @@ private:
     Session &m_session;
     const ConsultationState &m_consultation;
     JournalState &m_state;
+    JournalStore &m_store;
     Prompts &m_prompts;
     JournalHost &m_host;
 };

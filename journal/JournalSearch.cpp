@@ -51,9 +51,10 @@ const std::array<char, 256> &ansiFoldTable()
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
             const QString folded
-                = foldForSearch(decodeJournalText(JournalEncoding::Ansi, QByteArrayView(&byte, 1)));
-            const auto encoded = encodeJournalText(JournalEncoding::Ansi, folded);
-            t[std::size_t(b)] = encoded && encoded->size() == 1 ? encoded->front() : byte;
+                = foldForSearch(decodeIn(JournalEncoding::Ansi, QByteArrayView(&byte, 1)));
+            QByteArray encoded;
+            t[std::size_t(b)]
+                = encodeIn(JournalEncoding::Ansi, folded, encoded) && encoded.size() == 1 ? encoded.front() : byte;
         }
         return t;
     }();
@@ -131,7 +132,7 @@ void JournalSearch::fold()
         const qsizetype end = row + 1 < m_starts.size() ? m_starts.at(row + 1) : m_source.size();
         starts.append(m_folded.size());
         const QByteArrayView line = QByteArrayView(m_source).sliced(m_starts.at(row), end - m_starts.at(row));
-        m_folded += foldForSearch(decodeJournalText(m_encoding, line)).toUtf8();
+        m_folded += foldForSearch(decodeIn(m_encoding, line)).toUtf8();
         m_folded += '\n';
     }
     m_starts = std::move(starts);
@@ -146,12 +147,11 @@ std::optional<QByteArray> JournalSearch::foldedNeedle(QStringView text) const
     const auto &table = ansiFoldTable();
     QByteArray needle;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        auto bytes = encodeJournalText(m_encoding, text.sliced(i, 1));
-        if (!bytes)
-            bytes = encodeJournalText(m_encoding, foldForSearch(text.sliced(i, 1)));
-        if (!bytes)
+        QByteArray bytes;
+        if (!encodeIn(m_encoding, text.sliced(i, 1), bytes)
+            && !encodeIn(m_encoding, foldForSearch(text.sliced(i, 1)), bytes))
             return std::nullopt;
-        for (char byte : *bytes)
+        for (char byte : std::as_const(bytes))
             needle += table[uchar(byte)];
     }
     return needle;

@@ -1,8 +1,10 @@
 // A program killed (SIGKILL) while it saves the journal leaves the old file or the new one,
-// whole: never a mix, never a truncation.
+// whole: never a mix, never a truncation. Two programs that save, delete and restore on one
+// journal at once lose no save.
 #include "JournalFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -60,6 +62,30 @@ private Q_SLOTS:
             QVERIFY2(bytes == entries(1, count), qPrintable(u"kill %1: a mixed file"_s.arg(k)));
         }
         qInfo("%d kills, %d entries saved in between", kills, count - Start);
+    }
+
+    void twoProgramsLoseNoSave()
+    {
+        QTemporaryDir dir;
+        QProcess savers[2];
+        for (int k = 0; k < 2; ++k) {
+            savers[k].setWorkingDirectory(dir.path());
+            savers[k].start(QCoreApplication::applicationDirPath() + u"/journal_saver"_s,
+                            {u"mixed"_s, k ? u"B"_s : u"A"_s, u"3000"_s});
+        }
+        QStringList saved;
+        for (QProcess &saver : savers) {
+            QVERIFY(saver.waitForFinished(30000));
+            QCOMPARE(saver.exitCode(), 0); // 3: the file was not whole after a step
+            saved += QString::fromLatin1(saver.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        }
+        JournalLines list;
+        QCOMPARE(loadJournalList(dir.filePath(JournalFileName), list), FileProblem());
+        const QStringList lines = list.toStringList();
+        QVERIFY2(saved.size() > 20, qPrintable(u"only %1 saves"_s.arg(saved.size())));
+        for (const QString &save : std::as_const(saved))
+            QVERIFY2(lines.contains(save), qPrintable(save + u" was lost"_s));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{JournalBackupName} << JournalFileName);
     }
 };
 

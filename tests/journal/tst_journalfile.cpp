@@ -1,7 +1,7 @@
 // The journal file on disk: entries by position, the four encodings written back byte for byte,
 // the move to UTF-8 for characters the code page lacks, line ends, and failures that change
 // nothing.
-#include "JournalFile.h"
+#include "JournalStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,6 +102,7 @@ private Q_SLOTS:
                                   << unicode;
         QTest::newRow("UTF-16BE") << "\xFE\xFF" + utf16(unicodeText, true) << JournalEncoding::Utf16BE
                                   << unicode;
+        QTest::newRow("UTF-8 without a mark") << unicodeText.toUtf8() << JournalEncoding::Utf8Unmarked << unicode;
         QTest::newRow("UTF-8 mark only") << QByteArray("\xEF\xBB\xBF") << JournalEncoding::Utf8 << QStringList();
         QTest::newRow("UTF-8 mark over broken text") << QByteArray("\xEF\xBB\xBFz\xFF\r\n")
                                                      << JournalEncoding::Ansi
@@ -126,10 +127,12 @@ private Q_SLOTS:
         QCOMPARE(list.toStringList(), lines);
         QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
         QCOMPARE(readAll(path(u"out.txt"_s)), bytes);
-        // The line reader finds the same lines.
+        // The store finds the same lines one at a time.
+        writeAll(path(JournalFileName), bytes);
+        JournalStore store(m_dir.path());
         for (qsizetype n = 1; n <= list.size() + 1; ++n) {
-            JournalLineRead read;
-            QCOMPARE(readJournalLine(path(u"in.txt"_s), n, read), FileProblem());
+            JournalStore::Entry read;
+            QVERIFY(store.entry(n, read).done());
             QCOMPARE(read.count, list.size());
             QCOMPARE(read.line, n <= list.size() ? std::optional(list.at(n - 1)) : std::nullopt);
         }

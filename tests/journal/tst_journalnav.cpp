@@ -42,7 +42,7 @@ private Q_SLOTS:
         QVERIFY(rig.state.storedInJournal);
         QCOMPARE(rig.journal.journalCount, 1);
         QCOMPARE(rig.journal.journalPosition, 1);
-        QCOMPARE(rig.listNumber(), JournalTexts::New);
+        QCOMPARE(rig.listNumber(), u"Nieuw"_s);
         rig.save();
         QCOMPARE(rig.prompts.shown.last(), JournalTexts::AlreadyStored);
         QCOMPARE(rig.file(), line);
@@ -97,7 +97,7 @@ private Q_SLOTS:
         // "<<" keeps the consultation the user wanted saved on screen.
         rig.back();
         QCOMPARE(rig.prompts.errors.size(), 3);
-        QCOMPARE(rig.listNumber(), JournalTexts::New);
+        QCOMPARE(rig.listNumber(), u"Nieuw"_s);
     }
 
     void firstBackShowsTheNewestEntry()
@@ -242,16 +242,30 @@ private Q_SLOTS:
         QCOMPARE(answer, std::optional(u"een twee"_s + QString(247, u'x')));
     }
 
+    // Without a file a step shows its message and changes the consultation on screen in no
+    // way: it is not counted as stored, so "Bewaar" then saves it.
+    void missingFileEndsTheStep_data()
+    {
+        QTest::addColumn<bool>("back");
+        QTest::newRow("<<") << true;
+        QTest::newRow(">>") << false;
+    }
+
     void missingFileEndsTheStep()
     {
+        QFETCH(bool, back);
         JournalRig rig;
+        rig.journal.journalCount = 3; // as the journal window counted it before the file went
         rig.consult(u"Zonder lijst"_s);
         rig.prompts.confirmAnswer = false;
-        rig.back();
+        back ? rig.back() : rig.forward();
         QCOMPARE(rig.prompts.messages, QStringList{JournalTexts::NoFile});
-        QCOMPARE(rig.listNumber(), JournalTexts::New);
+        QCOMPARE(rig.listNumber(), u"Nieuw"_s);
         QCOMPARE(rig.shownQuestion(), u"Zonder lijst"_s);
-        QVERIFY(rig.state.storedInJournal);
+        QVERIFY(!rig.state.storedInJournal && !rig.state.isFromJournal);
+        rig.save();
+        QCOMPARE(rig.prompts.messages.last(), JournalTexts::Added);
+        QVERIFY(rig.file().endsWith(",Zonder lijst,01,44,977777\r\n"));
     }
 };
 

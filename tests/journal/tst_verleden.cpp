@@ -8,7 +8,12 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+
+#include <functional>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,8 +24,11 @@ struct WindowRig : JournalRig
     TVerleden &window = program.journalWindow();
 
     explicit WindowRig(int entries = 5)
+        : WindowRig(journalOf(entries))
+    { }
+    explicit WindowRig(const QByteArray &bytes)
     {
-        write(journalOf(entries));
+        write(bytes);
         open();
     }
     void open() { QTest::mouseClick(form.knpOpen, Qt::LeftButton); }
@@ -31,7 +39,7 @@ struct WindowRig : JournalRig
         const QModelIndex index = window.lbxLijst->model()->index(n - 1, 0);
         window.lbxLijst->scrollTo(index);
         QTest::mouseClick(window.lbxLijst->viewport(), Qt::LeftButton, modifiers,
-                          window.lbxLijst->visualRect(index).center());
+            window.lbxLijst->visualRect(index).center());
     }
     QList<int> selected() const
     {
@@ -54,7 +62,21 @@ QByteArray entries(std::initializer_list<int> numbers)
     return bytes;
 }
 
+// A folder in which no file may be made, though its files may still be written; root needs the
+// immutable flag for that.
+bool makeReadOnly(const QString &folder, bool readOnly)
+{
+    if (geteuid() == 0)
+        return QProcess::execute(u"chattr"_s, { readOnly ? u"+i"_s : u"-i"_s, folder }) == 0;
+    const auto all = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser;
+    return QFile::setPermissions(folder, readOnly ? all : all | QFile::WriteOwner | QFile::WriteUser);
+}
+
+using Steps = std::function<void(WindowRig &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Steps)
 
 class TestVerleden : public QObject
 {
@@ -83,8 +105,10 @@ private Q_SLOTS:
         QTest::newRow("btHerstel") << u"btHerstel"_s << QRect(42, 371, 66, 22) << u"Herstel"_s << QString() << true;
         QTest::newRow("Label1") << u"Label1"_s << QRect(214, 374, 147, 13) << u"Is de Vraag al Bewaard??"_s
                                 << QString() << false;
-        QTest::newRow("btGoBew") << u"btGoBew"_s << QRect(398, 370, 64, 22) << u"Doe Nu"_s << QString() << true;
-        QTest::newRow("btTerug") << u"btTerug"_s << QRect(495, 370, 60, 22) << u"&Sluiten"_s << QString() << true;
+        QTest::newRow("btGoBew") << u"btGoBew"_s << QRect(398, 370, 64, 22) << u"Doe Nu"_s << QString()
+                                 << true;
+        QTest::newRow("btTerug") << u"btTerug"_s << QRect(495, 370, 60, 22) << u"&Sluiten"_s << QString()
+                                 << true;
     }
 
     void layout()
@@ -207,7 +231,7 @@ private Q_SLOTS:
         QVERIFY_SHOWS(rig, 2, 5);
         rig.clickEntry(4, Qt::ControlModifier);
         QVERIFY_SHOWS(rig, 4, 5);
-        QCOMPARE(rig.selected(), (QList<int>{2, 4}));
+        QCOMPARE(rig.selected(), (QList<int> { 2, 4 }));
         QVERIFY(rig.state.storedInJournal);
         QTest::keyClick(rig.window.lbxLijst, Qt::Key_Up);
         QVERIFY_SHOWS(rig, 3, 5);
@@ -219,7 +243,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("replayed");
         QTest::addColumn<QList<int>>("selection");
-        QTest::newRow("entry 5") << 5 << QList<int>{5};
+        QTest::newRow("entry 5") << 5 << QList<int> { 5 };
         QTest::newRow("entry 1: nothing") << 1 << QList<int>();
     }
 
@@ -241,9 +265,9 @@ private Q_SLOTS:
         rig.clickEntry(2);
         rig.clickEntry(4, Qt::ControlModifier);
         rig.press(rig.window.btWisSel);
-        QCOMPARE(rig.prompts.confirms, QStringList{u"Selectie wordt verwijderd!"_s});
-        QCOMPARE(rig.prompts.confirmIcons, QList<Prompts::Icon>{Prompts::Icon::Warning});
-        QCOMPARE(rig.file(), entries({1, 3, 5}));
+        QCOMPARE(rig.prompts.confirms, QStringList { u"Selectie wordt verwijderd!"_s });
+        QCOMPARE(rig.prompts.confirmIcons, QList<Prompts::Icon> { Prompts::Icon::Warning });
+        QCOMPARE(rig.file(), entries({ 1, 3, 5 }));
         QCOMPARE(rig.backup(), journalOf(5));
         QCOMPARE(rig.listNumber(), u"3 v 3"_s);
         QVERIFY(!rig.state.storedInJournal);
@@ -270,7 +294,7 @@ private Q_SLOTS:
         WindowRig rig;
         rig.prompts.confirmAnswer = false;
         rig.press(rig.window.btWisLst);
-        QCOMPARE(rig.prompts.confirms, QStringList{u"Hele Lijst Wissen?!"_s});
+        QCOMPARE(rig.prompts.confirms, QStringList { u"Hele Lijst Wissen?!"_s });
         QCOMPARE(rig.file(), journalOf(5));
         QVERIFY(rig.window.isEnabled());
         rig.prompts.confirmAnswer = true;
@@ -283,18 +307,23 @@ private Q_SLOTS:
         QCOMPARE(rig.file(), journalOf(5));
         QCOMPARE(rig.rows(), 5);
         QCOMPARE(rig.listNumber(), u"5 v 5"_s);
-        QCOMPARE(rig.prompts.messages, QStringList{u"Lijst is hersteld naar laatst bewerkte versie."_s});
+        QCOMPARE(rig.prompts.messages, QStringList { u"Lijst is hersteld naar laatst bewerkte versie."_s });
     }
 
     void editingAQuestion_data()
     {
         QTest::addColumn<std::optional<QString>>("answer");
         QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QByteArray>("backup");
         const QByteArray head = entry(2).left(18).toLatin1(), tail = entry(2).right(13).toLatin1();
-        QTest::newRow("emptied: three dots") << std::optional(QString()) << head + "..." + tail;
-        QTest::newRow("Cancel") << std::optional<QString>() << entry(2).toLatin1();
+        QTest::newRow("emptied: three dots")
+            << std::optional(QString()) << head + "..." + tail << journalOf(3);
+        QTest::newRow("Cancel: no backup either")
+            << std::optional<QString>() << entry(2).toLatin1() << QByteArray("<none>");
+        QTest::newRow("unchanged: nothing written")
+            << std::optional(u"Vraag 02, of niet?"_s) << entry(2).toLatin1() << QByteArray("<none>");
         QTest::newRow("a line break becomes a space")
-            << std::optional(u"Nieuw,\r\nnu"_s) << head + "Nieuw, nu" + tail;
+            << std::optional(u"Nieuw,\r\nnu"_s) << head + "Nieuw, nu" + tail << journalOf(3);
     }
 
     void editingAQuestion()
@@ -305,12 +334,13 @@ private Q_SLOTS:
         rig.clickEntry(2);
         rig.prompts.inputAnswer = answer;
         rig.press(rig.window.btBewerk);
-        QCOMPARE(rig.prompts.inputCaptions, QStringList{u"Bewerk Selectie:"_s});
-        QCOMPARE(rig.prompts.inputInitials, QStringList{u"Vraag 02, of niet?"_s});
-        QCOMPARE(rig.prompts.inputMaxLengths, QList<int>{255});
-        QCOMPARE(rig.backup(), journalOf(3));
-        QCOMPARE(rig.file(), entries({1}) + second + "\r\n" + entries({3}));
-        QCOMPARE(rig.selected(), QList<int>{2});
+        QCOMPARE(rig.prompts.inputCaptions, QStringList { u"Bewerk Selectie:"_s });
+        QCOMPARE(rig.prompts.inputInitials, QStringList { u"Vraag 02, of niet?"_s });
+        QCOMPARE(rig.prompts.inputMaxLengths, QList<int> { 255 });
+        QFETCH(QByteArray, backup);
+        QCOMPARE(rig.backup(), backup);
+        QCOMPARE(rig.file(), entries({ 1 }) + second + "\r\n" + entries({ 3 }));
+        QCOMPARE(rig.selected(), QList<int> { 2 });
     }
 
     void copyingTheList_data()
@@ -350,14 +380,14 @@ private Q_SLOTS:
         rig.consult(u"Eerst bewaard"_s);
         rig.save();
         QTRY_COMPARE(rig.rows(), 4);
-        QCOMPARE(rig.selected(), QList<int>{2});
+        QCOMPARE(rig.selected(), QList<int> { 2 });
         rig.press(rig.window.btWisSel);
-        const QByteArray first = rig.file().mid(entries({1, 3}).size());
+        const QByteArray first = rig.file().mid(entries({ 1, 3 }).size());
         QVERIFY(first.contains(",Eerst bewaard,01,44,977777"));
         QCOMPARE(rig.backup(), journalOf(3) + first);
         rig.consult(u"Daarna bewaard"_s);
         rig.save();
-        const QByteArray second = rig.file().mid(entries({1, 3}).size() + first.size());
+        const QByteArray second = rig.file().mid(entries({ 1, 3 }).size() + first.size());
         QVERIFY(second.contains(",Daarna bewaard,"));
         rig.press(rig.window.btHerstel);
         QCOMPARE(rig.file(), journalOf(3) + first + second);
@@ -373,6 +403,83 @@ private Q_SLOTS:
         QVERIFY(rig.prompts.errors.first().contains(JournalBackupName));
         QCOMPARE(rig.file(), journalOf(5));
         QCOMPARE(rig.rows(), 5);
+    }
+
+    // What a tester found, each as the user met it: the steps, the journal file and backup
+    // after them, and a text the user was shown.
+    void testersFaults_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QByteArray>("file"); // how the file starts after the steps
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QByteArray>("backup");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a cancelled edit keeps the only backup") << journalOf(4) << Steps([](WindowRig &rig) {
+            rig.clickEntry(2);
+            rig.clickEntry(3, Qt::ControlModifier);
+            rig.clickEntry(4, Qt::ControlModifier);
+            rig.press(rig.window.btWisSel);
+            rig.clickEntry(1);
+            rig.press(rig.window.btBewerk);
+            rig.press(rig.window.btHerstel);
+        }) << journalOf(4) << 4 << journalOf(4) << u"Lijst is hersteld naar laatst bewerkte versie."_s;
+        QTest::newRow("Herstel without a backup")
+            << journalOf(2) << Steps([](WindowRig &rig) { rig.press(rig.window.btHerstel); }) << journalOf(2)
+            << 2 << QByteArray("<none>") << u"Er is geen reservekopie"_s;
+        const QByteArray utf8 = u"01/01/25 10:01:00,Café of thé?,01,00,777777\r\n"_s.toUtf8();
+        QTest::newRow("UTF-8 without a mark stays UTF-8") << utf8 << Steps([](WindowRig &rig) {
+            QCOMPARE(
+                rig.window.lbxLijst->model()->index(0, 0).data().toString().mid(18, 12), u"Café of thé?"_s);
+            rig.consult(u"Één vraag"_s);
+            rig.save();
+            QVERIFY(rig.file().endsWith(u",Één vraag,01,44,977777\r\n"_s.toUtf8()));
+        }) << utf8 << 2 << QByteArray("<none>") << JournalTexts::Added;
+        QTest::newRow("a fresh cast is offered for saving before <<") << journalOf(
+            3) << Steps([](WindowRig &rig) {
+            rig.back();
+            QTest::keyClick(&rig.form, Qt::Key_H);
+            rig.back();
+        }) << journalOf(3) << 4 << QByteArray("<none>") << JournalTexts::SaveFirst;
+        const QByteArray long300 = "01/01/25 10:01:00," + QByteArray(300, 'v') + ",01,00,777777\r\n";
+        QTest::newRow("an unchanged long question writes nothing") << long300 << Steps([](WindowRig &rig) {
+            rig.clickEntry(1);
+            rig.prompts.inputAnswer = QString(255, u'v');
+            rig.press(rig.window.btBewerk);
+        }) << long300 << 1 << QByteArray("<none>") << u"Max. Ongeveer 90 tekens."_s;
+        const QByteArray dateOnly = "26/02/25 11:00:00\r\n" + entries({ 2 });
+        QTest::newRow("an entry too short to hold a question") << dateOnly << Steps([](WindowRig &rig) {
+            rig.clickEntry(1);
+            rig.press(rig.window.btBewerk);
+            QVERIFY(rig.prompts.inputs.isEmpty());
+        }) << dateOnly << 2 << QByteArray("<none>") << u"te kort om een vraag te bevatten"_s;
+        QTest::newRow("a read-only folder is named") << journalOf(1) << Steps([](WindowRig &rig) {
+            if (!makeReadOnly(rig.dir.path(), true))
+                QSKIP("the folder cannot be made read-only here");
+            const auto undo = qScopeGuard([&] { makeReadOnly(rig.dir.path(), false); });
+            rig.consult(u"Mag het?"_s);
+            rig.save();
+            QVERIFY(rig.prompts.errors.last().contains(QDir::toNativeSeparators(rig.dir.path())));
+        }) << journalOf(1) << 1 << QByteArray("<none>")
+                                                     << u"In de map "_s;
+    }
+
+    void testersFaults()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(Steps, steps);
+        WindowRig rig(journal);
+        steps(rig);
+        if (QTest::currentTestFailed())
+            return;
+        QFETCH(QByteArray, file);
+        QVERIFY(rig.file().startsWith(file));
+        QFETCH(int, lines);
+        QCOMPARE(rig.file().count('\n'), lines);
+        QFETCH(QByteArray, backup);
+        QCOMPARE(rig.backup(), backup);
+        QFETCH(QString, said);
+        QVERIFY2(rig.prompts.shown.join(u'|').contains(said), qPrintable(rig.prompts.shown.join(u'|')));
     }
 };
 

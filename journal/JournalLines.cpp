@@ -1,0 +1,264 @@
+#include "JournalLines.h"
+
+#include <QStringEncoder>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray lineEndIn(JournalEncoding encoding)
+{
+    QByteArray end;
+    encodeIn(encoding, u"\r\n", end);
+    return end;
+}
+
+// Where every line starts (the last one counts without a break, an empty end does not), and
+// whether every line ends in CR LF, as the program writes them.
+struct LineScan
+{
+    QList<qsizetype> starts;
+    bool whole = true;
+};
+
+LineScan scanLines(QByteArrayView body, JournalUnits units)
+{
+    LineScan scan;
+    scan.starts.reserve(body.size() / 64);
+    const qsizetype size = body.size() - body.size() % units.size;
+    scan.whole = size == body.size();
+    qsizetype start = 0;
+    if (units.size == 1) {
+        const char *data = body.data();
+        while (start < size) {
+            scan.starts.append(start);
+            const void *lf = std::memchr(data + start, '\n', std::size_t(size - start));
+            if (!lf) {
+                scan.whole = false;
+                break;
+            }
+            const qsizetype at = static_cast<const char *>(lf) - data;
+            scan.whole = scan.whole && at > start && data[at - 1] == '\r';
+            start = at + 1;
+        }
+        return scan;
+    }
+    qsizetype from = 0; // where the search for the next LF byte goes on
+    while (start < size) {
+        scan.starts.append(start);
+        qsizetype next = size;
+        bool broken = false;
+        while (from + units.lowByte < size) {
+            const qsizetype hit = body.first(size).indexOf('\n', from + units.lowByte);
+            if (hit < 0)
+                break;
+            const qsizetype unit = hit - units.lowByte;
+            from = unit + 1;
+            // In UTF-16 the byte 0x0A may be half of another character.
+            if (unit % units.size == 0 && units.isUnit(body, unit, '\n')) {
+                next = unit + units.size;
+                broken = true;
+                break;
+            }
+        }
+        const qsizetype lf = next - units.size;
+        scan.whole
+            = scan.whole && broken && lf - start >= units.size && units.isUnit(body, lf - units.size, '\r');
+        start = from = next;
+    }
+    return scan;
+}
+
+} // namespace
+
+JournalLines::JournalLines(const QStringList &lines, JournalEncoding encoding)
+    : m_encoding(encoding)
+{
+    for (const QString &line : lines)
+        append(line);
+}
+
+JournalLines::JournalLines(JournalEncoding encoding, QByteArray body)
+    : m_encoding(encoding)
+    , m_body(std::move(body))
+{
+    LineScan scan = scanLines(m_body, unitsOf(encoding));
+    m_starts = std::move(scan.starts);
+    m_whole = scan.whole;
+}
+
+qsizetype JournalLines::next(qsizetype row) const
+{
+    return row + 1 < size() ? m_starts.at(row + 1) : m_body.size();
+}
+
+qsizetype JournalLines::endOf(qsizetype row) const
+{
+    const JournalUnits units = unitsOf(m_encoding);
+    qsizetype end = row + 1 < size() ? m_starts.at(row + 1) : m_body.size() - m_body.size() % units.size;
+    const qsizetype start = m_starts.at(row);
+    if (end > start && units.isUnit(m_body, end - units.size, '\n')) {
+        end -= units.size;
+        if (end > start && units.isUnit(m_body, end - units.size, '\r'))
+            end -= units.size;
+    }
+    return end;
+}
+
+QByteArrayView JournalLines::bytesAt(qsizetype row) const
+{
+    return QByteArrayView(m_body).sliced(m_starts.at(row), endOf(row) - m_starts.at(row));
+}
+
+QString JournalLines::at(qsizetype row) const
+{
+    return decodeIn(m_encoding, bytesAt(row));
+}
+
+QStringList JournalLines::toStringList() const
+{
+    QStringList lines;
+    lines.reserve(size());
+    for (qsizetype row = 0; row < size(); ++row)
+        lines.append(at(row));
+    return lines;
+}
+
+QByteArray JournalLines::body() const
+{
+    // Read files mostly end every line in CR LF already; then the bytes go out as they came.
+    if (m_whole)
+        return m_body;
+    const QByteArray lineEnd = lineEndIn(m_encoding);
+    QByteArray body;
+    body.reserve(m_body.size() + size() * lineEnd.size());
+    for (qsizetype row = 0; row < size(); ++row)
+        body.append(bytesAt(row)).append(lineEnd);
+    return body;
+}
+
+QString JournalLines::text() const
+{
+    return decodeIn(m_encoding, body());
+}
+
+bool JournalLines::isStartOf(const JournalLines &other) const
+{
+    if (other.m_encoding != m_encoding || other.size() < size() || !other.m_body.startsWith(m_body))
+        return false;
+    return isEmpty() || other.at(size() - 1) == at(size() - 1);
+}
+
+void JournalLines::becomeUtf8()
+{
+    QStringEncoder encoder(QStringConverter::Utf8);
+    *this = JournalLines(JournalEncoding::Utf8, encoder(decodeIn(m_encoding, m_body)));
+}
+
+std::optional<QByteArray> JournalLines::encodedLine(QStringView line) const
+{
+    QByteArray text;
+    if (!encodeIn(m_encoding, line, text))
+        return std::nullopt;
+    encodeIn(m_encoding, u"\r\n", text);
+    return text;
+}
+
+void JournalLines::append(const QString &line)
+{
+    auto text = encodedLine(line);
+    if (!text) {
+        becomeUtf8();
+        text = encodedLine(line);
+    }
+    if (!isEmpty() && endOf(size() - 1) == m_body.size())
+        encodeIn(m_encoding, u"\r\n", m_body);
+    m_starts.append(m_body.size());
+    m_body += *text;
+}
+
+void JournalLines::replace(qsizetype row, const QString &line)
+{
+    auto text = encodedLine(line);
+    if (!text) {
+        becomeUtf8();
+        text = encodedLine(line);
+    }
+    // The line and its break give way to the new line; the lines after it move along.
+    const qsizetype from = m_starts.at(row);
+    const qsizetype to = next(row);
+    m_body.replace(from, to - from, *text);
+    const qsizetype shift = text->size() - (to - from);
+    for (qsizetype r = row + 1; r < size(); ++r)
+        m_starts[r] += shift;
+}
+
+JournalLines JournalLines::without(const QList<int> &rows) const
+{
+    const QByteArray lineEnd = lineEndIn(m_encoding);
+    JournalLines left;
+    left.m_encoding = m_encoding;
+    left.m_whole = true;
+    left.m_starts.reserve(size() - rows.size());
+    left.m_body.resize(m_body.size() + (size() - rows.size()) * lineEnd.size());
+    char *out = left.m_body.data();
+    auto doomed = rows.cbegin();
+    for (qsizetype row = 0; row < size(); ++row) {
+        if (doomed != rows.cend() && *doomed == row) {
+            ++doomed;
+            continue;
+        }
+        left.m_starts.append(out - left.m_body.constData());
+        const QByteArrayView line = bytesAt(row);
+        std::memcpy(out, line.data(), std::size_t(line.size()));
+        std::memcpy(out + line.size(), lineEnd.constData(), std::size_t(lineEnd.size()));
+        out += line.size() + lineEnd.size();
+    }
+    left.m_body.truncate(out - left.m_body.constData());
+    return left;
+}
+
+QList<QByteArrayView> JournalLines::bodyWithout(const QList<int> &rows) const
+{
+    Q_ASSERT(m_whole);
+    QList<QByteArrayView> runs;
+    qsizetype from = 0;
+    for (int row : rows) {
+        if (m_starts.at(row) > from)
+            runs.append(QByteArrayView(m_body).sliced(from, m_starts.at(row) - from));
+        from = next(row);
+    }
+    if (from < m_body.size())
+        runs.append(QByteArrayView(m_body).sliced(from));
+    return runs;
+}
+
+void JournalLines::remove(const QList<int> &rows)
+{
+    if (rows.isEmpty())
+        return;
+    if (!m_whole) {
+        *this = without(rows);
+        return;
+    }
+    // Each run of rows that stays moves down over the rows removed before it.
+    char *data = m_body.data();
+    qsizetype to = m_starts.at(rows.first());
+    qsizetype toRow = rows.first();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const qsizetype firstKept = rows.at(i) + 1;
+        const qsizetype endKept = i + 1 < rows.size() ? rows.at(i + 1) : size();
+        if (firstKept >= endKept)
+            continue;
+        const qsizetype from = m_starts.at(firstKept);
+        const qsizetype length = (endKept < size() ? m_starts.at(endKept) : m_body.size()) - from;
+        std::memmove(data + to, data + from, std::size_t(length));
+        for (qsizetype row = firstKept; row < endKept; ++row)
+            m_starts[toRow++] = m_starts.at(row) - (from - to);
+        to += length;
+    }
+    m_starts.resize(toRow);
+    m_body.truncate(to);
+}

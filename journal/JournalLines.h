@@ -1,0 +1,63 @@
+#pragma once
+
+#include "JournalCodePage.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+
+// The lines of a journal file, kept as the file's own bytes with the place of every line, so
+// that a journal of a million entries is read, shown and written back without a string a line:
+// a line is decoded when it is asked for and encoded when it is put in. Lines that the 8-bit
+// code page cannot hold make the list UTF-8.
+class JournalLines
+{
+public:
+    JournalLines() = default;
+    explicit JournalLines(const QStringList &lines, JournalEncoding encoding = JournalEncoding::Ansi);
+    // The lines of a file's text after its mark.
+    JournalLines(JournalEncoding encoding, QByteArray body);
+
+    JournalEncoding encoding() const { return m_encoding; }
+    qsizetype size() const { return m_starts.size(); }
+    bool isEmpty() const { return m_starts.isEmpty(); }
+    QString at(qsizetype row) const;
+    // The line's bytes, without its break.
+    QByteArrayView bytesAt(qsizetype row) const;
+    QStringList toStringList() const;
+    // Every line followed by CR LF: the list as the clipboard takes it.
+    QString text() const;
+    // Whether the other list begins with the lines of this one.
+    bool isStartOf(const JournalLines &other) const;
+
+    void append(const QString &line);
+    void replace(qsizetype row, const QString &line);
+    // The list without these rows, given in ascending order.
+    JournalLines without(const QList<int> &rows) const;
+    // The bytes of a whole list without these rows, as the runs of rows that stay.
+    QList<QByteArrayView> bodyWithout(const QList<int> &rows) const;
+    // Removes these rows (ascending) in place.
+    void remove(const QList<int> &rows);
+
+    // The file's bytes after its mark, every line ending in CR LF.
+    QByteArray body() const;
+    // Whether body() is the bytes as kept, so that a row's bytes in it lie at start()..next().
+    bool isWhole() const { return m_whole; }
+    qsizetype start(qsizetype row) const { return m_starts.at(row); }
+    // The bytes as kept and where each line starts in them, for searches over the bytes.
+    const QByteArray &storedBytes() const { return m_body; }
+    const QList<qsizetype> &lineStarts() const { return m_starts; }
+    qsizetype next(qsizetype row) const;
+    // The line and its CR LF in the list's encoding; none when the encoding cannot hold it.
+    std::optional<QByteArray> encodedLine(QStringView line) const;
+
+private:
+    qsizetype endOf(qsizetype row) const; // where the line's text ends, before its break
+    void becomeUtf8();
+
+    JournalEncoding m_encoding = JournalEncoding::Ansi;
+    QByteArray m_body;
+    QList<qsizetype> m_starts;
+    bool m_whole = true; // every line ends in CR LF: m_body is the file as the program writes it
+};
