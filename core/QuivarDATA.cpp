@@ -2,6 +2,8 @@
 
 // Our own Dutch writing for this program. Stored as UTF-8 source; only ASCII and è é ë ï occur.
 
+// The tables keep one text a line, as they are written and reviewed.
+// clang-format off
 const std::array<QStringView, 576> OracleTexts = {
     // Titles
     u"HET SCHEPPENDE", // 1
@@ -656,6 +658,7 @@ const std::array<QStringView, 8> HouseWordTable = {
     u"Uitdaging", u"Ontwikkeling", u"Ontwaken", u"Voorspoed",
     u"Tegenspoed", u"Intensiteit", u"Vastberadenheid", u"Ontsnapping",
 };
+// clang-format on
 
 static QString entry(int index, bool inRange)
 {
