@@ -16,7 +16,10 @@
 
 using namespace Qt::StringLiterals;
 
-static void initAboutPictures() { Q_INIT_RESOURCE(aboutpictures); }
+static void initAboutPictures()
+{
+    Q_INIT_RESOURCE(aboutpictures);
+}
 
 namespace {
 
@@ -24,7 +27,11 @@ namespace {
 class BevelPanel final : public QWidget
 {
 public:
-    explicit BevelPanel(QWidget *parent) : QWidget(parent) { setAutoFillBackground(true); }
+    explicit BevelPanel(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAutoFillBackground(true);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -36,30 +43,30 @@ protected:
 };
 
 // Eighteen lines, each short enough to stay on one line of the memo.
-const QString AcknowledgementText = QStringLiteral(
-    "WENDARIX dankt allen die aan dit programma hebben bijgedragen.\n"
-    "\n"
-    "De procesteksten bij de 64 hexagrammen zijn voor WENDARIX in\n"
-    "eigen woorden geschreven en worden alleen hiermee verspreid.\n"
-    "\n"
-    "De namen van de hexagrammen volgen de gangbare Nederlandse\n"
-    "weergave van de titels uit het Boek der Veranderingen.\n"
-    "\n"
-    "Het idee van het TussenHexagram, dat yang toont waar een lijn\n"
-    "beweegt, is bij de makers van dit programma ontstaan.\n"
-    "\n"
-    "De praktische raad en de lijnteksten zijn geschreven vanuit de\n"
-    "ervaring met vele raadplegingen, zonder iets over te nemen.\n"
-    "\n"
-    "De regenboogkleuren geven elk van de acht trigrammen een eigen,\n"
-    "heldere kleur, zodat boven- en ondertrigram direct opvallen.\n"
-    "\n"
-    "Wij wensen u veel wijsheid bij het raadplegen van de I Tjing.");
+const QString AcknowledgementText
+    = QStringLiteral("WENDARIX dankt allen die aan dit programma hebben bijgedragen.\n"
+                     "\n"
+                     "De procesteksten bij de 64 hexagrammen zijn voor WENDARIX in\n"
+                     "eigen woorden geschreven en worden alleen hiermee verspreid.\n"
+                     "\n"
+                     "De namen van de hexagrammen volgen de gangbare Nederlandse\n"
+                     "weergave van de titels uit het Boek der Veranderingen.\n"
+                     "\n"
+                     "Het idee van het TussenHexagram, dat yang toont waar een lijn\n"
+                     "beweegt, is bij de makers van dit programma ontstaan.\n"
+                     "\n"
+                     "De praktische raad en de lijnteksten zijn geschreven vanuit de\n"
+                     "ervaring met vele raadplegingen, zonder iets over te nemen.\n"
+                     "\n"
+                     "De regenboogkleuren geven elk van de acht trigrammen een eigen,\n"
+                     "heldere kleur, zodat boven- en ondertrigram direct opvallen.\n"
+                     "\n"
+                     "Wij wensen u veel wijsheid bij het raadplegen van de I Tjing.");
 
 // A one-line label grows to its text, as an auto-sized label does: the substitute fonts run a
 // few pixels wider than the ones the layout was made with.
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect geometry,
-                  bool wordWrap = false)
+QLabel *makeLabel(
+    QWidget *parent, const char *name, const QString &text, QRect geometry, bool wordWrap = false)
 {
     QLabel *label = newLabel(parent, QLatin1String(name), text, parent->font());
     label->setWordWrap(wordWrap);
@@ -71,13 +78,14 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QRect 
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *mainWindow) : QDialog(nullptr), m_mainWindow(mainWindow)
+TAboutBox::TAboutBox(QWidget *mainWindow)
+    : QDialog(nullptr)
+    , m_mainWindow(mainWindow)
 {
     initAboutPictures();
     setObjectName(u"AboutBox"_s);
     setWindowTitle(u"Meer informatie"_s);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(449, 447);
     QFont font(u"Microsoft Sans Serif"_s);
     font.setPixelSize(12);
@@ -91,8 +99,8 @@ TAboutBox::TAboutBox(QWidget *mainWindow) : QDialog(nullptr), m_mainWindow(mainW
     ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), QRect(13, 9, 49, 48));
     ProgramIcon->setAccessibleName(u"Yin-yang teken"_s);
 
-    ProductName = makeLabel(Panel1, "ProductName", u"WENDARIX - Geschikt voor Win95 t/m Win11"_s,
-                            QRect(67, 9, 239, 15));
+    ProductName = makeLabel(
+        Panel1, "ProductName", u"WENDARIX - Geschikt voor Win95 t/m Win11"_s, QRect(67, 9, 239, 15));
     Version = makeLabel(Panel1, "Version", u"Versie 13.1 - Okt 2023"_s, QRect(67, 35, 120, 15));
 
     Memo1 = new QPlainTextEdit(Panel1);
@@ -111,11 +119,10 @@ TAboutBox::TAboutBox(QWidget *mainWindow) : QDialog(nullptr), m_mainWindow(mainW
     cream.setColor(QPalette::Base, Palette::clCream);
     Memo1->setPalette(cream);
 
-    Copyright = makeLabel(Panel1, "Copyright", u"\u00A9 2023 De makers van WENDARIX"_s,
-                          QRect(110, 359, 232, 15));
-    Comments = makeLabel(Panel1, "Comments",
-                         u"Vrij te gebruiken en door te geven, maar niet te verkopen."_s,
-                         QRect(122, 377, 208, 30), true);
+    Copyright
+        = makeLabel(Panel1, "Copyright", u"\u00A9 2023 De makers van WENDARIX"_s, QRect(110, 359, 232, 15));
+    Comments = makeLabel(Panel1, "Comments", u"Vrij te gebruiken en door te geven, maar niet te verkopen."_s,
+        QRect(122, 377, 208, 30), true);
 
     OKButton = new QPushButton(this);
     OKButton->setObjectName(u"OKButton"_s);
@@ -179,7 +186,10 @@ void TAboutBox::FormClose()
     OKButtonClick();
 }
 
-void TAboutBox::reject() { OKButtonClick(); }
+void TAboutBox::reject()
+{
+    OKButtonClick();
+}
 
 void TAboutBox::showEvent(QShowEvent *event)
 {

@@ -23,7 +23,8 @@ struct ErrorManager
 
 // libjpeg still counts its warnings in num_warnings; they are judged after decoding, and
 // nothing is printed to stderr.
-void discardOutput(j_common_ptr) {}
+void discardOutput(j_common_ptr)
+{ }
 
 // libjpeg calls this between the rows it reads; a progressive file is read whole, scan after
 // scan, before the first row comes out, so this is where a file with endless scans is stopped.
@@ -42,8 +43,8 @@ bool createDecoder(jpeg_decompress_struct &info, ErrorManager &errors)
     return true;
 }
 
-bool readHeader(jpeg_decompress_struct &info, ErrorManager &errors, const unsigned char *bytes,
-                unsigned long size)
+bool readHeader(
+    jpeg_decompress_struct &info, ErrorManager &errors, const unsigned char *bytes, unsigned long size)
 {
     if (setjmp(errors.jump))
         return false;
@@ -62,8 +63,8 @@ bool readHeader(jpeg_decompress_struct &info, ErrorManager &errors, const unsign
     return info.output_components == 3;
 }
 
-bool readPixels(jpeg_decompress_struct &info, ErrorManager &errors, unsigned char *bits,
-                qsizetype bytesPerLine)
+bool readPixels(
+    jpeg_decompress_struct &info, ErrorManager &errors, unsigned char *bits, qsizetype bytesPerLine)
 {
     if (setjmp(errors.jump))
         return false;
@@ -85,12 +86,12 @@ QImage decodeJpeg(QByteArrayView data)
     // The work of reading a scan grows with its bytes, so the size bounds the time.
     if (data.isEmpty() || data.size() > JpegLimits::MaximumBytes)
         return {};
-    jpeg_decompress_struct info{};
-    ErrorManager errors{};
+    jpeg_decompress_struct info {};
+    ErrorManager errors {};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = failDecoding;
     errors.base.output_message = discardOutput;
-    jpeg_progress_mgr progress{};
+    jpeg_progress_mgr progress {};
     progress.progress_monitor = limitScans;
 
     QImage image;

@@ -13,7 +13,7 @@ QPalette wendarixPalette()
     const QColor text(0x00, 0x00, 0x00);
     const QColor disabledText(0x80, 0x80, 0x80);
     QPalette palette(face);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
         const QColor &ink = group == QPalette::Disabled ? disabledText : text;
         palette.setColor(group, QPalette::Window, face);
         palette.setColor(group, QPalette::Button, face);

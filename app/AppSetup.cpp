@@ -12,7 +12,10 @@
 
 using namespace Qt::StringLiterals;
 
-static void initProgramPictures() { Q_INIT_RESOURCE(programpictures); }
+static void initProgramPictures()
+{
+    Q_INIT_RESOURCE(programpictures);
+}
 
 // Qt's own texts (the edit fields' context menu, the buttons of message boxes and prompts) in
 // Dutch like the rest, whatever language the desktop speaks. Without the translations installed

@@ -26,8 +26,8 @@ const QString Caption = u"WENDARIX"_s;
 
 // Parentless boxes are centred on the screen and stay usable while the main window is disabled;
 // they stay on top so the question dialog, itself always on top, never hides them.
-static int showBox(QMessageBox::Icon icon, const QString &caption, const QString &text,
-                   QMessageBox::StandardButtons buttons)
+static int showBox(
+    QMessageBox::Icon icon, const QString &caption, const QString &text, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, caption, text, buttons);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -48,13 +48,13 @@ void QtPrompts::error(const QString &text)
 
 bool QtPrompts::confirm(const QString &caption, const QString &text, Icon icon)
 {
-    return showBox(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Question, caption,
-                   text, QMessageBox::Ok | QMessageBox::Cancel)
+    return showBox(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Question, caption, text,
+               QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 
-std::optional<QString> QtPrompts::input(const QString &caption, const QString &label,
-                                        const QString &initial, int maxLength)
+std::optional<QString> QtPrompts::input(
+    const QString &caption, const QString &label, const QString &initial, int maxLength)
 {
     QInputDialog dialog;
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -77,8 +77,8 @@ std::optional<QString> QtPrompts::input(const QString &caption, const QString &l
     return dialog.textValue();
 }
 
-std::optional<QString> QtPrompts::saveFileName(const QString &caption, const QString &proposed,
-                                              const QString &filter)
+std::optional<QString> QtPrompts::saveFileName(
+    const QString &caption, const QString &proposed, const QString &filter)
 {
     QFileDialog dialog(nullptr, caption, proposed, filter);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -91,20 +91,20 @@ std::optional<QString> QtPrompts::saveFileName(const QString &caption, const QSt
 }
 
 QtShell::QtShell(Prompts &prompts, QString installedFolder)
-    : m_prompts(prompts), m_installedFolder(std::move(installedFolder))
-{
-}
+    : m_prompts(prompts)
+    , m_installedFolder(std::move(installedFolder))
+{ }
 
 QString QtShell::installedDataFolder()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/'
-                           + QStringLiteral(WENDARIX_DATA_FROM_BIN));
+    return QDir::cleanPath(
+        QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(WENDARIX_DATA_FROM_BIN));
 }
 
 void QtShell::open(const QString &fileName)
 {
     QString path;
-    for (const QString &folder : {QDir::currentPath(), m_installedFolder}) {
+    for (const QString &folder : { QDir::currentPath(), m_installedFolder }) {
         const QFileInfo candidate(QDir(folder), fileName);
         if (candidate.isFile()) {
             path = candidate.absoluteFilePath();
@@ -112,9 +112,8 @@ void QtShell::open(const QString &fileName)
         }
     }
     if (path.isEmpty()) {
-        m_prompts.error(u"Het bestand %1 is niet gevonden: niet in de map %2 en niet in %3."_s.arg(
-            fileName, QDir::toNativeSeparators(QDir::currentPath()),
-            QDir::toNativeSeparators(m_installedFolder)));
+        m_prompts.error(u"Het bestand %1 is niet gevonden: niet in de map %2 en niet in %3."_s.arg(fileName,
+            QDir::toNativeSeparators(QDir::currentPath()), QDir::toNativeSeparators(m_installedFolder)));
         return;
     }
     if (!startViewer(path))
@@ -125,9 +124,9 @@ void QtShell::open(const QString &fileName)
 
 bool QtShell::startViewer(const QString &path)
 {
-    for (const QString &viewer : {u"xchm"_s, u"kchmviewer"_s}) {
+    for (const QString &viewer : { u"xchm"_s, u"kchmviewer"_s }) {
         const QString program = QStandardPaths::findExecutable(viewer);
-        if (!program.isEmpty() && QProcess::startDetached(program, {path}))
+        if (!program.isEmpty() && QProcess::startDetached(program, { path }))
             return true;
     }
     // Another viewer the desktop knows for CHM files; without one, opening would fail unseen.
@@ -135,7 +134,7 @@ bool QtShell::startViewer(const QString &path)
     if (query.isEmpty())
         return false;
     QProcess ask;
-    ask.start(query, {u"query"_s, u"default"_s, u"application/vnd.ms-htmlhelp"_s});
+    ask.start(query, { u"query"_s, u"default"_s, u"application/vnd.ms-htmlhelp"_s });
     if (!ask.waitForFinished(3000) || ask.readAllStandardOutput().trimmed().isEmpty())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -9,10 +9,10 @@ public:
     void message(const QString &text) override;
     void error(const QString &text) override;
     bool confirm(const QString &caption, const QString &text, Icon icon) override;
-    std::optional<QString> input(const QString &caption, const QString &label,
-                                 const QString &initial, int maxLength) override;
-    std::optional<QString> saveFileName(const QString &caption, const QString &proposed,
-                                        const QString &filter) override;
+    std::optional<QString> input(
+        const QString &caption, const QString &label, const QString &initial, int maxLength) override;
+    std::optional<QString> saveFileName(
+        const QString &caption, const QString &proposed, const QString &filter) override;
 };
 
 // Opens a file by name: found in the current directory first, then in the folder the program

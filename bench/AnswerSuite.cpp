@@ -31,7 +31,10 @@ protected:
     }
 };
 
-double elapsedMs(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e6; }
+double elapsedMs(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
 
 // Runs the event loop until nothing has been painted for 100 ms (at most two seconds), so that
 // a round starts from a quiet window.

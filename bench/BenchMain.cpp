@@ -23,11 +23,11 @@ struct Suite
 };
 
 const Suite Suites[] = {
-    {"startup", runStartupSuite},
-    {"answer", runAnswerSuite},
-    {"jpeg", runJpegSuite},
-    {"journal", runJournalSuite},
-    {"find", runFindSuite},
+    { "startup", runStartupSuite },
+    { "answer", runAnswerSuite },
+    { "jpeg", runJpegSuite },
+    { "journal", runJournalSuite },
+    { "find", runFindSuite },
 };
 
 int usage()

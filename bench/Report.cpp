@@ -12,20 +12,20 @@ double median(std::vector<double> samples)
 }
 
 void Report::printLine(const char *name, const char *value, const char *floor, const char *ratio,
-                       const char *target, const char *verdict)
+    const char *target, const char *verdict)
 {
     std::fprintf(m_out, "%-44s %12s  %-34s %7s  %-9s %s\n", name, value, floor, ratio, target, verdict);
     std::fflush(m_out);
 }
 
-Report::Report(std::FILE *out) : m_out(out)
+Report::Report(std::FILE *out)
+    : m_out(out)
 {
     printLine("figure", "value", "floor", "ratio", "target", "verdict");
 }
 
-void Report::add(const std::string &name, const std::string &unit,
-                 const std::vector<double> &values, const std::string &floorName,
-                 const std::vector<double> &floors, double limit)
+void Report::add(const std::string &name, const std::string &unit, const std::vector<double> &values,
+    const std::string &floorName, const std::vector<double> &floors, double limit)
 {
     if (values.empty() || floors.empty()) {
         fail(name, "no samples");

@@ -22,7 +22,7 @@ public:
 
     // limit <= 0: the figure is shown for comparison and has no target.
     void add(const std::string &name, const std::string &unit, const std::vector<double> &values,
-             const std::string &floorName, const std::vector<double> &floors, double limit);
+        const std::string &floorName, const std::vector<double> &floors, double limit);
     // A figure that could not be measured, with the reason.
     void fail(const std::string &name, const std::string &reason);
 
@@ -30,7 +30,7 @@ public:
 
 private:
     void printLine(const char *name, const char *value, const char *floor, const char *ratio,
-                   const char *target, const char *verdict);
+        const char *target, const char *verdict);
 
     std::FILE *m_out;
     int m_missed = 0;

@@ -112,21 +112,20 @@ StartupProbe::~StartupProbe()
 
 std::string StartupProbe::windowTitle(unsigned window)
 {
-    for (const unsigned property : {m_netName, unsigned(XCB_ATOM_WM_NAME)}) {
-        const auto cookie = xcb_get_property(m_connection, 0, window, property,
-                                             XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+    for (const unsigned property : { m_netName, unsigned(XCB_ATOM_WM_NAME) }) {
+        const auto cookie
+            = xcb_get_property(m_connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
         std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
             xcb_get_property_reply(m_connection, cookie, nullptr), &std::free);
         if (reply && xcb_get_property_value_length(reply.get()) > 0)
             return std::string(static_cast<const char *>(xcb_get_property_value(reply.get())),
-                               std::size_t(xcb_get_property_value_length(reply.get())));
+                std::size_t(xcb_get_property_value_length(reply.get())));
     }
     return {};
 }
 
-std::optional<StartupProbe::Sample> StartupProbe::run(const std::string &program,
-                                                      const std::vector<std::string> &titles,
-                                                      const std::string &workDir)
+std::optional<StartupProbe::Sample> StartupProbe::run(
+    const std::string &program, const std::vector<std::string> &titles, const std::string &workDir)
 {
     if (!m_connection)
         return std::nullopt;
@@ -140,7 +139,7 @@ std::optional<StartupProbe::Sample> StartupProbe::run(const std::string &program
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     if (!workDir.empty())
         posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
-    char *argv[] = {const_cast<char *>(program.c_str()), nullptr};
+    char *argv[] = { const_cast<char *>(program.c_str()), nullptr };
     pid_t pid = 0;
     const auto start = Clock::now();
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
@@ -151,7 +150,7 @@ std::optional<StartupProbe::Sample> StartupProbe::run(const std::string &program
     Sample sample;
     sample.mappedMs.assign(titles.size(), -1);
     std::size_t mapped = 0;
-    pollfd fd{xcb_get_file_descriptor(m_connection), POLLIN, 0};
+    pollfd fd { xcb_get_file_descriptor(m_connection), POLLIN, 0 };
     while (mapped < titles.size() && msSince(start) < 10000) {
         xcb_generic_event_t *event = xcb_poll_for_event(m_connection);
         if (!event) {

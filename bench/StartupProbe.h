@@ -29,8 +29,8 @@ public:
 
     // Runs `program` in `workDir` until every window of `titles` is mapped; nothing when one
     // is not mapped within ten seconds.
-    std::optional<Sample> run(const std::string &program, const std::vector<std::string> &titles,
-                              const std::string &workDir);
+    std::optional<Sample> run(
+        const std::string &program, const std::vector<std::string> &titles, const std::string &workDir);
 
 private:
     std::string windowTitle(unsigned window);

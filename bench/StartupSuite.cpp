@@ -21,7 +21,7 @@ const char *const MemoryFigure = "memory: idle after start";
 // Every line of the suite, so that an unattended run shows what it could not measure.
 void failAll(Report &report, const std::string &reason)
 {
-    for (const char *name : {DialogFigure, DialogFigure, MainFigure, FloorFigure, MemoryFigure})
+    for (const char *name : { DialogFigure, DialogFigure, MainFigure, FloorFigure, MemoryFigure })
         report.fail(name, reason);
 }
 
@@ -48,9 +48,9 @@ void runStartupSuite(const BenchConfig &config, Report &report)
     std::vector<double> empty, text, mainMapped, dialogMapped, textMemory, idleMemory;
     // The first start of each loads fonts and libraries into the page cache; it does not count.
     for (int round = -1; round < config.rounds; ++round) {
-        const auto e = probe.run(emptyFloor, {FloorTitle}, workDir);
-        const auto t = probe.run(textFloor, {FloorTitle}, workDir);
-        const auto w = probe.run(wendarix, {MainTitle, DialogTitle}, workDir);
+        const auto e = probe.run(emptyFloor, { FloorTitle }, workDir);
+        const auto t = probe.run(textFloor, { FloorTitle }, workDir);
+        const auto w = probe.run(wendarix, { MainTitle, DialogTitle }, workDir);
         if (!e || !t || !w) {
             std::filesystem::remove_all(workDir);
             failAll(report, "a window was not mapped within 10 s");

@@ -665,9 +665,18 @@ static QString entry(int index, bool inRange)
     return inRange ? OracleTexts[std::size_t(index)].toString() : QString();
 }
 
-QString Title(int n) { return entry(n - 1, n >= 1 && n <= 64); }
-QString ProcessText(int n) { return entry(64 + n - 1, n >= 1 && n <= 64); }
-QString AdviceText(int n) { return entry(128 + n - 1, n >= 1 && n <= 64); }
+QString Title(int n)
+{
+    return entry(n - 1, n >= 1 && n <= 64);
+}
+QString ProcessText(int n)
+{
+    return entry(64 + n - 1, n >= 1 && n <= 64);
+}
+QString AdviceText(int n)
+{
+    return entry(128 + n - 1, n >= 1 && n <= 64);
+}
 
 QString LineTexts(int n, int k)
 {

@@ -16,8 +16,14 @@ using HexPattern = QString;
 // Three letters of the same kind, top line first.
 using TrigramPattern = QString;
 
-inline constexpr bool isYang(LineValue v) { return v % 2 != 0; }
-inline constexpr bool isMoving(LineValue v) { return v == 6 || v == 9; }
+inline constexpr bool isYang(LineValue v)
+{
+    return v % 2 != 0;
+}
+inline constexpr bool isMoving(LineValue v)
+{
+    return v == 6 || v == 9;
+}
 
 // The 64 patterns in hexagram-number order (King Wen); number = position + 1.
 extern const std::array<QLatin1String, 64> HexPatterns;
@@ -49,12 +55,12 @@ struct ConsultationState
     bool isOwnThrow = false;
     bool isFromJournal = false;
     QString castDate;
-    std::array<LineValue, 6> lines{};   // index 0 = line 1 (bottom)
-    QString lineDigits;                 // line 1 first; empty: no cast yet
+    std::array<LineValue, 6> lines {}; // index 0 = line 1 (bottom)
+    QString lineDigits; // line 1 first; empty: no cast yet
 
     std::array<QString, 6> primaryLetters;
     std::array<QString, 6> changedLetters;
-    std::array<int, 6> changedLines{};
+    std::array<int, 6> changedLines {};
     HexPattern primaryPattern;
     HexPattern changedPattern;
     int primaryNumber = 0;

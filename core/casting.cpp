@@ -12,10 +12,10 @@ static std::uint64_t splitmix64(std::uint64_t x)
 
 ClockRandomSource::ClockRandomSource(TickSource ticks)
     : m_ticks(ticks ? std::move(ticks) : TickSource([] {
-          return std::uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                   std::chrono::high_resolution_clock::now().time_since_epoch())
-                                   .count());
-      }))
+        return std::uint64_t(std::chrono::duration_cast<std::chrono::nanoseconds>(
+            std::chrono::high_resolution_clock::now().time_since_epoch())
+                                 .count());
+    }))
 {
     seed();
 }
@@ -73,7 +73,10 @@ static void finish(ConsultationState &state)
     state.derivePatterns();
 }
 
-static void makeMoving(LineValue &line) { line = line == 7 ? 9 : 6; }
+static void makeMoving(LineValue &line)
+{
+    line = line == 7 ? 9 : 6;
+}
 
 void castYarrow(ConsultationState &state, RandomSource &random)
 {

@@ -32,7 +32,7 @@ private:
 };
 
 // The values of the six-lines method, by draw 0..3.
-inline constexpr std::array<LineValue, 4> SixLinesValues = {7, 9, 8, 6};
+inline constexpr std::array<LineValue, 4> SixLinesValues = { 7, 9, 8, 6 };
 
 // Each method clears lineDigits, seeds the generator, sets all six lines, writes lineDigits
 // and runs the full derivation; it touches nothing else.

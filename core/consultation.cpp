@@ -34,7 +34,10 @@ std::optional<QString> castInputError(const QString &ownThrowInput, const QStrin
     return CastMessages::OwnThrowInvalid;
 }
 
-void Consultation::stampCastDate() { m_state.castDate = castDateNow(m_clock); }
+void Consultation::stampCastDate()
+{
+    m_state.castDate = castDateNow(m_clock);
+}
 
 void Consultation::runConsultation(bool forceYarrow)
 {

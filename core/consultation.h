@@ -31,18 +31,18 @@ inline const QString FromJournal = QStringLiteral("Dit is een Vraag uit de Gesch
 } // namespace MethodCaptions
 
 namespace CastMessages {
-inline const QString Incomplete =
-    QStringLiteral("----- Getallen zijn niet kompleet -----\n\nNu volgt Het Duizendblad-Orakel.");
-inline const QString OwnThrowInvalid = QStringLiteral(
-    "De eigen worp is niet bruikbaar.\n\n"
-    "Typ zes cijfers van 6 tot en met 9, te beginnen met de onderste lijn.");
-inline const QString DiceInvalid = QStringLiteral(
-    "De dobbelsteengetallen zijn onvolledig of onleesbaar.\n\n"
-    "Typ drie cijfers: het onderste en het bovenste trigram, elk van 1 tot en met 8, en dan "
-    "de bewegende lijn, van 1 tot en met 6.");
-inline const QString DiceNoSuchLine = QStringLiteral(
-    "Een hexagram heeft geen lijn 7 of 8.\n\n"
-    "Het laatste dobbelsteencijfer kiest de bewegende lijn en moet 1 tot en met 6 zijn.");
+inline const QString Incomplete
+    = QStringLiteral("----- Getallen zijn niet kompleet -----\n\nNu volgt Het Duizendblad-Orakel.");
+inline const QString OwnThrowInvalid
+    = QStringLiteral("De eigen worp is niet bruikbaar.\n\n"
+                     "Typ zes cijfers van 6 tot en met 9, te beginnen met de onderste lijn.");
+inline const QString DiceInvalid
+    = QStringLiteral("De dobbelsteengetallen zijn onvolledig of onleesbaar.\n\n"
+                     "Typ drie cijfers: het onderste en het bovenste trigram, elk van 1 tot en met 8, en dan "
+                     "de bewegende lijn, van 1 tot en met 6.");
+inline const QString DiceNoSuchLine
+    = QStringLiteral("Een hexagram heeft geen lijn 7 of 8.\n\n"
+                     "Het laatste dobbelsteencijfer kiest de bewegende lijn en moet 1 tot en met 6 zijn.");
 } // namespace CastMessages
 
 // The message that refuses these inputs, or nothing when the consultation can go ahead.
@@ -55,10 +55,14 @@ std::optional<QString> castInputError(const QString &ownThrowInput, const QStrin
 class Consultation
 {
 public:
-    Consultation(ConsultationState &state, RandomSource &random, const Clock &clock,
-                 Prompts &prompts, ConsultationView &view)
-        : m_state(state), m_random(random), m_clock(clock), m_prompts(prompts), m_view(view)
-    {}
+    Consultation(ConsultationState &state, RandomSource &random, const Clock &clock, Prompts &prompts,
+        ConsultationView &view)
+        : m_state(state)
+        , m_random(random)
+        , m_clock(clock)
+        , m_prompts(prompts)
+        , m_view(view)
+    { }
 
     // Casts when lineDigits is empty (with the yarrow oracle when forced), derives when the
     // lines come from the user or the journal, then shows the state.

@@ -4,7 +4,10 @@
 
 using namespace Qt::StringLiterals;
 
-QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
 
 QString SystemClock::dateSeparator() const
 {
@@ -28,7 +31,10 @@ QString separatorOfFormat(const QString &format)
     return separator;
 }
 
-static QString twoDigits(int value) { return u"%1"_s.arg(value, 2, 10, QChar(u'0')); }
+static QString twoDigits(int value)
+{
+    return u"%1"_s.arg(value, 2, 10, QChar(u'0'));
+}
 
 // A separator is one punctuation character; anything else (longer, empty, a blank as in the
 // C locale's "d MMM yyyy", an invisible direction mark, an accent that would sit on a digit)
@@ -38,8 +44,7 @@ static QString usableSeparator(const QString &separator, const QString &fallback
     return separator.size() == 1 && separator.front().isPunct() ? separator : fallback;
 }
 
-QString formatCastDate(const QDateTime &moment, const QString &dateSeparator,
-                       const QString &timeSeparator)
+QString formatCastDate(const QDateTime &moment, const QString &dateSeparator, const QString &timeSeparator)
 {
     const QString ds = usableSeparator(dateSeparator, u"/"_s);
     const QString ts = usableSeparator(timeSeparator, u":"_s);

@@ -42,12 +42,14 @@ public:
     virtual bool confirm(const QString &caption, const QString &text, Icon icon) = 0;
     // A one-line input of at most maxLength units, kept to one line; no value when the user
     // cancels.
-    virtual std::optional<QString> input(const QString &caption, const QString &label,
-                                         const QString &initial, int maxLength) = 0;
+    virtual std::optional<QString> input(
+        const QString &caption, const QString &label, const QString &initial, int maxLength)
+        = 0;
     // The name of a file to write, starting from the proposed path; `filter` as "PDF-bestanden
     // (*.pdf)". No value when the user cancels.
-    virtual std::optional<QString> saveFileName(const QString &caption, const QString &proposed,
-                                                const QString &filter) = 0;
+    virtual std::optional<QString> saveFileName(
+        const QString &caption, const QString &proposed, const QString &filter)
+        = 0;
 };
 
 class Shell
@@ -74,6 +76,5 @@ QString separatorOfFormat(const QString &format);
 // "dd/mm/yy hh:mm:ss" with the given separators. The journal reads the stamp by position, so a
 // separator that is not exactly one punctuation character is replaced by "/" (date) or ":"
 // (time).
-QString formatCastDate(const QDateTime &moment, const QString &dateSeparator,
-                       const QString &timeSeparator);
+QString formatCastDate(const QDateTime &moment, const QString &dateSeparator, const QString &timeSeparator);
 QString castDateNow(const Clock &clock);

@@ -5,11 +5,13 @@
 using namespace Qt::StringLiterals;
 
 SpinButtons::SpinButtons(QWidget *parent)
-    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this))
+    : QWidget(parent)
+    , m_up(new QToolButton(this))
+    , m_down(new QToolButton(this))
 {
     setAccessibleName(u"Hexagramnummer stappen"_s);
     const auto setUp = [this](QToolButton *button, Qt::ArrowType arrow, const QString &name,
-                              const QString &accessibleName, int step) {
+                           const QString &accessibleName, int step) {
         button->setObjectName(name);
         button->setArrowType(arrow);
         button->setAccessibleName(accessibleName);

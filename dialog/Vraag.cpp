@@ -14,7 +14,10 @@
 
 using namespace Qt::StringLiterals;
 
-static void initDialogPictures() { Q_INIT_RESOURCE(dialogpictures); }
+static void initDialogPictures()
+{
+    Q_INIT_RESOURCE(dialogpictures);
+}
 
 namespace {
 
@@ -23,8 +26,8 @@ const QString HelpFile = u"QUIVARHELP.chm"_s;
 // The editing shortcuts of a field. They pass the filters; whatever they paste is checked on OK.
 bool isEditingShortcut(const QKeyEvent &event)
 {
-    for (const auto shortcut : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
-                                QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo}) {
+    for (const auto shortcut : { QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+             QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo }) {
         if (event.matches(shortcut))
             return true;
     }
@@ -61,14 +64,17 @@ bool discardsTypedCharacter(const QKeyEvent &event, QChar low, QChar high)
 } // namespace
 
 TOKBottomDlg::TOKBottomDlg(Session &session, Prompts &prompts, Shell &shell)
-    : QDialog(nullptr), m_session(session), m_prompts(prompts), m_shell(shell)
+    : QDialog(nullptr)
+    , m_session(session)
+    , m_prompts(prompts)
+    , m_shell(shell)
 {
     markProgramWindow(this);
     initDialogPictures();
     setObjectName(u"OKBottomDlg"_s);
     setWindowTitle(u"Een Vraag Stellen aan de I Tjing"_s);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::WindowStaysOnTopHint);
     // It lies exactly over the main window, placed the same way.
     setFixedSize(689, 448);
     placeOnScreen(*this, QPoint(592, 208));
@@ -114,7 +120,10 @@ void TOKBottomDlg::FormShow()
     Hexanr->setText(u"0"_s);
 }
 
-void TOKBottomDlg::VragenClick() { Hexanr->setText(u"0"_s); }
+void TOKBottomDlg::VragenClick()
+{
+    Hexanr->setText(u"0"_s);
+}
 
 void TOKBottomDlg::WorpEnter()
 {
@@ -136,7 +145,10 @@ void TOKBottomDlg::Wis1Click()
     Dobbel->clear();
 }
 
-void TOKBottomDlg::Wis2Click() { Vragen->clear(); }
+void TOKBottomDlg::Wis2Click()
+{
+    Vragen->clear();
+}
 
 bool TOKBottomDlg::WorpKeyPress(const QKeyEvent &event)
 {
@@ -153,7 +165,10 @@ bool TOKBottomDlg::HexanrKeyPress(const QKeyEvent &event)
     return discardsTypedCharacter(event, u'0', u'9');
 }
 
-void TOKBottomDlg::RadioGroepClick(int index) { m_session.chooseMethod(CastMethod(index)); }
+void TOKBottomDlg::RadioGroepClick(int index)
+{
+    m_session.chooseMethod(CastMethod(index));
+}
 
 void TOKBottomDlg::OKBtnClick()
 {
@@ -168,17 +183,28 @@ void TOKBottomDlg::CancelBtnClick()
     hide();
 }
 
-void TOKBottomDlg::reject() { CancelBtnClick(); }
+void TOKBottomDlg::reject()
+{
+    CancelBtnClick();
+}
 
 // FormClose closes the main window, which ends the program.
-void TOKBottomDlg::btStopClick() { close(); }
+void TOKBottomDlg::btStopClick()
+{
+    close();
+}
 
-void TOKBottomDlg::btHLPClick() { m_shell.open(HelpFile); }
+void TOKBottomDlg::btHLPClick()
+{
+    m_shell.open(HelpFile);
+}
 
-void TOKBottomDlg::FormClose() { Q_EMIT closed(); }
+void TOKBottomDlg::FormClose()
+{
+    Q_EMIT closed();
+}
 
-bool TOKBottomDlg::confirmQuestion(const QString &question, const QString &ownThrow,
-                                   const QString &dice)
+bool TOKBottomDlg::confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice)
 {
     return m_session.confirmQuestion(question, ownThrow, dice);
 }

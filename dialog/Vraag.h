@@ -74,7 +74,7 @@ public:
     QGroupBox *Onder = nullptr;
     QButtonGroup *OnderItems = nullptr;
     // lbl_lijn[k - 1] is lbl_lijnk, the caption of line k (1 = bottom).
-    std::array<QLabel *, 6> lbl_lijn{};
+    std::array<QLabel *, 6> lbl_lijn {};
     QLabel *lbHexnr = nullptr;
     QLabel *Label8 = nullptr;
     QLabel *lbl_Comment = nullptr;
@@ -146,7 +146,6 @@ private:
     // whether it did.
     bool lookupStep();
 
-
     void buildBackground();
     void buildQuestionArea();
     void buildLookupPane();
@@ -165,7 +164,7 @@ private:
     Prompts &m_prompts;
     Shell &m_shell;
 
-    std::chrono::milliseconds m_spinPause{300};
+    std::chrono::milliseconds m_spinPause { 300 };
     bool m_selectHexanrOnRelease = false;
     QElapsedTimer m_sinceSpinStep;
 };

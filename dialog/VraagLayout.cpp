@@ -27,11 +27,10 @@ namespace {
 // The dialog's sizes on its own font.
 QFont pixelFont(const QFont &base, int pixelSize, bool bold = false)
 {
-    return fontFor(base, Look{pixelSize, bold, false, {}, {}});
+    return fontFor(base, Look { pixelSize, bold, false, {}, {} });
 }
 
-template <typename W>
-W *named(W *widget, const char *name)
+template <typename W> W *named(W *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -51,8 +50,7 @@ QFrame *bevel(QWidget *parent, const char *name, QRect geometry, int shape, int 
 
 // Labels are placed at their top-left corner; a label without a given size takes the size of
 // its text.
-QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry,
-              const QFont &font)
+QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geometry, const QFont &font)
 {
     QLabel *l = newLabel(parent, QLatin1String(name), text, font);
     if (geometry.size().isEmpty()) {
@@ -86,13 +84,12 @@ void arrangeItems(QGroupBox *group, const QList<QAbstractButton *> &items, int c
     const int itemHeight = space / perColumn;
     const int top = captionHeight + 1 + (space % perColumn) / 2;
     for (int i = 0; i < count; ++i)
-        items.at(i)->setGeometry((i / perColumn) * itemWidth + 8, (i % perColumn) * itemHeight + top,
-                                 itemWidth, itemHeight);
+        items.at(i)->setGeometry(
+            (i / perColumn) * itemWidth + 8, (i % perColumn) * itemHeight + top, itemWidth, itemHeight);
 }
 
 QGroupBox *radioGroup(QWidget *parent, const char *name, const QString &caption, QRect geometry,
-                      const QFont &font, const QStringList &items, int columns,
-                      QButtonGroup *&buttons)
+    const QFont &font, const QStringList &items, int columns, QButtonGroup *&buttons)
 {
     auto *group = named(new QGroupBox(caption, parent), name);
     group->setGeometry(geometry);
@@ -110,8 +107,14 @@ QGroupBox *radioGroup(QWidget *parent, const char *name, const QString &caption,
 // The eight trigram items of Boven and Onder, in the order of the rows and columns of
 // HexagramByTrigrams. The captions draw the lines top first; their spaces line the signs up.
 const QStringList TrigramCaptions = {
-    u"Hemel   I  I  I"_s, u"Donder -- -- I"_s,  u"Water   -- I --"_s, u"Berg     I -- --"_s,
-    u"Aarde  -- -- --"_s, u"Wind    I  I --"_s, u"Vuur     I --  I"_s, u"Meer    -- I  I"_s,
+    u"Hemel   I  I  I"_s,
+    u"Donder -- -- I"_s,
+    u"Water   -- I --"_s,
+    u"Berg     I -- --"_s,
+    u"Aarde  -- -- --"_s,
+    u"Wind    I  I --"_s,
+    u"Vuur     I --  I"_s,
+    u"Meer    -- I  I"_s,
 };
 
 // What a screen reader says for each item: the dashes and I's of a caption read as nothing.
@@ -132,8 +135,7 @@ class SmallIndicatorStyle final : public QProxyStyle
 {
 public:
     using QProxyStyle::QProxyStyle;
-    int pixelMetric(PixelMetric metric, const QStyleOption *option,
-                    const QWidget *widget) const override
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
             return 10;
@@ -170,20 +172,20 @@ void TOKBottomDlg::buildQuestionArea()
 {
     const QFont base = font();
 
-    Label2 = label(this, "Label2", u"Handmatige \"Eigen Worp\" Getallen:  "_s,
-                   QRect(207, 25, 255, 19), pixelFont(base, 13, true));
+    Label2 = label(this, "Label2", u"Handmatige \"Eigen Worp\" Getallen:  "_s, QRect(207, 25, 255, 19),
+        pixelFont(base, 13, true));
     Label4 = label(this, "Label4", u"Hexagram verkrijgen door zelf een methode uit te voeren."_s,
-                   QRect(222, 51, 282, 13), base);
+        QRect(222, 51, 282, 13), base);
     Label3 = label(this, "Label3", u"Begin met het onderste is eerst gevonden getal [+ yin-yang ]"_s,
-                   QRect(222, 70, 0, 0), base);
+        QRect(222, 70, 0, 0), base);
     Label7 = label(this, "Label7", u"Dobbelstenen"_s, QRect(600, 37, 0, 0), base);
     Label7->setToolTip(u"3 Getallen Onder-Boven trigram + Lijn"_s);
     Label1 = label(this, "Label1", u"Hieronder kunt u uw vraag aan de QUIVAR stellen:"_s,
-                   QRect(252, 254, 0, 0), pixelFont(base, 13, true));
+        QRect(252, 254, 0, 0), pixelFont(base, 13, true));
     setColour(Label1, QPalette::WindowText, clRed);
-    Label5 = label(this, "Label5",
-                   u"Concentreert u zich op de vraag en druk dan op Enter of de Yin-Yang knop"_s,
-                   QRect(223, 308, 0, 0), pixelFont(base, 12));
+    Label5
+        = label(this, "Label5", u"Concentreert u zich op de vraag en druk dan op Enter of de Yin-Yang knop"_s,
+            QRect(223, 308, 0, 0), pixelFont(base, 12));
 
     Worp = named(new QLineEdit(this), "Worp");
     Worp->setGeometry(516, 55, 64, 23);
@@ -210,10 +212,10 @@ void TOKBottomDlg::buildQuestionArea()
     Label7->setBuddy(Dobbel);
 
     RadioGroep = radioGroup(this, "RadioGroep", u"Automatische werpmethode kiezen:  "_s,
-                            QRect(223, 123, 401, 91), pixelFont(base, 13),
-                            {u"Duizendblad"_s, u"Muntenworp"_s, u"Rijstkorrels"_s, u"Trigrammen"_s,
-                             u"6 Lijnen"_s, u"Computer kiest methode"_s},
-                            2, RadioGroepItems);
+        QRect(223, 123, 401, 91), pixelFont(base, 13),
+        { u"Duizendblad"_s, u"Muntenworp"_s, u"Rijstkorrels"_s, u"Trigrammen"_s, u"6 Lijnen"_s,
+            u"Computer kiest methode"_s },
+        2, RadioGroepItems);
     RadioGroep->setAutoFillBackground(true);
     setColour(RadioGroep, QPalette::Window, clMoneyGreen);
     RadioGroep->setToolTip(u"Als Handmatige getallen zijn ingevuld wordt dit genegeerd."_s);
@@ -278,18 +280,17 @@ void TOKBottomDlg::buildLookupPane()
     Bevel9 = bevel(this, "Bevel9", QRect(5, 350, 174, 5), QFrame::HLine, QFrame::Sunken);
     Bevel10 = bevel(this, "Bevel10", QRect(5, 392, 174, 5), QFrame::HLine, QFrame::Sunken);
 
-    Label6 = label(this, "Label6", u"Opzoeken  Hexagram  Nummer:  "_s, QRect(7, 9, 74, 45),
-                   pixelFont(base, 12, true));
+    Label6 = label(
+        this, "Label6", u"Opzoeken  Hexagram  Nummer:  "_s, QRect(7, 9, 74, 45), pixelFont(base, 12, true));
     Label6->setWordWrap(true);
 
     QFont lineFont(u"MS Sans Serif"_s);
     lineFont.setPixelSize(16);
     lineFont.setBold(true);
-    static constexpr std::array<int, 6> lineTops = {216, 202, 187, 165, 151, 137}; // line 1 first
+    static constexpr std::array<int, 6> lineTops = { 216, 202, 187, 165, 151, 137 }; // line 1 first
     for (std::size_t i = 0; i < 6; ++i) {
         const QByteArray name = "lbl_lijn" + QByteArray::number(int(i) + 1);
-        QLabel *line = label(this, name.constData(), u"--"_s, QRect(10, lineTops[i], 64, 12),
-                             lineFont);
+        QLabel *line = label(this, name.constData(), u"--"_s, QRect(10, lineTops[i], 64, 12), lineFont);
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         setColour(line, QPalette::WindowText, clPurple);
         lbl_lijn[i] = line;
@@ -320,13 +321,13 @@ void TOKBottomDlg::buildLookupPane()
     btAfbeeld->setGeometry(8, 83, 67, 22);
     connect(btAfbeeld, &QPushButton::clicked, this, &TOKBottomDlg::btAfbeeldClick);
 
-    Boven = radioGroup(this, "Boven", u"Trigram Boven"_s, QRect(85, 2, 94, 120), base,
-                       TrigramCaptions, 1, BovenItems);
-    Onder = radioGroup(this, "Onder", u"Trigram Onder"_s, QRect(84, 123, 94, 120), base,
-                       TrigramCaptions, 1, OnderItems);
+    Boven = radioGroup(
+        this, "Boven", u"Trigram Boven"_s, QRect(85, 2, 94, 120), base, TrigramCaptions, 1, BovenItems);
+    Onder = radioGroup(
+        this, "Onder", u"Trigram Onder"_s, QRect(84, 123, 94, 120), base, TrigramCaptions, 1, OnderItems);
     auto *smallIndicators = new SmallIndicatorStyle(QApplication::style()->name());
     smallIndicators->setParent(this);
-    for (QButtonGroup *items : {BovenItems, OnderItems}) {
+    for (QButtonGroup *items : { BovenItems, OnderItems }) {
         for (QAbstractButton *item : items->buttons()) {
             item->setStyle(smallIndicators);
             item->setAccessibleName(TrigramSpoken.at(items->id(item)));
@@ -346,7 +347,7 @@ void TOKBottomDlg::buildLookupPane()
 
 void TOKBottomDlg::buildTabOrder()
 {
-    QList<QWidget *> order = {Vragen, Worp, Hexanr, btAfbeeld, OKBtn, CancelBtn};
+    QList<QWidget *> order = { Vragen, Worp, Hexanr, btAfbeeld, OKBtn, CancelBtn };
     for (QAbstractButton *item : RadioGroepItems->buttons())
         order.append(item);
     order.append(HexaSpin->upButton());

@@ -60,7 +60,10 @@ void TOKBottomDlg::HexaSpinClick()
         Hexanr->setText(QString::number(lookupNumber));
 }
 
-void TOKBottomDlg::btAfbeeldClick() { lookUpHexanr(); }
+void TOKBottomDlg::btAfbeeldClick()
+{
+    lookUpHexanr();
+}
 
 bool TOKBottomDlg::lookupStep()
 {
@@ -138,8 +141,8 @@ void TOKBottomDlg::setLineCaption(int line, const QString &caption)
     QLabel *label = lbl_lijn[std::size_t(line - 1)];
     label->setText(caption);
     // The dashes mean nothing read aloud; the name says what they draw.
-    const QString kind = caption == u"--------"_s  ? u"hele lijn"_s
-                         : caption == u"---   ---"_s ? u"gebroken lijn"_s
-                                                    : u"nog geen hexagram"_s;
+    const QString kind = caption == u"--------"_s ? u"hele lijn"_s
+        : caption == u"---   ---"_s               ? u"gebroken lijn"_s
+                                                  : u"nog geen hexagram"_s;
     label->setAccessibleName(u"Lijn %1: %2"_s.arg(line).arg(kind));
 }

@@ -14,8 +14,10 @@
 inline const QString &scratchFolder()
 {
     static const QString folder = [] {
-        const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        const QString path = base + QStringLiteral("/wendarix-fuzz-%1").arg(QCoreApplication::applicationPid());
+        const QString base
+            = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+        const QString path
+            = base + QStringLiteral("/wendarix-fuzz-%1").arg(QCoreApplication::applicationPid());
         QDir().mkpath(path);
         return path;
     }();

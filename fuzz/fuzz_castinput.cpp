@@ -17,7 +17,10 @@
 #include <cstdlib>
 
 // fontconfig keeps a few patterns it never frees; they are not ours to mend.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
 
 namespace {
 
@@ -26,7 +29,7 @@ class FuzzedRandom final : public RandomSource
 {
 public:
     FuzzedDataProvider *in = nullptr;
-    void seed() override {}
+    void seed() override { }
     int uniform(int n) override { return in->ConsumeIntegralInRange(0, n - 1); }
 };
 
@@ -37,27 +40,28 @@ struct World
     RecordingPrompts prompts;
     RecordingView view;
     RecordingShell shell;
-    Session session{random, clock, prompts};
+    Session session { random, clock, prompts };
     ConsultationState &state = session.editableState();
-    TOKBottomDlg dialog{session, prompts, shell};
+    TOKBottomDlg dialog { session, prompts, shell };
 
     World()
     {
         QObject::connect(&session, &Session::methodCaptionChanged, &session,
-                         [this](const QString &caption) { view.setMethodCaption(caption); });
-        QObject::connect(&session, &Session::consultationShown, &session, [this] { view.showConsultation(); });
+            [this](const QString &caption) { view.setMethodCaption(caption); });
+        QObject::connect(
+            &session, &Session::consultationShown, &session, [this] { view.showConsultation(); });
     }
 };
 
 World *world = nullptr;
 
 // A broken expectation names itself before the fuzzer records the input.
-#define check(condition)                                                                           \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "broken: %s (line %d)\n", #condition, __LINE__);                \
-            std::abort();                                                                          \
-        }                                                                                          \
+#define check(condition)                                                                                     \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "broken: %s (line %d)\n", #condition, __LINE__);                            \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)
 
 QString text(FuzzedDataProvider &in, std::size_t maxBytes)
@@ -69,7 +73,7 @@ QString text(FuzzedDataProvider &in, std::size_t maxBytes)
 void checkStamp(const QString &stamp)
 {
     check(stamp.size() == 17);
-    for (int i : {0, 1, 3, 4, 6, 7, 9, 10, 12, 13, 15, 16})
+    for (int i : { 0, 1, 3, 4, 6, 7, 9, 10, 12, 13, 15, 16 })
         check(stamp.at(i).isDigit());
     check(stamp.at(8) == u' ');
     check(stamp.at(2) == stamp.at(5) && stamp.at(2).isPunct());
@@ -79,7 +83,7 @@ void checkStamp(const QString &stamp)
 QString methodCaption(int method)
 {
     using namespace MethodCaptions;
-    const QString captions[] = {Yarrow, Coins, RiceGrains, Trigrams, SixLines};
+    const QString captions[] = { Yarrow, Coins, RiceGrains, Trigrams, SixLines };
     return method >= 0 && method < 5 ? captions[method] : Yarrow;
 }
 
@@ -89,7 +93,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int qtArgc = 1;
-    static char *qtArgv[] = {(*argv)[0], nullptr};
+    static char *qtArgv[] = { (*argv)[0], nullptr };
     new QApplication(qtArgc, qtArgv);
     // The dialog raises itself for every question; offscreen that is a warning each time.
     quietenRaiseWarnings();
@@ -101,14 +105,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider in(data, size);
     World &w = *world;
-    w.state = ConsultationState{};
+    w.state = ConsultationState {};
     w.state.method = CastMethod(in.ConsumeIntegralInRange(0, 5));
     w.clock.dateSep = text(in, 4);
     w.clock.timeSep = text(in, 4);
     w.clock.moment = QDateTime(QDate(in.ConsumeIntegralInRange(1, 9999), in.ConsumeIntegralInRange(1, 12),
-                                     in.ConsumeIntegralInRange(1, 28)),
-                               QTime(in.ConsumeIntegralInRange(0, 23), in.ConsumeIntegralInRange(0, 59),
-                                     in.ConsumeIntegralInRange(0, 59)));
+                                   in.ConsumeIntegralInRange(1, 28)),
+        QTime(in.ConsumeIntegralInRange(0, 23), in.ConsumeIntegralInRange(0, 59),
+            in.ConsumeIntegralInRange(0, 59)));
     const QString question = text(in, 80);
     const QString own = text(in, 12);
     const QString dice = text(in, 6);
@@ -121,8 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // window system has nothing to add here and would slow every input down).
     w.session.beginQuestion();
     QCoreApplication::sendPostedEvents();
-    w.prompts = RecordingPrompts{};
-    w.view = RecordingView{};
+    w.prompts = RecordingPrompts {};
+    w.view = RecordingView {};
 
     const bool accepted = w.dialog.confirmQuestion(question, own, dice);
 
@@ -130,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!accepted) {
         check(w.prompts.errors.size() == 1 && w.view.shown == 0);
         check(w.state.question == before.question && w.state.lineDigits == before.lineDigits
-              && w.state.castDate == before.castDate && w.state.lines == before.lines);
+            && w.state.castDate == before.castDate && w.state.lines == before.lines);
         return 0;
     }
     const ConsultationState &s = w.state;
@@ -154,12 +158,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else if (own.size() == 6) {
         check(s.lineDigits == own && caption == MethodCaptions::OwnThrow);
     } else if (!own.isEmpty()) {
-        check(w.prompts.messages == QStringList{CastMessages::Incomplete});
+        check(w.prompts.messages == QStringList { CastMessages::Incomplete });
         check(caption == MethodCaptions::Yarrow);
     } else if (s.method == CastMethod::ComputerPicks) {
         using namespace MethodCaptions;
         check(caption == PickedYarrow || caption == PickedCoins || caption == PickedRiceGrains
-              || caption == Trigrams || caption == SixLines);
+            || caption == Trigrams || caption == SixLines);
     } else {
         check(caption == methodCaption(int(s.method)));
     }

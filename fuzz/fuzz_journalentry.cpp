@@ -4,7 +4,6 @@
 
 #include "JournalFuzz.h"
 
-
 using namespace Qt::StringLiterals;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -24,8 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     };
     JournalLines list;
     const QByteArray first = round(in, list);
-    const bool plain = !bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE")
-        && !bytes.startsWith("\xFE\xFF");
+    const bool plain
+        = !bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF");
 
     // The first save ends every line in CR LF. That can make a file that only looked marked
     // (UTF-16 of odd length) read as marked afterwards; from the second save on nothing moves.
@@ -42,9 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         everyLineEnded = i > 0 && bytes.at(i - 1) == '\r';
     if (plain && everyLineEnded)
         check(first == bytes
-              && (list.encoding() == JournalEncoding::Ansi || list.encoding() == JournalEncoding::Utf8Unmarked));
+            && (list.encoding() == JournalEncoding::Ansi
+                || list.encoding() == JournalEncoding::Utf8Unmarked));
     // Unmarked text is UTF-8 only when it is valid UTF-8 and not plain ASCII.
     if (plain && list.encoding() == JournalEncoding::Utf8Unmarked)
-        check(bytes.isValidUtf8() && std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; }));
+        check(bytes.isValidUtf8()
+            && std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; }));
     return 0;
 }

@@ -16,7 +16,10 @@
 #include <cstdlib>
 
 // fontconfig keeps a few patterns it never frees; they are not ours to mend.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
 
 static bool g_painting = false;
 
@@ -34,7 +37,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int qtArgc = 1;
-    static char *qtArgv[] = {(*argv)[0], nullptr};
+    static char *qtArgv[] = { (*argv)[0], nullptr };
     (void)argc;
     new QApplication(qtArgc, qtArgv);
     QImage warmUp(64, 64, QImage::Format_ARGB32);
@@ -43,7 +46,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     QString ascii;
     for (char c = ' '; c <= '~'; ++c)
         ascii += QLatin1Char(c);
-    painter.drawText(QRect(0, 0, 64, 64), Qt::TextWordWrap | Qt::TextExpandTabs, ascii + QStringLiteral("\t\n"));
+    painter.drawText(
+        QRect(0, 0, 64, 64), Qt::TextWordWrap | Qt::TextExpandTabs, ascii + QStringLiteral("\t\n"));
     painter.end();
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
         std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -53,12 +57,15 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     return 0;
 }
 
-static bool between(int v, int a, int b) { return v >= std::min(a, b) && v <= std::max(a, b); }
+static bool between(int v, int a, int b)
+{
+    return v >= std::min(a, b) && v <= std::max(a, b);
+}
 
 // A painter cannot open an empty image; a control of width or height 0 paints into one pixel.
 static QImage canvas(QSize size)
 {
-    QImage image(size.expandedTo({1, 1}), QImage::Format_ARGB32);
+    QImage image(size.expandedTo({ 1, 1 }), QImage::Format_ARGB32);
     image.fill(0);
     return image;
 }
@@ -119,13 +126,11 @@ static void paintBevel(FuzzedDataProvider &in)
     bevel.setCaption(caption);
 
     const QPalette &palette = bevel.palette();
-    const QSet<QRgb> allowed{0,
-                             bevel.TopColor().rgba(),
-                             bevel.BottomColor().rgba(),
-                             palette.color(QPalette::Normal, QPalette::WindowText).rgba(),
-                             palette.color(QPalette::Normal, QPalette::Light).rgba(),
-                             palette.color(QPalette::Normal, QPalette::Dark).rgba(),
-                             palette.color(bevel.foregroundRole()).rgba()};
+    const QSet<QRgb> allowed { 0, bevel.TopColor().rgba(), bevel.BottomColor().rgba(),
+        palette.color(QPalette::Normal, QPalette::WindowText).rgba(),
+        palette.color(QPalette::Normal, QPalette::Light).rgba(),
+        palette.color(QPalette::Normal, QPalette::Dark).rgba(),
+        palette.color(bevel.foregroundRole()).rgba() };
     QImage image = canvas(bevel.size());
     g_painting = true;
     {

@@ -22,7 +22,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString WindowHint = u"Kopieer de tekst naar klembord"_s;
-const QString ChooseHint = u"Zet de gekozen vraag weer op het scherm; een klik of Enter in de lijst doet hetzelfde."_s;
+const QString ChooseHint
+    = u"Zet de gekozen vraag weer op het scherm; een klik of Enter in de lijst doet hetzelfde."_s;
 const QString QuestionCaption = u"QuivarLijst"_s;
 const QString ClearQuestion = u"Hele Lijst Wissen?!"_s;
 const QString DeleteQuestion = u"Selectie wordt verwijderd!"_s;
@@ -43,8 +44,10 @@ const QString TooShort = u"Deze regel van de geschiedenislijst is te kort om een
 class CopiedList final : public QMimeData
 {
 public:
-    explicit CopiedList(const JournalLines &lines) : m_lines(lines) {}
-    QStringList formats() const override { return {u"text/plain"_s}; }
+    explicit CopiedList(const JournalLines &lines)
+        : m_lines(lines)
+    { }
+    QStringList formats() const override { return { u"text/plain"_s }; }
 
 protected:
     QVariant retrieveData(const QString &mimeType, QMetaType) const override
@@ -66,14 +69,16 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        return {ScrollWidth, QStyledItemDelegate::sizeHint(option, index).height()};
+        return { ScrollWidth, QStyledItemDelegate::sizeHint(option, index).height() };
     }
 };
 
 } // namespace
 
 JournalListModel::JournalListModel(JournalStore &store, QObject *parent)
-    : QAbstractListModel(parent), m_store(store), m_rows(int(store.lines().size()))
+    : QAbstractListModel(parent)
+    , m_store(store)
+    , m_rows(int(store.lines().size()))
 {
     connect(&store, &JournalStore::rowsInserted, this, [this](int first, int last) {
         beginInsertRows({}, first, last);
@@ -86,7 +91,7 @@ JournalListModel::JournalListModel(JournalStore &store, QObject *parent)
         endRemoveRows();
     });
     connect(&store, &JournalStore::rowChanged, this,
-            [this](int row) { Q_EMIT dataChanged(index(row), index(row)); });
+        [this](int row) { Q_EMIT dataChanged(index(row), index(row)); });
     connect(&store, &JournalStore::aboutToReset, this, [this] { beginResetModel(); });
     connect(&store, &JournalStore::reset, this, [this] {
         m_rows = int(m_store.lines().size());
@@ -139,17 +144,19 @@ void JournalListView::keyPressEvent(QKeyEvent *event)
         Q_EMIT chosenByUser();
 }
 
-TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store,
-                     Prompts &prompts)
-    : QDialog(nullptr), m_consultation(consultation), m_journal(journal), m_store(store),
-      m_prompts(prompts), m_model(store)
+TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store, Prompts &prompts)
+    : QDialog(nullptr)
+    , m_consultation(consultation)
+    , m_journal(journal)
+    , m_store(store)
+    , m_prompts(prompts)
+    , m_model(store)
 {
     markProgramWindow(this);
     setObjectName(u"Verleden"_s);
     setWindowTitle(u"Verleden"_s);
     // A dialog frame with only a close box; not modal, the main window stays usable.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(563, 400);
     placeOnScreen(*this, QPoint(25, 230));
     setFont(pixelFont(u"MS Sans Serif"_s, 13));
@@ -192,17 +199,17 @@ void TVerleden::createControls()
         bool tabStop;
     };
     const Row rows[] = {
-        {btWisLst, "btWisLst", {9, 343, 65, 22}, u"Wis Lijst"_s, {}, &TVerleden::btWisLstClick, true},
-        {btWisSel, "btWisSel", {76, 343, 93, 22}, u"Wis Selectie"_s, u"Selectie = Klik (+ Ctrl / Shift)"_s,
-         &TVerleden::btWisSelClick, true},
-        {btKlip, "btKlip", {206, 343, 88, 22}, u"Kopieer Lijst"_s, {}, &TVerleden::btKlipClick, true},
-        {btBewerk, "btBewerk", {322, 342, 99, 22}, u"Bewerk vraag"_s, u"Bewerk de Vraag"_s,
-         &TVerleden::btBewerkClick, true},
-        {btKeuze, "btKeuze", {446, 342, 109, 22}, u"Kies een vraag"_s,
-         ChooseHint, &TVerleden::btKeuzeClick, true},
-        {btHerstel, "btHerstel", {42, 371, 66, 22}, u"Herstel"_s, {}, &TVerleden::btHerstelClick, true},
-        {btGoBew, "btGoBew", {398, 370, 64, 22}, u"Doe Nu"_s, {}, &TVerleden::btGoBewClick, true},
-        {btTerug, "btTerug", {495, 370, 60, 22}, u"&Sluiten"_s, {}, &TVerleden::btTerugClick, true},
+        { btWisLst, "btWisLst", { 9, 343, 65, 22 }, u"Wis Lijst"_s, {}, &TVerleden::btWisLstClick, true },
+        { btWisSel, "btWisSel", { 76, 343, 93, 22 }, u"Wis Selectie"_s, u"Selectie = Klik (+ Ctrl / Shift)"_s,
+            &TVerleden::btWisSelClick, true },
+        { btKlip, "btKlip", { 206, 343, 88, 22 }, u"Kopieer Lijst"_s, {}, &TVerleden::btKlipClick, true },
+        { btBewerk, "btBewerk", { 322, 342, 99, 22 }, u"Bewerk vraag"_s, u"Bewerk de Vraag"_s,
+            &TVerleden::btBewerkClick, true },
+        { btKeuze, "btKeuze", { 446, 342, 109, 22 }, u"Kies een vraag"_s, ChooseHint,
+            &TVerleden::btKeuzeClick, true },
+        { btHerstel, "btHerstel", { 42, 371, 66, 22 }, u"Herstel"_s, {}, &TVerleden::btHerstelClick, true },
+        { btGoBew, "btGoBew", { 398, 370, 64, 22 }, u"Doe Nu"_s, {}, &TVerleden::btGoBewClick, true },
+        { btTerug, "btTerug", { 495, 370, 60, 22 }, u"&Sluiten"_s, {}, &TVerleden::btTerugClick, true },
     };
     for (const Row &row : rows) {
         row.button = new QPushButton(row.caption, this);
@@ -231,9 +238,9 @@ void TVerleden::createControls()
     setTabOrder(btGoBew, btBewerk);
     setTabOrder(btBewerk, btHerstel);
 
-    new JournalFind(lbxLijst, [this]() -> const JournalLines & { return m_store.lines(); }, this);
+    new JournalFind(
+        lbxLijst, [this]() -> const JournalLines & { return m_store.lines(); }, this);
 }
-
 
 bool TVerleden::followFile()
 {
@@ -349,7 +356,10 @@ void TVerleden::focusLastEntry()
     lbxLijst->scrollTo(last);
 }
 
-void TVerleden::showPosition() { Q_EMIT listNumberShown(m_journal.listNumberText()); }
+void TVerleden::showPosition()
+{
+    Q_EMIT listNumberShown(m_journal.listNumberText());
+}
 
 void TVerleden::showJournalWindow()
 {
@@ -367,7 +377,7 @@ void TVerleden::showJournalWindow()
     JournalState &state = m_journal.state();
     state.journalCount = m_model.rowCount();
     if (state.journalPreselect > 0 && state.journalPreselect < m_model.rowCount())
-        selectRows({state.journalPreselect});
+        selectRows({ state.journalPreselect });
 }
 
 void TVerleden::replayFocusedEntry()
@@ -389,7 +399,10 @@ void TVerleden::lbxLijstClick()
     lbxLijst->setFocus();
 }
 
-void TVerleden::btKeuzeClick() { replayFocusedEntry(); }
+void TVerleden::btKeuzeClick()
+{
+    replayFocusedEntry();
+}
 
 void TVerleden::btWisLstClick()
 {
@@ -457,7 +470,8 @@ void TVerleden::btBewerkClick()
     Q_EMIT busyChanged(true);
     // The prompt may have stood open while another save changed the file.
     const bool followed = followFile();
-    const JournalResult edited = followed ? m_store.editQuestion(focusedRow(), entry, question) : JournalResult{};
+    const JournalResult edited
+        = followed ? m_store.editQuestion(focusedRow(), entry, question) : JournalResult {};
     Q_EMIT busyChanged(false);
     if (followed)
         report(edited, EditedMeanwhile);
@@ -484,9 +498,15 @@ void TVerleden::btTerugClick()
     Q_EMIT mainWindowFocusWanted();
 }
 
-void TVerleden::reject() { btTerugClick(); }
+void TVerleden::reject()
+{
+    btTerugClick();
+}
 
-void TVerleden::FormClose() { Q_EMIT mainWindowEnabledWanted(); }
+void TVerleden::FormClose()
+{
+    Q_EMIT mainWindowEnabledWanted();
+}
 
 void TVerleden::closeEvent(QCloseEvent *event)
 {

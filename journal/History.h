@@ -52,8 +52,7 @@ class TVerleden final : public QDialog
 {
     Q_OBJECT
 public:
-    TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store,
-              Prompts &prompts);
+    TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store, Prompts &prompts);
 
     JournalListView *lbxLijst = nullptr;
     QPushButton *btWisLst = nullptr;

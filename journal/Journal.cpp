@@ -10,7 +10,11 @@ namespace {
 class BusyCursor
 {
 public:
-    explicit BusyCursor(JournalHost &host) : m_host(host) { m_host.setBusy(true); }
+    explicit BusyCursor(JournalHost &host)
+        : m_host(host)
+    {
+        m_host.setBusy(true);
+    }
     ~BusyCursor() { done(); }
     void done()
     {
@@ -39,7 +43,8 @@ QString noCastText(int n)
 QString pastEndText(int n, int count)
 {
     return u"Vraag %1 staat niet (meer) in de geschiedenislijst: QuivarLijst.txt telt %2.\n\n"
-           u"Het scherm blijft zoals het was."_s.arg(n).arg(entries(count));
+           u"Het scherm blijft zoals het was."_s.arg(n)
+               .arg(entries(count));
 }
 
 } // namespace
@@ -66,8 +71,8 @@ Journal::Saved Journal::appendToJournal()
 
 void Journal::askMissingQuestion()
 {
-    const auto answer = m_prompts.input(JournalTexts::MissingQuestionCaption,
-                                        JournalTexts::MissingQuestionPrompt, QString(), 255);
+    const auto answer = m_prompts.input(
+        JournalTexts::MissingQuestionCaption, JournalTexts::MissingQuestionPrompt, QString(), 255);
     m_session.supplyQuestion(cutAtCharacter(singleLine(answer.value_or(QString())), 64));
 }
 
@@ -134,8 +139,9 @@ void Journal::BackHistoryClick()
     // Any fresh cast with a question that is not in the journal yet, whichever way it was made.
     const ConsultationState &s = m_consultation;
     const bool fresh = s.primaryNumber > 0 && !s.question.isEmpty() && !s.storedInJournal && !s.isFromJournal;
-    if (fresh && m_prompts.confirm(JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst,
-                                   Prompts::Icon::Question)) {
+    if (fresh
+        && m_prompts.confirm(
+            JournalTexts::SaveFirstCaption, JournalTexts::SaveFirst, Prompts::Icon::Question)) {
         // A consultation the user wants kept stays on screen when it could not be saved.
         if (appendToJournal() == Saved::Failed)
             return;

@@ -19,8 +19,8 @@ public:
 };
 
 namespace JournalTexts {
-inline const QString Added = QStringLiteral(
-    "De vraag is toegevoegd\naan de geschiedenis - QuivarLijst.txt\n(Dit bestand staat in de programma map).");
+inline const QString Added = QStringLiteral("De vraag is toegevoegd\naan de geschiedenis - "
+                                            "QuivarLijst.txt\n(Dit bestand staat in de programma map).");
 inline const QString AlreadyStored = QStringLiteral("<<< DE VRAAG IS AL BEWAARD >>>");
 inline const QString MissingQuestionCaption = QStringLiteral("Bewaar vraag?");
 inline const QString MissingQuestionPrompt = QStringLiteral("Er is geen vraag - Vul alsnog je vraag in...");
@@ -35,9 +35,13 @@ class Journal
 {
 public:
     Journal(Session &session, JournalStore &store, Prompts &prompts, JournalHost &host)
-        : m_session(session), m_consultation(session.state()), m_state(session.journalRecord()),
-          m_store(store), m_prompts(prompts), m_host(host)
-    {}
+        : m_session(session)
+        , m_consultation(session.state())
+        , m_state(session.journalRecord())
+        , m_store(store)
+        , m_prompts(prompts)
+        , m_host(host)
+    { }
 
     enum class Saved { Yes, NothingToSave, Failed };
 

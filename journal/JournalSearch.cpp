@@ -50,11 +50,11 @@ const std::array<char, 256> &ansiFoldTable()
         std::array<char, 256> t {};
         for (int b = 0; b < 256; ++b) {
             const char byte = char(b);
-            const QString folded
-                = foldForSearch(decodeIn(JournalEncoding::Ansi, QByteArrayView(&byte, 1)));
+            const QString folded = foldForSearch(decodeIn(JournalEncoding::Ansi, QByteArrayView(&byte, 1)));
             QByteArray encoded;
-            t[std::size_t(b)]
-                = encodeIn(JournalEncoding::Ansi, folded, encoded) && encoded.size() == 1 ? encoded.front() : byte;
+            t[std::size_t(b)] = encodeIn(JournalEncoding::Ansi, folded, encoded) && encoded.size() == 1
+                ? encoded.front()
+                : byte;
         }
         return t;
     }();

@@ -11,15 +11,16 @@
 using namespace Qt::StringLiterals;
 
 TForm1::TForm1(Session &session, Shell &shell, QWidget *parent)
-    : QWidget(parent), m_session(session), m_shell(shell)
+    : QWidget(parent)
+    , m_session(session)
+    , m_shell(shell)
 {
     markProgramWindow(this);
     setObjectName(u"Form1"_s);
     setWindowTitle(u"WENDARIX vs 13.2"_s);
     // A fixed single border: system menu, minimise and close, no maximise.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(689, 447);
     QFont face(u"Microsoft Sans Serif"_s);
     face.setPixelSize(13);
@@ -59,6 +60,6 @@ void TForm1::connectSession()
     connect(&m_session, &Session::dateTextChanged, lbl_Datumx, &QLabel::setText);
     connect(&m_session, &Session::questionTextChanged, lbl_Vraag, &QLabel::setText);
     connect(&m_session, &Session::listNumberChanged, this,
-            [this](const ListNumber &number) { lbRegelnr->setText(number.text()); });
+        [this](const ListNumber &number) { lbRegelnr->setText(number.text()); });
     connect(&m_session, &Session::viewChanged, this, &TForm1::showViewCaptions);
 }

@@ -73,20 +73,20 @@ public:
     // Primary line area
     TSMBevel *SMB_RandHex_A;
     TGradientPanel *GPnl_Hex1b;
-    std::array<TShape *, 6> shp_LijnA_A{};   // solid (yang) bars
-    std::array<TShape *, 6> shp_LijnBA_A{};  // left halves of the broken (yin) bars
-    std::array<TShape *, 6> shp_LijnBB_A{};  // right halves
-    std::array<TShape *, 6> shp_cirkel_A{};  // ring: old yang
-    std::array<TSMBevel *, 6> SMB_StrpA_A{}; // the two diagonals of the X: old yin
-    std::array<TSMBevel *, 6> SMB_StrpB_A{};
+    std::array<TShape *, 6> shp_LijnA_A {}; // solid (yang) bars
+    std::array<TShape *, 6> shp_LijnBA_A {}; // left halves of the broken (yin) bars
+    std::array<TShape *, 6> shp_LijnBB_A {}; // right halves
+    std::array<TShape *, 6> shp_cirkel_A {}; // ring: old yang
+    std::array<TSMBevel *, 6> SMB_StrpA_A {}; // the two diagonals of the X: old yin
+    std::array<TSMBevel *, 6> SMB_StrpB_A {};
 
     // Value column: Shape[r - 1] is the circle, lbl_Uitk_A[r - 1] the digit of row r
-    std::array<TShape *, 6> Shape{};
-    std::array<QLabel *, 6> lbl_Uitk_A{};
+    std::array<TShape *, 6> Shape {};
+    std::array<QLabel *, 6> lbl_Uitk_A {};
 
     // Middle column
     QLabel *lbl_Verander, *lbl_LijnenTitel;
-    std::array<QLabel *, 6> lbl_Lijnb{};
+    std::array<QLabel *, 6> lbl_Lijnb {};
 
     // Secondary header
     QLabel *Label1, *Label2, *lbl_Huistxt_B;
@@ -99,9 +99,9 @@ public:
     // Secondary line area
     TSMBevel *SMB_RandHex_B;
     TGradientPanel *GPnl_Hex2b;
-    std::array<TShape *, 6> shp_LijnA_B{};
-    std::array<TShape *, 6> shp_LijnBA_B{};
-    std::array<TShape *, 6> shp_LijnBB_B{};
+    std::array<TShape *, 6> shp_LijnA_B {};
+    std::array<TShape *, 6> shp_LijnBA_B {};
+    std::array<TShape *, 6> shp_LijnBB_B {};
     TTaoImage *img_taosml;
 
     // Texts under the panels
@@ -125,11 +125,11 @@ public:
 
 Q_SIGNALS:
     // What other windows do, which the program wires.
-    void questionRequested();       // show the question dialog
-    void aboutRequested();          // show the About window
-    void saveRequested();           // append the consultation to the journal
-    void journalRequested();        // show the journal window
-    void historyBackRequested();    // "<<" and Page Up
+    void questionRequested(); // show the question dialog
+    void aboutRequested(); // show the About window
+    void saveRequested(); // append the consultation to the journal
+    void journalRequested(); // show the journal window
+    void historyBackRequested(); // "<<" and Page Up
     void historyForwardRequested(); // ">>" and Page Down
     // The window was closed; the program ends with it.
     void closed();

@@ -14,14 +14,24 @@ const QColor GreyScheme(0x6F, 0x6F, 0x6F);
 
 // By trigram number - 1: Heaven, Earth, Thunder, Wind, Water, Fire, Mountain, Lake.
 const std::array<QColor, 8> DoravelColours = {
-    QColor(0xB4, 0x92, 0x38), QColor(0xA4, 0xA7, 0x9E), QColor(0xCA, 0x2E, 0x07),
-    QColor(0x0E, 0x71, 0x06), QColor(0x36, 0x3C, 0x98), QColor(0xEB, 0xC2, 0x38),
-    QColor(0x70, 0x27, 0x8B), QColor(0x01, 0x89, 0xF4),
+    QColor(0xB4, 0x92, 0x38),
+    QColor(0xA4, 0xA7, 0x9E),
+    QColor(0xCA, 0x2E, 0x07),
+    QColor(0x0E, 0x71, 0x06),
+    QColor(0x36, 0x3C, 0x98),
+    QColor(0xEB, 0xC2, 0x38),
+    QColor(0x70, 0x27, 0x8B),
+    QColor(0x01, 0x89, 0xF4),
 };
 const std::array<QColor, 8> RainbowColours = {
-    QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00), QColor(0xF2, 0xEF, 0x5B),
-    QColor(0x6C, 0xB4, 0x8C), QColor(0x3D, 0x74, 0xAB), QColor(0xFF, 0x80, 0x40),
-    QColor(0x70, 0x27, 0x8B), QColor(0xD1, 0x21, 0x5A),
+    QColor(0xFF, 0xFF, 0xFF),
+    QColor(0x00, 0x00, 0x00),
+    QColor(0xF2, 0xEF, 0x5B),
+    QColor(0x6C, 0xB4, 0x8C),
+    QColor(0x3D, 0x74, 0xAB),
+    QColor(0xFF, 0x80, 0x40),
+    QColor(0x70, 0x27, 0x8B),
+    QColor(0xD1, 0x21, 0x5A),
 };
 
 } // namespace
@@ -36,10 +46,10 @@ void TForm1::colourByTrigrams(const std::array<QColor, 8> &scheme)
     };
     const ConsultationState &s = m_session.state();
     const Group groups[] = {
-        {shp_LijnA_A, shp_LijnBA_A, shp_LijnBB_A, 1, s.primaryUpperPattern},
-        {shp_LijnA_A, shp_LijnBA_A, shp_LijnBB_A, 4, s.primaryLowerPattern},
-        {shp_LijnA_B, shp_LijnBA_B, shp_LijnBB_B, 1, s.changedUpperPattern},
-        {shp_LijnA_B, shp_LijnBA_B, shp_LijnBB_B, 4, s.changedLowerPattern},
+        { shp_LijnA_A, shp_LijnBA_A, shp_LijnBB_A, 1, s.primaryUpperPattern },
+        { shp_LijnA_A, shp_LijnBA_A, shp_LijnBB_A, 4, s.primaryLowerPattern },
+        { shp_LijnA_B, shp_LijnBA_B, shp_LijnBB_B, 1, s.changedUpperPattern },
+        { shp_LijnA_B, shp_LijnBA_B, shp_LijnBB_B, 4, s.changedLowerPattern },
     };
     for (const Group &g : groups) {
         const int trigram = lookupTrigram(g.pattern);
@@ -58,9 +68,15 @@ void TForm1::colourByTrigrams(const std::array<QColor, 8> &scheme)
     }
 }
 
-void TForm1::applyDoravelColours() { colourByTrigrams(DoravelColours); }
+void TForm1::applyDoravelColours()
+{
+    colourByTrigrams(DoravelColours);
+}
 
-void TForm1::applyRainbowColours() { colourByTrigrams(RainbowColours); }
+void TForm1::applyRainbowColours()
+{
+    colourByTrigrams(RainbowColours);
+}
 
 void TForm1::fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, const QColor &colour)
 {
@@ -72,8 +88,8 @@ void TForm1::fillBars(std::initializer_list<std::array<TShape *, 6> *> bars, con
 
 void TForm1::applyGreyColours()
 {
-    fillBars({&shp_LijnA_A, &shp_LijnBA_A, &shp_LijnBB_A, &shp_LijnA_B, &shp_LijnBA_B, &shp_LijnBB_B},
-             GreyScheme);
+    fillBars({ &shp_LijnA_A, &shp_LijnBA_A, &shp_LijnBB_A, &shp_LijnA_B, &shp_LijnBA_B, &shp_LijnBB_B },
+        GreyScheme);
 }
 
 // Either box: in the intermediate view the trigram patterns describe another hexagram than
@@ -92,6 +108,12 @@ void TForm1::schemeBoxClicked(QCheckBox *box, QCheckBox *other, void (TForm1::*a
     }
 }
 
-void TForm1::cbRegenClick() { schemeBoxClicked(cbRegen, cbKleur, &TForm1::applyRainbowColours); }
+void TForm1::cbRegenClick()
+{
+    schemeBoxClicked(cbRegen, cbKleur, &TForm1::applyRainbowColours);
+}
 
-void TForm1::cbKleurClick() { schemeBoxClicked(cbKleur, cbRegen, &TForm1::applyGreyColours); }
+void TForm1::cbKleurClick()
+{
+    schemeBoxClicked(cbKleur, cbRegen, &TForm1::applyGreyColours);
+}

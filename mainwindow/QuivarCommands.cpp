@@ -30,7 +30,10 @@ void TForm1::FormKeyDown(int key)
         close();
 }
 
-void TForm1::recast() { m_session.recast(); }
+void TForm1::recast()
+{
+    m_session.recast();
+}
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
@@ -38,15 +41,42 @@ void TForm1::closeEvent(QCloseEvent *event)
     Q_EMIT closed();
 }
 
-void TForm1::knpVraagClick() { Q_EMIT questionRequested(); }
-void TForm1::knpInfoClick() { Q_EMIT aboutRequested(); }
-void TForm1::knpBewaarClick() { Q_EMIT saveRequested(); }
-void TForm1::knpOpenClick() { Q_EMIT journalRequested(); }
-void TForm1::BackHistoryClick() { Q_EMIT historyBackRequested(); }
-void TForm1::GoHistoryClick() { Q_EMIT historyForwardRequested(); }
-void TForm1::knpStopClick() { close(); }
-void TForm1::knpHelpClick() { openHelpFile(); }
+void TForm1::knpVraagClick()
+{
+    Q_EMIT questionRequested();
+}
+void TForm1::knpInfoClick()
+{
+    Q_EMIT aboutRequested();
+}
+void TForm1::knpBewaarClick()
+{
+    Q_EMIT saveRequested();
+}
+void TForm1::knpOpenClick()
+{
+    Q_EMIT journalRequested();
+}
+void TForm1::BackHistoryClick()
+{
+    Q_EMIT historyBackRequested();
+}
+void TForm1::GoHistoryClick()
+{
+    Q_EMIT historyForwardRequested();
+}
+void TForm1::knpStopClick()
+{
+    close();
+}
+void TForm1::knpHelpClick()
+{
+    openHelpFile();
+}
 
 // Opened by its bare name, so it is found in the current directory; a missing file is the
 // desktop's business, not ours.
-void TForm1::openHelpFile() { m_shell.open(u"QUIVARHELP.chm"_s); }
+void TForm1::openHelpFile()
+{
+    m_shell.open(u"QUIVARHELP.chm"_s);
+}

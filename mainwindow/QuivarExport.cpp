@@ -72,7 +72,8 @@ void TForm1::contextMenuEvent(QContextMenuEvent *event)
 // The date, caption and view as the session shows them, so the copy says what the screen says.
 Reading TForm1::shownReading() const
 {
-    return readingOf(m_session.state(), { m_session.dateText(), m_session.methodCaption(), m_session.view() });
+    return readingOf(
+        m_session.state(), { m_session.dateText(), m_session.methodCaption(), m_session.view() });
 }
 
 void TForm1::copyReading()

@@ -12,7 +12,10 @@
 
 using namespace Qt::StringLiterals;
 
-void TForm1::setMethodCaption(const QString &caption) { lbl_Methode->setText(caption); }
+void TForm1::setMethodCaption(const QString &caption)
+{
+    lbl_Methode->setText(caption);
+}
 
 void TForm1::showConsultation()
 {

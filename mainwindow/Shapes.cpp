@@ -7,7 +7,9 @@
 
 #include <algorithm>
 
-TShape::TShape(TShapeType shape, QWidget *parent) : QWidget(parent), m_shape(shape)
+TShape::TShape(TShapeType shape, QWidget *parent)
+    : QWidget(parent)
+    , m_shape(shape)
 {
     // The values and texts are in the labels; the bars, rings and circles only draw them.
     markDecorative(this);
@@ -47,7 +49,7 @@ void TShape::setFilled(bool filled)
 }
 
 void TShape::paint(QPainter &painter, TShapeType shape, int width, int height, const QColor &pen,
-                   int penWidth, const QColor &brush, bool filled)
+    int penWidth, const QColor &brush, bool filled)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     // The outline's centre line runs half a pen inside the box, so a wide pen stays inside it.
@@ -105,7 +107,8 @@ void TShape::paintEvent(QPaintEvent *)
 const QColor TTaoImage::Dark = QColor(0x00, 0x00, 0x00);
 const QColor TTaoImage::Light = QColor(0xFF, 0xFF, 0xFF);
 
-TTaoImage::TTaoImage(QWidget *parent) : QWidget(parent)
+TTaoImage::TTaoImage(QWidget *parent)
+    : QWidget(parent)
 {
     markDecorative(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -122,7 +125,7 @@ void TTaoImage::paint(QPainter &painter, int width, int height)
     painter.translate((width - side) / 2.0, (height - side) / 2.0);
     painter.scale(side / 150.0, side / 150.0);
     const QPointF centre(75, 75);
-    const qreal r = 72;    // leaves room for the outline
+    const qreal r = 72; // leaves room for the outline
     const QRectF disc(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
 
     // The dark half: the right half-disc, plus the lower small disc, minus the upper one.
@@ -160,7 +163,8 @@ void TTaoImage::paintEvent(QPaintEvent *)
     paint(painter, width(), height());
 }
 
-TFaceLabel::TFaceLabel(QWidget *parent) : QLabel(parent)
+TFaceLabel::TFaceLabel(QWidget *parent)
+    : QLabel(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignTop);
 }

@@ -31,8 +31,8 @@ public:
     void setFilled(bool filled);
 
     // Draws the shape into a width x height box at the painter's origin.
-    static void paint(QPainter &painter, TShapeType shape, int width, int height,
-                      const QColor &pen, int penWidth, const QColor &brush, bool filled);
+    static void paint(QPainter &painter, TShapeType shape, int width, int height, const QColor &pen,
+        int penWidth, const QColor &brush, bool filled);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -25,17 +25,13 @@ class ProgramWindow final : public QAccessibleWidget
 {
 public:
     explicit ProgramWindow(QWidget *window)
-        : QAccessibleWidget(window, qobject_cast<QDialog *>(window) ? QAccessible::Dialog
-                                                                   : QAccessible::Window)
-    {
-    }
+        : QAccessibleWidget(
+            window, qobject_cast<QDialog *>(window) ? QAccessible::Dialog : QAccessible::Window)
+    { }
 
     int childCount() const override { return int(shownChildren().size()); }
 
-    QAccessibleInterface *child(int index) const override
-    {
-        return shownChildren().value(index, nullptr);
-    }
+    QAccessibleInterface *child(int index) const override { return shownChildren().value(index, nullptr); }
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
@@ -65,8 +61,8 @@ public:
     explicit QueuedPressToolButton(QToolButton *button)
         : QAccessibleWidget(button, QAccessible::Button)
     {
-        addControllingSignal(button->isCheckable() ? QStringLiteral("toggled(bool)")
-                                                   : QStringLiteral("clicked()"));
+        addControllingSignal(
+            button->isCheckable() ? QStringLiteral("toggled(bool)") : QStringLiteral("clicked()"));
     }
 
     QAccessible::Role role() const override
@@ -141,9 +137,15 @@ QAccessibleInterface *programWindowFactory(const QString &className, QObject *ob
 
 } // namespace
 
-void markDecorative(QWidget *control) { control->setProperty(DecorativeMark, true); }
+void markDecorative(QWidget *control)
+{
+    control->setProperty(DecorativeMark, true);
+}
 
-void markProgramWindow(QWidget *window) { window->setProperty(WindowMark, true); }
+void markProgramWindow(QWidget *window)
+{
+    window->setProperty(WindowMark, true);
+}
 
 void installAccessibleWindows()
 {

@@ -9,7 +9,10 @@
 namespace {
 
 // Only the RGB bytes count; whatever else the colour carries (alpha) is dropped.
-QColor plainRgb(const QColor &color) { return QColor(color.rgb()); }
+QColor plainRgb(const QColor &color)
+{
+    return QColor(color.rgb());
+}
 
 // a * b / c rounded to the nearest integer, halves away from zero; c > 0.
 int mulDiv(int a, int b, int c)
@@ -81,8 +84,15 @@ void TGradientPanel::Paint(QPainter &painter) const
 
     bool reversed = false;
     switch (dir) {
-    case BottomToTop: case RightToLeft: case CenterToEdges: case HCenterToEdges:
-    case VCenterToEdges: case TopLeft: case BottomLeft: case TopRight: case BottomRight:
+    case BottomToTop:
+    case RightToLeft:
+    case CenterToEdges:
+    case HCenterToEdges:
+    case VCenterToEdges:
+    case TopLeft:
+    case BottomLeft:
+    case TopRight:
+    case BottomRight:
     case EllipticOut:
         reversed = true;
         break;
@@ -95,23 +105,33 @@ void TGradientPanel::Paint(QPainter &painter) const
     double sx = 0.0;
     double sy = 0.0;
     switch (dir) {
-    case TopToBottom: case BottomToTop:
+    case TopToBottom:
+    case BottomToTop:
         sy = H / (n + 1.0);
         break;
-    case LeftToRight: case RightToLeft:
+    case LeftToRight:
+    case RightToLeft:
         sx = W / (n + 1.0);
         break;
-    case EdgesToCenter: case CenterToEdges: case EllipticIn: case EllipticOut:
+    case EdgesToCenter:
+    case CenterToEdges:
+    case EllipticIn:
+    case EllipticOut:
         sx = W / (2.0 * n + 2.0);
         sy = H / (2.0 * n + 2.0);
         break;
-    case HCenterToEdges: case EdgesToHCenter:
+    case HCenterToEdges:
+    case EdgesToHCenter:
         sy = H / (2.0 * n + 2.0);
         break;
-    case VCenterToEdges: case EdgesToVCenter:
+    case VCenterToEdges:
+    case EdgesToVCenter:
         sx = W / (2.0 * n + 2.0);
         break;
-    case TopLeft: case BottomLeft: case TopRight: case BottomRight:
+    case TopLeft:
+    case BottomLeft:
+    case TopRight:
+    case BottomRight:
         sx = W / (n + 1.0);
         sy = H / (n + 1.0);
         break;
@@ -143,24 +163,28 @@ void TGradientPanel::Paint(QPainter &painter) const
         fill(0, 0, W - 1, H - 1, c0);
 
     for (int i = 0; i < n; ++i) {
-        const QColor c(channelStep(c0.red(), c1.red(), i, n),
-                       channelStep(c0.green(), c1.green(), i, n),
-                       channelStep(c0.blue(), c1.blue(), i, n));
+        const QColor c(channelStep(c0.red(), c1.red(), i, n), channelStep(c0.green(), c1.green(), i, n),
+            channelStep(c0.blue(), c1.blue(), i, n));
         switch (dir) {
-        case TopToBottom: case BottomToTop:
+        case TopToBottom:
+        case BottomToTop:
             fill(0, b(i) - 1, W - 1, b(i + 1) - 1, c);
             break;
-        case LeftToRight: case RightToLeft:
+        case LeftToRight:
+        case RightToLeft:
             fill(a(i) - 1, 0, a(i + 1) - 1, H - 1, c);
             break;
-        case EdgesToCenter: case CenterToEdges:
+        case EdgesToCenter:
+        case CenterToEdges:
             fill(a(i) - 1, b(i) - 1, W - a(i) - 1, H - b(i) - 1, c);
             break;
-        case HCenterToEdges: case EdgesToHCenter:
+        case HCenterToEdges:
+        case EdgesToHCenter:
             fill(0, b(i) - 1, W - 1, b(i + 1) - 1, c);
             fill(0, H - b(i + 1), W - 1, H - b(i), c);
             break;
-        case VCenterToEdges: case EdgesToVCenter:
+        case VCenterToEdges:
+        case EdgesToVCenter:
             fill(a(i) - 1, 0, a(i + 1) - 1, H - 1, c);
             fill(W - a(i + 1), 0, W - a(i), H - 1, c);
             break;
@@ -176,24 +200,29 @@ void TGradientPanel::Paint(QPainter &painter) const
         case BottomRight:
             fill(a(i) - 1, b(i) - 1, W - 1, H - 1, c);
             break;
-        case EllipticIn: case EllipticOut:
+        case EllipticIn:
+        case EllipticOut:
             ellipse(a(i) - 1, b(i) - 1, W - a(i), H - b(i), c);
             break;
         }
     }
 
     switch (dir) {
-    case TopToBottom: case BottomToTop:
+    case TopToBottom:
+    case BottomToTop:
         fill(0, b(n) - 1, W - 1, H - 1, c1);
         break;
-    case LeftToRight: case RightToLeft:
+    case LeftToRight:
+    case RightToLeft:
         fill(a(n) - 1, 0, W - 1, H - 1, c1);
         break;
-    case HCenterToEdges: case EdgesToHCenter:
+    case HCenterToEdges:
+    case EdgesToHCenter:
         fill(0, b(n) - 1, W - 1, hy - 1, c1);
         fill(0, hy - 1, W - 1, H - b(n), c1);
         break;
-    case VCenterToEdges: case EdgesToVCenter:
+    case VCenterToEdges:
+    case EdgesToVCenter:
         fill(a(n) - 1, 0, hx - 1, H - 1, c1);
         fill(hx - 1, 0, W - a(n), H - 1, c1);
         break;

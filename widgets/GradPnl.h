@@ -7,21 +7,21 @@ class QPainter;
 
 // Where ColorFrom ends up; the comment names the pattern of the bands.
 enum class TDirection : quint8 {
-    TopToBottom,    // horizontal bands
+    TopToBottom, // horizontal bands
     BottomToTop,
-    LeftToRight,    // vertical bands
+    LeftToRight, // vertical bands
     RightToLeft,
-    EdgesToCenter,  // concentric rectangles
+    EdgesToCenter, // concentric rectangles
     CenterToEdges,
     HCenterToEdges, // horizontal bands mirrored about the horizontal centre line
     EdgesToHCenter,
     VCenterToEdges, // vertical bands mirrored about the vertical centre line
     EdgesToVCenter,
-    TopLeft,        // rectangles shrinking towards a corner
+    TopLeft, // rectangles shrinking towards a corner
     BottomLeft,
     TopRight,
     BottomRight,
-    EllipticIn,     // concentric ellipses
+    EllipticIn, // concentric ellipses
     EllipticOut,
 };
 
@@ -61,8 +61,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_colorFrom{0, 0, 255};
-    QColor m_colorTo{0, 0, 0};
+    QColor m_colorFrom { 0, 0, 255 };
+    QColor m_colorTo { 0, 0, 0 };
     TCountOfColor m_colorCount = 64;
     TDirection m_direction = TDirection::TopToBottom;
 };

@@ -27,8 +27,7 @@ int N(double v)
     return static_cast<int>(std::clamp(std::nearbyint(v), -1e7, 1e7));
 }
 
-template <typename T>
-bool store(T &field, const T &value)
+template <typename T> bool store(T &field, const T &value)
 {
     if (field == value)
         return false;
@@ -69,8 +68,7 @@ private:
 // A 1-pixel line from `from` to `to`: every pixel from `from` on, `to` itself only when
 // withEnd. Plotted here because Qt's thin lines drop whichever end they reach last in their own
 // drawing order, which for lines running left or up is the start, not the end.
-void plotThinLine(QPainter &p, QPoint from, QPoint to, bool withEnd, const QColor &color,
-                  Qt::PenStyle style)
+void plotThinLine(QPainter &p, QPoint from, QPoint to, bool withEnd, const QColor &color, Qt::PenStyle style)
 {
     if (style == Qt::NoPen)
         return;
@@ -88,9 +86,9 @@ void plotThinLine(QPainter &p, QPoint from, QPoint to, bool withEnd, const QColo
         const auto n = static_cast<int>(steps);
         const auto ix = static_cast<int>(x);
         const auto iy = static_cast<int>(y);
-        p.fillRect(dx == 0 ? QRect(ix, sy > 0 ? iy : iy - n + 1, 1, n)
-                           : QRect(sx > 0 ? ix : ix - n + 1, iy, n, 1),
-                   color);
+        p.fillRect(
+            dx == 0 ? QRect(ix, sy > 0 ? iy : iy - n + 1, 1, n) : QRect(sx > 0 ? ix : ix - n + 1, iy, n, 1),
+            color);
         return;
     }
     qint64 err = dx + dy;
@@ -113,9 +111,10 @@ class BevelPainter
 {
 public:
     BevelPainter(QPainter &p, int width, Qt::PenStyle style)
-        : m_p(p), m_width(width), m_style(style)
-    {
-    }
+        : m_p(p)
+        , m_width(width)
+        , m_style(style)
+    { }
 
     // A line with the bevel's pen; the end point is not drawn.
     void line(QPoint from, QPoint to, const QColor &color) const
@@ -141,16 +140,16 @@ public:
             const int b = y2 - 1 - k;
             if (l > r || t > b)
                 break; // no room left for this ring or any further in
-            plotThinLine(m_p, {l, b}, {l, t}, true, top, m_style);
+            plotThinLine(m_p, { l, b }, { l, t }, true, top, m_style);
             if (r - 1 >= l)
-                plotThinLine(m_p, {l, t}, {r - 1, t}, true, top, m_style);
-            plotThinLine(m_p, {r, t}, {r, b}, true, bottom, m_style);
-            plotThinLine(m_p, {r, b}, {l, b}, true, bottom, m_style);
+                plotThinLine(m_p, { l, t }, { r - 1, t }, true, top, m_style);
+            plotThinLine(m_p, { r, t }, { r, b }, true, bottom, m_style);
+            plotThinLine(m_p, { r, b }, { l, b }, true, bottom, m_style);
         }
     }
 
-    void arrowHead(QPoint from, QPoint to, TSMArrow which, TSMArrowType type, double halfAngle,
-                   int length, const QColor &c1, const QColor &c2) const
+    void arrowHead(QPoint from, QPoint to, TSMArrow which, TSMArrowType type, double halfAngle, int length,
+        const QColor &c1, const QColor &c2) const
     {
         const double dx = to.x() - from.x();
         const double dy = to.y() - from.y();
@@ -165,16 +164,14 @@ public:
             theta = dy != 0 ? std::atan(dx / dy) : std::atan2(dx, 0.0);
         } else {
             tip = to;
-            theta = dx != 0 ? std::atan(dy / dx)
-                            : (dy != 0 ? -std::copysign(std::numbers::pi / 2, dy) : 0.0);
+            theta = dx != 0 ? std::atan(dy / dx) : (dy != 0 ? -std::copysign(std::numbers::pi / 2, dy) : 0.0);
             sign = to.x() > from.x() ? -1.0 : 1.0;
         }
         const auto barb = [&](double phi) {
             if (fromStart)
-                return QPoint(N(tip.x() + length * std::sin(phi)),
-                              N(tip.y() + length * std::cos(phi)));
-            return QPoint(N(tip.x() + sign * length * std::cos(phi)),
-                          N(tip.y() + sign * length * std::sin(phi)));
+                return QPoint(N(tip.x() + length * std::sin(phi)), N(tip.y() + length * std::cos(phi)));
+            return QPoint(
+                N(tip.x() + sign * length * std::cos(phi)), N(tip.y() + sign * length * std::sin(phi)));
         };
         const QPoint plus = barb(theta + halfAngle);
         const QPoint minus = barb(theta - halfAngle);
@@ -184,14 +181,14 @@ public:
                 plotThinLine(m_p, minus, tip, false, c1, m_style);
                 plotThinLine(m_p, tip, plus, false, c1, m_style);
             } else {
-                const QPoint stroke[3] = {minus, tip, plus};
+                const QPoint stroke[3] = { minus, tip, plus };
                 m_p.setPen(widePen(c1));
                 m_p.setBrush(Qt::NoBrush);
                 m_p.drawPolyline(stroke, 3);
             }
             return;
         }
-        const QPoint triangle[3] = {tip, plus, minus};
+        const QPoint triangle[3] = { tip, plus, minus };
         m_p.setBrush(c2);
         if (m_width == 1) {
             m_p.setPen(Qt::NoPen);
@@ -395,63 +392,62 @@ void TSMBevel::Paint(QPainter &painter) const
         break;
     case mbsTopLine:
         if (arrow) {
-            bevel.line({0, a}, {W, a}, c1);
-            bevel.line({0, a + bw}, {W, a + bw}, c2);
+            bevel.line({ 0, a }, { W, a }, c1);
+            bevel.line({ 0, a + bw }, { W, a + bw }, c2);
             segment = QLine(0, a, W, a + bw);
         } else {
-            bevel.line({0, d}, {W, d}, c1);
-            bevel.line({0, d3}, {W, d3}, c2);
+            bevel.line({ 0, d }, { W, d }, c1);
+            bevel.line({ 0, d3 }, { W, d3 }, c2);
         }
         break;
     case mbsBottomLine:
         if (arrow) {
-            bevel.line({0, H - a - 2 * bw}, {W, H - a - 2 * bw}, c1);
-            bevel.line({0, H - a - bw}, {W, H - a - bw}, c2);
+            bevel.line({ 0, H - a - 2 * bw }, { W, H - a - 2 * bw }, c1);
+            bevel.line({ 0, H - a - bw }, { W, H - a - bw }, c2);
             segment = QLine(0, H - a - 2 * bw, W, H - a - bw);
         } else {
-            bevel.line({0, H - d3 - odd}, {W, H - d3 - odd}, c1);
-            bevel.line({0, H - d - odd}, {W, H - d - odd}, c2);
+            bevel.line({ 0, H - d3 - odd }, { W, H - d3 - odd }, c1);
+            bevel.line({ 0, H - d - odd }, { W, H - d - odd }, c2);
         }
         break;
     case mbsLeftLine:
         if (arrow) {
-            bevel.line({a, 0}, {a, H}, c1);
-            bevel.line({a + bw, 0}, {a + bw, H}, c2);
+            bevel.line({ a, 0 }, { a, H }, c1);
+            bevel.line({ a + bw, 0 }, { a + bw, H }, c2);
             segment = QLine(a, 0, a + bw, H);
         } else {
-            bevel.line({d, 0}, {d, H}, c1);
-            bevel.line({d3, 0}, {d3, H}, c2);
+            bevel.line({ d, 0 }, { d, H }, c1);
+            bevel.line({ d3, 0 }, { d3, H }, c2);
         }
         break;
     case mbsRightLine:
         if (arrow) {
-            bevel.line({W - a - 2 * bw, 0}, {W - a - 2 * bw, H}, c1);
-            bevel.line({W - a - bw, 0}, {W - a - bw, H}, c2);
+            bevel.line({ W - a - 2 * bw, 0 }, { W - a - 2 * bw, H }, c1);
+            bevel.line({ W - a - bw, 0 }, { W - a - bw, H }, c2);
             segment = QLine(W - a - 2 * bw, 0, W - a - bw, H);
         } else {
-            bevel.line({W - d3 - odd, 0}, {W - d3 - odd, H}, c1);
-            bevel.line({W - d - odd, 0}, {W - d - odd, H}, c2);
+            bevel.line({ W - d3 - odd, 0 }, { W - d3 - odd, H }, c1);
+            bevel.line({ W - d - odd, 0 }, { W - d - odd, H }, c2);
         }
         break;
     case mbsTopLeftLine:
-        bevel.line({0, 0}, {W, H - 2 * bw}, c1);
-        bevel.line({0, bw}, {W, H - bw}, c2);
+        bevel.line({ 0, 0 }, { W, H - 2 * bw }, c1);
+        bevel.line({ 0, bw }, { W, H - bw }, c2);
         segment = QLine(0, 0, W, H - bw);
         break;
     case mbsTopRightLine:
-        bevel.line({W, 0}, {0, H - 2 * bw}, c1);
-        bevel.line({W, bw}, {bw, H - bw}, c2);
+        bevel.line({ W, 0 }, { 0, H - 2 * bw }, c1);
+        bevel.line({ W, bw }, { bw, H - bw }, c2);
         segment = QLine(W, 0, bw, H - bw);
         break;
     }
     if (arrow && segment)
-        bevel.arrowHead(segment->p1(), segment->p2(), m_arrow, m_arrowType, halfAngle, length,
-                        c1, c2);
+        bevel.arrowHead(segment->p1(), segment->p2(), m_arrow, m_arrowType, halfAngle, length, c1, c2);
 
     // An empty caption draws nothing wherever it is placed, so it is not measured either.
     if (!m_caption.isEmpty()) {
-        const int flags = (m_alignment & Qt::AlignHorizontal_Mask).toInt() | Qt::AlignTop
-                          | Qt::TextWordWrap | Qt::TextExpandTabs;
+        const int flags = (m_alignment & Qt::AlignHorizontal_Mask).toInt() | Qt::AlignTop | Qt::TextWordWrap
+            | Qt::TextExpandTabs;
         painter.setFont(font());
         QRect rect(0, 0, W, H);
         if (m_layout != tlTop) {

@@ -14,9 +14,15 @@ enum class TSMArrowType : quint8 { atOutline, atSolid };
 enum class TTextLayout : quint8 { tlTop, tlCenter, tlBottom };
 enum class TSMBevelStyle : quint8 { mbsLowered, mbsNone, mbsRaised };
 enum class TSMBevelShape : quint8 {
-    mbsBox, mbsBoxIn, mbsFrame,
-    mbsTopLine, mbsBottomLine, mbsLeftLine, mbsRightLine,
-    mbsTopLeftLine, mbsTopRightLine,
+    mbsBox,
+    mbsBoxIn,
+    mbsFrame,
+    mbsTopLine,
+    mbsBottomLine,
+    mbsLeftLine,
+    mbsRightLine,
+    mbsTopLeftLine,
+    mbsTopRightLine,
 };
 
 // A decorative control: a 3-D box, an etched frame or a pair of parallel lines in two colours,
@@ -109,7 +115,7 @@ private:
     TSMBevelStyle m_style = mbsLowered;
     TSMBevelShape m_shape = mbsBox;
     Qt::PenStyle m_penStyle = Qt::SolidLine;
-    std::optional<QColor> m_topColor;    // unset: the button highlight colour
+    std::optional<QColor> m_topColor; // unset: the button highlight colour
     std::optional<QColor> m_bottomColor; // unset: the button shadow colour
     QString m_caption;
     int m_shortcutId = 0;

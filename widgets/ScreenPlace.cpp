@@ -10,11 +10,11 @@ QPoint fitInto(const QRect &frame, const QRect &available)
 {
     // Right and bottom first, so that a window wider or taller than the area keeps its
     // title bar and left edge on it.
-    const int x = std::max(std::min(frame.x(), available.x() + available.width() - frame.width()),
-                           available.x());
-    const int y = std::max(std::min(frame.y(), available.y() + available.height() - frame.height()),
-                           available.y());
-    return {x, y};
+    const int x
+        = std::max(std::min(frame.x(), available.x() + available.width() - frame.width()), available.x());
+    const int y
+        = std::max(std::min(frame.y(), available.y() + available.height() - frame.height()), available.y());
+    return { x, y };
 }
 
 void placeOnScreen(QWidget &window, QPoint topLeft)

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 
 SingleLineValidator::SingleLineValidator(qsizetype maxUnits, QObject *parent)
-    : QValidator(parent), m_maxUnits(maxUnits)
-{
-}
+    : QValidator(parent)
+    , m_maxUnits(maxUnits)
+{ }
 
 QValidator::State SingleLineValidator::validate(QString &input, int &pos) const
 {

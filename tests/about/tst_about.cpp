@@ -25,7 +25,7 @@ struct AboutRig
 {
     QWidget window;
     QPushButton *button = new QPushButton(u"Info"_s, &window);
-    TAboutBox about{&window};
+    TAboutBox about { &window };
 
     AboutRig()
     {
@@ -77,7 +77,7 @@ void TestAbout::createdHidden()
     QCOMPARE(about.OKButton->parentWidget(), &about);
     QCOMPARE(about.OKButton->geometry(), QRect(190, 413, 69, 24));
     QCOMPARE(about.OKButton->font().pixelSize(), 13);
-    QCOMPARE(tabStops(about.OKButton), QStringList{u"OKButton"_s});
+    QCOMPARE(tabStops(about.OKButton), QStringList { u"OKButton"_s });
 }
 
 void TestAbout::showsCentredOverDisabledMainWindow()

@@ -46,37 +46,37 @@ private Q_SLOTS:
         QTest::addColumn<int>("primary");
 
         // u = 0 (Heaven above), l = 1 (Lake below), m = 0 (line 1 moves).
-        QTest::newRow("trigrams u0 l1 m0") << Cast(castTrigrams) << QList<int>{0, 1, 0} << u"978777"_s
-                                           << QList<int>{-1, 8, 8, 6} << 10;
-        QTest::newRow("trigrams u7 l7 m5") << Cast(castTrigrams) << QList<int>{7, 7, 5} << u"888886"_s
-                                           << QList<int>{-1, 8, 8, 6} << 2;
+        QTest::newRow("trigrams u0 l1 m0") << Cast(castTrigrams) << QList<int> { 0, 1, 0 } << u"978777"_s
+                                           << QList<int> { -1, 8, 8, 6 } << 10;
+        QTest::newRow("trigrams u7 l7 m5")
+            << Cast(castTrigrams) << QList<int> { 7, 7, 5 } << u"888886"_s << QList<int> { -1, 8, 8, 6 } << 2;
         // Every x = 64 makes all lines yin; y = 6 and y = 12 both pick line 6.
-        QTest::newRow("rice x64 y6") << Cast(castRiceGrains) << QList<int>{63, 63, 63, 63, 63, 63, 5}
-                                     << u"888886"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64} << 2;
-        QTest::newRow("rice x64 y12") << Cast(castRiceGrains) << QList<int>{63, 63, 63, 63, 63, 63, 11}
-                                      << u"888886"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64} << 2;
-        QTest::newRow("rice odd x y1") << Cast(castRiceGrains) << QList<int>{0, 2, 4, 1, 0, 0, 0}
-                                       << u"977877"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64}
-                                       << 9;
-        QTest::newRow("rice y64 line 4") << Cast(castRiceGrains) << QList<int>{0, 0, 0, 0, 0, 0, 63}
-                                         << u"777977"_s << QList<int>{-1, 64, 64, 64, 64, 64, 64, -1, 64}
-                                         << 1;
-        QTest::newRow("six lines 0123") << Cast(castSixLines) << QList<int>{0, 1, 2, 3, 3, 0}
-                                        << u"798667"_s << QList<int>{-1, 4, 4, 4, 4, 4, 4} << 41;
+        QTest::newRow("rice x64 y6") << Cast(castRiceGrains) << QList<int> { 63, 63, 63, 63, 63, 63, 5 }
+                                     << u"888886"_s << QList<int> { -1, 64, 64, 64, 64, 64, 64, -1, 64 } << 2;
+        QTest::newRow("rice x64 y12")
+            << Cast(castRiceGrains) << QList<int> { 63, 63, 63, 63, 63, 63, 11 } << u"888886"_s
+            << QList<int> { -1, 64, 64, 64, 64, 64, 64, -1, 64 } << 2;
+        QTest::newRow("rice odd x y1")
+            << Cast(castRiceGrains) << QList<int> { 0, 2, 4, 1, 0, 0, 0 } << u"977877"_s
+            << QList<int> { -1, 64, 64, 64, 64, 64, 64, -1, 64 } << 9;
+        QTest::newRow("rice y64 line 4")
+            << Cast(castRiceGrains) << QList<int> { 0, 0, 0, 0, 0, 0, 63 } << u"777977"_s
+            << QList<int> { -1, 64, 64, 64, 64, 64, 64, -1, 64 } << 1;
+        QTest::newRow("six lines 0123") << Cast(castSixLines) << QList<int> { 0, 1, 2, 3, 3, 0 }
+                                        << u"798667"_s << QList<int> { -1, 4, 4, 4, 4, 4, 4 } << 41;
         QTest::newRow("coins") << Cast(castCoins)
-                               << QList<int>{0, 0, 0, 1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 1, 0, 1, 0, 1}
-                               << u"697878"_s << (QList<int>{-1} + QList<int>(18, 2)) << 48;
+                               << QList<int> { 0, 0, 0, 1, 1, 1, 0, 0, 1, 1, 1, 0, 0, 1, 0, 1, 0, 1 }
+                               << u"697878"_s << (QList<int> { -1 } + QList<int>(18, 2)) << 48;
         // Left heaps of one stalk: 49 -> r = 1 + 1 + 47 mod 4 = 5, 44 -> r = 1 + 1 + 42 mod 4 = 4,
         // 40 -> r = 1 + 1 + 38 mod 4 = 4: three changes scoring 3, an old yang line.
-        QTest::newRow("yarrow smallest heaps") << Cast(castYarrow)
-                                               << QList<int>(18, 0) << u"999999"_s
-                                               << QList<int>{-1, 49, 44, 40, 49, 44, 40, 49, 44, 40,
-                                                             49, 44, 40, 49, 44, 40, 49, 44, 40} << 1;
+        QTest::newRow("yarrow smallest heaps")
+            << Cast(castYarrow) << QList<int>(18, 0) << u"999999"_s
+            << QList<int> { -1, 49, 44, 40, 49, 44, 40, 49, 44, 40, 49, 44, 40, 49, 44, 40, 49, 44, 40 } << 1;
         // Left heaps of 48, 40 and 32: remainders of four on both sides remove 9, then 8 and 8 with
         // a right remainder of 3: three changes scoring 2, an old yin line.
         QTest::newRow("yarrow remainders of four")
-            << Cast(castYarrow) << repeated({47, 39, 31}, 6) << u"666666"_s
-            << QList<int>{-1} + repeated({49, 40, 32}, 6) << 2;
+            << Cast(castYarrow) << repeated({ 47, 39, 31 }, 6) << u"666666"_s
+            << QList<int> { -1 } + repeated({ 49, 40, 32 }, 6) << 2;
     }
 
     void scriptedCasts()
@@ -103,9 +103,9 @@ private Q_SLOTS:
     {
         // L = 49 removes 1 + 1 + 3 = 5 (score 3, 44 left); L = 44 removes 1 + 4 + 3 = 8 (score 2,
         // 36 left); L = 36 removes 1 + 4 + 3 = 8 (score 2): a young yang line.
-        ScriptedRandom random{48, 43, 35};
+        ScriptedRandom random { 48, 43, 35 };
         QCOMPARE(yarrowLine(random), 7);
-        QCOMPARE(random.asked, (QList<int>{49, 44, 36}));
+        QCOMPARE(random.asked, (QList<int> { 49, 44, 36 }));
     }
 
     void distributions_data()
@@ -114,14 +114,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("casts");
         QTest::addColumn<QList<double>>("expected"); // frequency of 6, 7, 8, 9 per line
         QTest::newRow("yarrow") << Cast(castYarrow) << 34000
-                                << QList<double>{3.0 / 49, 61.0 / 196, 43.0 / 98, 37.0 / 196};
-        QTest::newRow("coins") << Cast(castCoins) << 34000 << QList<double>{1.0 / 8, 3.0 / 8, 3.0 / 8, 1.0 / 8};
-        QTest::newRow("six lines") << Cast(castSixLines) << 34000 << QList<double>{0.25, 0.25, 0.25, 0.25};
+                                << QList<double> { 3.0 / 49, 61.0 / 196, 43.0 / 98, 37.0 / 196 };
+        QTest::newRow("coins") << Cast(castCoins) << 34000
+                               << QList<double> { 1.0 / 8, 3.0 / 8, 3.0 / 8, 1.0 / 8 };
+        QTest::newRow("six lines") << Cast(castSixLines) << 34000 << QList<double> { 0.25, 0.25, 0.25, 0.25 };
         // One moving line in six, yang and yin alike.
         QTest::newRow("rice grains") << Cast(castRiceGrains) << 34000
-                                     << QList<double>{1.0 / 12, 5.0 / 12, 5.0 / 12, 1.0 / 12};
+                                     << QList<double> { 1.0 / 12, 5.0 / 12, 5.0 / 12, 1.0 / 12 };
         QTest::newRow("trigrams") << Cast(castTrigrams) << 34000
-                                  << QList<double>{1.0 / 12, 5.0 / 12, 5.0 / 12, 1.0 / 12};
+                                  << QList<double> { 1.0 / 12, 5.0 / 12, 5.0 / 12, 1.0 / 12 };
     }
 
     void distributions()
@@ -131,7 +132,7 @@ private Q_SLOTS:
         QFETCH(QList<double>, expected);
         ClockRandomSource random = fixedSeedRandom();
         ConsultationState s;
-        std::array<int, 4> count{};
+        std::array<int, 4> count {};
         for (int i = 0; i < casts; ++i) {
             cast(s, random);
             for (LineValue v : s.lines) {
@@ -152,8 +153,8 @@ private Q_SLOTS:
         QTest::addColumn<Cast>("cast");
         QTest::addColumn<QList<double>>("expected");
         const double a = 11.0 / 64, b = 10.0 / 64, c = 1.0 / 6;
-        QTest::newRow("rice grains") << Cast(castRiceGrains) << QList<double>{a, a, a, a, b, b};
-        QTest::newRow("trigrams") << Cast(castTrigrams) << QList<double>{c, c, c, c, c, c};
+        QTest::newRow("rice grains") << Cast(castRiceGrains) << QList<double> { a, a, a, a, b, b };
+        QTest::newRow("trigrams") << Cast(castTrigrams) << QList<double> { c, c, c, c, c, c };
     }
 
     void movingLinePositions()
@@ -163,7 +164,7 @@ private Q_SLOTS:
         ClockRandomSource random = fixedSeedRandom();
         ConsultationState s;
         const int casts = 60000;
-        std::array<int, 6> at{};
+        std::array<int, 6> at {};
         std::map<int, int> primary;
         for (int i = 0; i < casts; ++i) {
             cast(s, random);
@@ -179,7 +180,8 @@ private Q_SLOTS:
             ++primary[s.primaryNumber];
         }
         for (std::size_t k = 0; k < 6; ++k)
-            QVERIFY2(std::abs(double(at[k]) / casts - expected[qsizetype(k)]) < 0.01, qPrintable(QString::number(k)));
+            QVERIFY2(std::abs(double(at[k]) / casts - expected[qsizetype(k)]) < 0.01,
+                qPrintable(QString::number(k)));
         // Every hexagram equally likely: 1/64 each, within 1 % absolute.
         QCOMPARE(primary.size(), std::size_t(64));
         for (const auto &[number, n] : primary)
@@ -189,7 +191,7 @@ private Q_SLOTS:
     void seedsInOneClockTickStillDiffer()
     {
         ClockRandomSource random([] { return std::uint64_t(777); });
-        QSet<std::uint64_t> seeds{random.lastSeed()};
+        QSet<std::uint64_t> seeds { random.lastSeed() };
         ConsultationState a, b;
         castYarrow(a, random);
         seeds.insert(random.lastSeed());
@@ -209,8 +211,8 @@ private Q_SLOTS:
     {
         std::uint64_t now = 1000;
         ClockRandomSource random([&now] { return now; });
-        QSet<std::uint64_t> seeds{random.lastSeed()};
-        for (std::uint64_t t : {1000, 999, 5, 1001, 1001}) {
+        QSet<std::uint64_t> seeds { random.lastSeed() };
+        for (std::uint64_t t : { 1000, 999, 5, 1001, 1001 }) {
             now = t;
             random.seed();
             seeds.insert(random.lastSeed());

@@ -18,16 +18,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("seeds");
 
-        QTest::newRow("yarrow") << 0 << QList<int>{} << MethodCaptions::Yarrow << 1;
-        QTest::newRow("coins") << 1 << QList<int>{} << MethodCaptions::Coins << 1;
-        QTest::newRow("rice grains") << 2 << QList<int>{} << MethodCaptions::RiceGrains << 2;
-        QTest::newRow("trigrams") << 3 << QList<int>{} << MethodCaptions::Trigrams << 1;
-        QTest::newRow("six lines") << 4 << QList<int>{} << MethodCaptions::SixLines << 1;
-        QTest::newRow("computer picks yarrow") << 5 << QList<int>{0} << MethodCaptions::PickedYarrow << 1;
-        QTest::newRow("computer picks coins") << 5 << QList<int>{1} << MethodCaptions::PickedCoins << 1;
-        QTest::newRow("computer picks rice") << 5 << QList<int>{2} << MethodCaptions::PickedRiceGrains << 2;
-        QTest::newRow("computer picks trigrams") << 5 << QList<int>{3} << MethodCaptions::Trigrams << 1;
-        QTest::newRow("computer picks six lines") << 5 << QList<int>{4} << MethodCaptions::SixLines << 1;
+        QTest::newRow("yarrow") << 0 << QList<int> {} << MethodCaptions::Yarrow << 1;
+        QTest::newRow("coins") << 1 << QList<int> {} << MethodCaptions::Coins << 1;
+        QTest::newRow("rice grains") << 2 << QList<int> {} << MethodCaptions::RiceGrains << 2;
+        QTest::newRow("trigrams") << 3 << QList<int> {} << MethodCaptions::Trigrams << 1;
+        QTest::newRow("six lines") << 4 << QList<int> {} << MethodCaptions::SixLines << 1;
+        QTest::newRow("computer picks yarrow") << 5 << QList<int> { 0 } << MethodCaptions::PickedYarrow << 1;
+        QTest::newRow("computer picks coins") << 5 << QList<int> { 1 } << MethodCaptions::PickedCoins << 1;
+        QTest::newRow("computer picks rice")
+            << 5 << QList<int> { 2 } << MethodCaptions::PickedRiceGrains << 2;
+        QTest::newRow("computer picks trigrams") << 5 << QList<int> { 3 } << MethodCaptions::Trigrams << 1;
+        QTest::newRow("computer picks six lines") << 5 << QList<int> { 4 } << MethodCaptions::SixLines << 1;
     }
 
     void methodCaptions()
@@ -56,7 +57,7 @@ private Q_SLOTS:
 
     void givenDigits_data()
     {
-        QTest::addColumn<QString>("own");  // null: the dice are read
+        QTest::addColumn<QString>("own"); // null: the dice are read
         QTest::addColumn<QString>("dice");
         QTest::addColumn<QString>("digits");
         QTest::addColumn<int>("primary");
@@ -87,8 +88,8 @@ private Q_SLOTS:
         QTEST(rig.state.primaryNumber, "primary");
         QTEST(rig.state.changedNumber, "changed");
         QVERIFY(rig.state.isOwnThrow);
-        QCOMPARE(rig.view.captions, QStringList{MethodCaptions::OwnThrow});
-        QCOMPARE(rig.random.asked, QList<int>{}); // never casts
+        QCOMPARE(rig.view.captions, QStringList { MethodCaptions::OwnThrow });
+        QCOMPARE(rig.random.asked, QList<int> {}); // never casts
         QCOMPARE(rig.state.castDate, u"24-12-25 09:05:07"_s);
     }
 
@@ -111,8 +112,8 @@ private Q_SLOTS:
         rig.state.method = CastMethod(method);
         rig.state.ownThrowInput = own;
         rig.consultation.readOwnThrow();
-        QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
-        QCOMPARE(rig.view.captions, QStringList{MethodCaptions::Yarrow});
+        QCOMPARE(rig.prompts.messages, QStringList { CastMessages::Incomplete });
+        QCOMPARE(rig.view.captions, QStringList { MethodCaptions::Yarrow });
         QCOMPARE(int(rig.state.method), method);
         QCOMPARE(rig.random.asked.first(), -1);
         QCOMPARE(rig.random.asked.size(), 1 + 18); // one seeding, 18 stalk draws
@@ -126,7 +127,7 @@ private Q_SLOTS:
         rig.state.method = CastMethod(4);
         rig.state.lineDigits = u"777777"_s;
         rig.consultation.readOwnThrow();
-        QCOMPARE(rig.view.captions, QStringList{MethodCaptions::SixLines});
+        QCOMPARE(rig.view.captions, QStringList { MethodCaptions::SixLines });
         QVERIFY(rig.prompts.messages.isEmpty());
     }
 
@@ -205,7 +206,7 @@ private Q_SLOTS:
         rig.state.castDate = u"01/02/03 04:05:06"_s;
         rig.state.ownThrowInput = u"879687"_s;
         rig.consultation.readOwnThrow();
-        QCOMPARE(rig.view.captions, (QStringList{MethodCaptions::OwnThrow, MethodCaptions::FromJournal}));
+        QCOMPARE(rig.view.captions, (QStringList { MethodCaptions::OwnThrow, MethodCaptions::FromJournal }));
         QCOMPARE(rig.state.castDate, u"01/02/03 04:05:06"_s);
         QCOMPARE(rig.state.primaryNumber, 18);
         QCOMPARE(rig.state.changedNumber, 64);
@@ -221,7 +222,7 @@ private Q_SLOTS:
         rig.consultation.runConsultation();
         QVERIFY(rig.view.captions.isEmpty());
         QCOMPARE(rig.view.shown, 2);
-        QCOMPARE(rig.random.asked, QList<int>{});
+        QCOMPARE(rig.random.asked, QList<int> {});
     }
 
     void castDateStamp_data()
@@ -238,11 +239,12 @@ private Q_SLOTS:
         QTest::newRow("blank and letter separators") << xmas << u" "_s << u"h"_s << u"24/12/25 09:05:07"_s;
         QTest::newRow("direction mark and accent separators")
             << xmas << u"\u200F"_s << u"\u0301"_s << u"24/12/25 09:05:07"_s;
-        QTest::newRow("control and symbol separators") << xmas << u"\x01"_s << u"+"_s << u"24/12/25 09:05:07"_s;
+        QTest::newRow("control and symbol separators")
+            << xmas << u"\x01"_s << u"+"_s << u"24/12/25 09:05:07"_s;
         QTest::newRow("midnight new year 2000")
             << QDateTime(QDate(2000, 1, 1), QTime(0, 0, 0)) << u"/"_s << u":"_s << u"01/01/00 00:00:00"_s;
-        QTest::newRow("last second of 2099")
-            << QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59)) << u"/"_s << u":"_s << u"31/12/99 23:59:59"_s;
+        QTest::newRow("last second of 2099") << QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59)) << u"/"_s
+                                             << u":"_s << u"31/12/99 23:59:59"_s;
     }
 
     void castDateStamp()

@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(Lines)
 
 static Lines linesFrom(const QString &digits)
 {
-    Lines lines{};
+    Lines lines {};
     for (int i = 0; i < 6; ++i)
         lines[std::size_t(i)] = digits.at(i).digitValue();
     return lines;
@@ -54,7 +54,7 @@ private Q_SLOTS:
     void trigramTableAgreesWithPatterns()
     {
         // Row and column order of the lookup pane, as indices into TrigramPatterns.
-        const int paneOrder[8] = {1, 3, 5, 7, 2, 4, 6, 8};
+        const int paneOrder[8] = { 1, 3, 5, 7, 2, 4, 6, 8 };
         QSet<int> numbers;
         for (int row = 0; row < 8; ++row) {
             for (int col = 0; col < 8; ++col) {
@@ -71,7 +71,7 @@ private Q_SLOTS:
     void diceTrigramsReadBottomFirst()
     {
         // Earlier Heaven numbering: Heaven, Lake, Fire, Thunder, Wind, Water, Mountain, Earth.
-        const int trigram[8] = {1, 8, 6, 3, 4, 5, 7, 2};
+        const int trigram[8] = { 1, 8, 6, 3, 4, 5, 7, 2 };
         for (int k = 0; k < 8; ++k) {
             QString topFirst = DiceTrigrams[std::size_t(k)];
             std::reverse(topFirst.begin(), topFirst.end());
@@ -90,15 +90,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("changedUpper");
         QTest::addColumn<bool>("moving");
 
-        QTest::newRow("777777 heaven at rest") << u"777777"_s << u"AAAAAA"_s << 1 << 1 << u"AAAAAA"_s << 1 << 1 << false;
-        QTest::newRow("999999 all yang moving") << u"999999"_s << u"AAAAAA"_s << 1 << 1 << u"BBBBBB"_s << 2 << 2 << true;
-        QTest::newRow("666666 all yin moving") << u"666666"_s << u"BBBBBB"_s << 2 << 2 << u"AAAAAA"_s << 1 << 1 << true;
-        QTest::newRow("788878 hexagram 3") << u"788878"_s << u"BABBBA"_s << 3 << 5 << u"BABBBA"_s << 3 << 5 << false;
-        QTest::newRow("977776 43 to 44") << u"977776"_s << u"BAAAAA"_s << 43 << 8 << u"AAAAAB"_s << 44 << 1 << true;
-        QTest::newRow("879687 18 to 64") << u"879687"_s << u"ABBAAB"_s << 18 << 7 << u"ABABAB"_s << 64 << 6 << true;
-        QTest::newRow("789678 63 to 17") << u"789678"_s << u"BABABA"_s << 63 << 5 << u"BAABBA"_s << 17 << 8 << true;
+        QTest::newRow("777777 heaven at rest")
+            << u"777777"_s << u"AAAAAA"_s << 1 << 1 << u"AAAAAA"_s << 1 << 1 << false;
+        QTest::newRow("999999 all yang moving")
+            << u"999999"_s << u"AAAAAA"_s << 1 << 1 << u"BBBBBB"_s << 2 << 2 << true;
+        QTest::newRow("666666 all yin moving")
+            << u"666666"_s << u"BBBBBB"_s << 2 << 2 << u"AAAAAA"_s << 1 << 1 << true;
+        QTest::newRow("788878 hexagram 3")
+            << u"788878"_s << u"BABBBA"_s << 3 << 5 << u"BABBBA"_s << 3 << 5 << false;
+        QTest::newRow("977776 43 to 44")
+            << u"977776"_s << u"BAAAAA"_s << 43 << 8 << u"AAAAAB"_s << 44 << 1 << true;
+        QTest::newRow("879687 18 to 64")
+            << u"879687"_s << u"ABBAAB"_s << 18 << 7 << u"ABABAB"_s << 64 << 6 << true;
+        QTest::newRow("789678 63 to 17")
+            << u"789678"_s << u"BABABA"_s << 63 << 5 << u"BAABBA"_s << 17 << 8 << true;
         // Values outside 6..9 come only from unfiltered digits: parity decides, nothing moves.
-        QTest::newRow("digits 0 and 5 by parity") << u"057777"_s << u"AAAAAB"_s << 44 << 1 << u"AAAAAB"_s << 44 << 1 << false;
+        QTest::newRow("digits 0 and 5 by parity")
+            << u"057777"_s << u"AAAAAB"_s << 44 << 1 << u"AAAAAB"_s << 44 << 1 << false;
     }
 
     void derivation()
@@ -176,7 +184,7 @@ private Q_SLOTS:
     void lineDigitsFollowLines()
     {
         ConsultationState s;
-        s.lines = {6, 7, 8, 9, 9, 6};
+        s.lines = { 6, 7, 8, 9, 9, 6 };
         s.writeLineDigits();
         QCOMPARE(s.lineDigits, u"678996"_s);
     }

@@ -14,28 +14,76 @@ private Q_SLOTS:
     void titlesAndHouseWords()
     {
         const QStringList titles = {
-            u"HET SCHEPPENDE"_s, u"HET ONTVANGENDE"_s, u"AANVANGSPROBLEMEN"_s, u"ONERVARENHEID"_s,
-            u"HET WACHTEN"_s, u"HET CONFLICT"_s, u"VERZAMELDE KRACHT"_s, u"VERENIGING"_s,
-            u"KLEINE VRUCHTBAARHEID"_s, u"HET OPTREDEN"_s, u"DE VREDE"_s, u"DE WANKLANK"_s,
-            u"SAAMHORIGHEID"_s, u"OVERVLOED"_s, u"DE BESCHEIDENHEID"_s, u"DE GEESTDRIFT"_s,
-            u"DE NAVOLGING"_s, u"HET HERSTELLEN"_s, u"DE TOENADERING"_s, u"DE BESCHOUWING"_s,
-            u"HET DOORBIJTEN"_s, u"DE BEKOORLIJKHEID"_s, u"DE VERSPLINTERING"_s, u"HET KEERPUNT"_s,
-            u"DE ONSCHULD"_s, u"DE TEMMENDE KRACHT"_s, u"DE VOEDING"_s, u"OVERDAAD IN HET GROTE"_s,
-            u"HET ONPEILBARE"_s, u"HET ZICH-HECHTENDE"_s, u"DE AANTREKKING"_s, u"DE DUURZAAMHEID"_s,
-            u"DE AFZIJDIGHEID"_s, u"MACHT VAN HET GROTE"_s, u"DE VOORUITGANG"_s, u"DE VERDUISTERING"_s,
-            u"HET GEZIN (DE CLAN)"_s, u"DE TEGENSTELLING"_s, u"DE HINDERNIS"_s, u"DE BEVRIJDING"_s,
-            u"DE VERMINDERING"_s, u"DE VERMEERDERING"_s, u"DE VASTBERADENHEID"_s, u"HET TEGEMOETKOMEN"_s,
-            u"HET VERZAMELEN"_s, u"HET OMHOOGDRINGEN"_s, u"DE BENAUWENIS"_s, u"DE BRON"_s,
-            u"DE OMWENTELING"_s, u"KOSMISCHE ORDE"_s, u"HET OPWINDENDE"_s, u"HET STILHOUDEN"_s,
-            u"DE ONTWIKKELING"_s, u"BETAMELIJKHEID"_s, u"DE VOLHEID"_s, u"DE ZWERVER"_s,
-            u"HET ZACHTMOEDIGE"_s, u"HET BLIJMOEDIGE"_s, u"DE OPLOSSING"_s, u"DE BEPERKING"_s,
-            u"INNERLIJKE WAARHEID"_s, u"BEPERKTE INVLOED"_s, u"NA DE VOLTOOIING"_s, u"VOOR DE VOLEINDING"_s,
+            u"HET SCHEPPENDE"_s,
+            u"HET ONTVANGENDE"_s,
+            u"AANVANGSPROBLEMEN"_s,
+            u"ONERVARENHEID"_s,
+            u"HET WACHTEN"_s,
+            u"HET CONFLICT"_s,
+            u"VERZAMELDE KRACHT"_s,
+            u"VERENIGING"_s,
+            u"KLEINE VRUCHTBAARHEID"_s,
+            u"HET OPTREDEN"_s,
+            u"DE VREDE"_s,
+            u"DE WANKLANK"_s,
+            u"SAAMHORIGHEID"_s,
+            u"OVERVLOED"_s,
+            u"DE BESCHEIDENHEID"_s,
+            u"DE GEESTDRIFT"_s,
+            u"DE NAVOLGING"_s,
+            u"HET HERSTELLEN"_s,
+            u"DE TOENADERING"_s,
+            u"DE BESCHOUWING"_s,
+            u"HET DOORBIJTEN"_s,
+            u"DE BEKOORLIJKHEID"_s,
+            u"DE VERSPLINTERING"_s,
+            u"HET KEERPUNT"_s,
+            u"DE ONSCHULD"_s,
+            u"DE TEMMENDE KRACHT"_s,
+            u"DE VOEDING"_s,
+            u"OVERDAAD IN HET GROTE"_s,
+            u"HET ONPEILBARE"_s,
+            u"HET ZICH-HECHTENDE"_s,
+            u"DE AANTREKKING"_s,
+            u"DE DUURZAAMHEID"_s,
+            u"DE AFZIJDIGHEID"_s,
+            u"MACHT VAN HET GROTE"_s,
+            u"DE VOORUITGANG"_s,
+            u"DE VERDUISTERING"_s,
+            u"HET GEZIN (DE CLAN)"_s,
+            u"DE TEGENSTELLING"_s,
+            u"DE HINDERNIS"_s,
+            u"DE BEVRIJDING"_s,
+            u"DE VERMINDERING"_s,
+            u"DE VERMEERDERING"_s,
+            u"DE VASTBERADENHEID"_s,
+            u"HET TEGEMOETKOMEN"_s,
+            u"HET VERZAMELEN"_s,
+            u"HET OMHOOGDRINGEN"_s,
+            u"DE BENAUWENIS"_s,
+            u"DE BRON"_s,
+            u"DE OMWENTELING"_s,
+            u"KOSMISCHE ORDE"_s,
+            u"HET OPWINDENDE"_s,
+            u"HET STILHOUDEN"_s,
+            u"DE ONTWIKKELING"_s,
+            u"BETAMELIJKHEID"_s,
+            u"DE VOLHEID"_s,
+            u"DE ZWERVER"_s,
+            u"HET ZACHTMOEDIGE"_s,
+            u"HET BLIJMOEDIGE"_s,
+            u"DE OPLOSSING"_s,
+            u"DE BEPERKING"_s,
+            u"INNERLIJKE WAARHEID"_s,
+            u"BEPERKTE INVLOED"_s,
+            u"NA DE VOLTOOIING"_s,
+            u"VOOR DE VOLEINDING"_s,
         };
         QCOMPARE(titles.size(), 64);
         for (int n = 1; n <= 64; ++n)
             QCOMPARE(Title(n), titles[n - 1]);
-        const QStringList houses = {u"Uitdaging"_s, u"Ontwikkeling"_s, u"Ontwaken"_s, u"Voorspoed"_s,
-                                    u"Tegenspoed"_s, u"Intensiteit"_s, u"Vastberadenheid"_s, u"Ontsnapping"_s};
+        const QStringList houses = { u"Uitdaging"_s, u"Ontwikkeling"_s, u"Ontwaken"_s, u"Voorspoed"_s,
+            u"Tegenspoed"_s, u"Intensiteit"_s, u"Vastberadenheid"_s, u"Ontsnapping"_s };
         for (int t = 1; t <= 8; ++t)
             QCOMPARE(HouseWords(t), houses[t - 1]);
     }
@@ -106,7 +154,7 @@ private Q_SLOTS:
     void houseWordsOfACast()
     {
         ConsultationState s;
-        s.lines = {9, 7, 7, 7, 7, 6};
+        s.lines = { 9, 7, 7, 7, 7, 6 };
         s.derivePatterns();
         QCOMPARE(HouseWords(s.primaryUpperTrigram), u"Ontsnapping"_s);
         QCOMPARE(HouseWords(s.changedUpperTrigram), u"Uitdaging"_s);

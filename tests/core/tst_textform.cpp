@@ -39,18 +39,19 @@ bool isStopWord(const QString &w)
 {
     static const QSet<QString> stop = [] {
         QSet<QString> s;
-        for (QStringView v : QStringView(u"de het een en of maar want dus je jij jou jouw jezelf je zelf zich "
-                                         "ik we wij ons onze hij zij ze hem haar hun hen men dit dat die deze "
-                                         "wat wie waar wanneer hoe als dan toen zo al ook wel niet geen nog nu "
-                                         "er te in op aan van voor met door om uit naar bij tot over onder na "
-                                         "zonder tegen tussen langs achter boven binnen buiten mee heen toe af "
-                                         "is ben bent zijn was waren wordt word worden werd heeft hebt heb "
-                                         "hebben had kan kun kunt kunnen kon zal zult zullen moet moeten mag "
-                                         "mogen wil wilt willen zou zouden elkaar iets niets alles iemand "
-                                         "niemand ieder iedereen elk elke alle ander andere anderen veel meer minder weer toch pas "
-                                         "eerst even omdat zodat terwijl voordat zolang zodra daar hier daarna "
-                                         "eens dit erin eruit ervan erop eraan erom erbij erdoor")
-                                .split(u' ', Qt::SkipEmptyParts))
+        for (QStringView v : QStringView(
+                 u"de het een en of maar want dus je jij jou jouw jezelf je zelf zich "
+                 "ik we wij ons onze hij zij ze hem haar hun hen men dit dat die deze "
+                 "wat wie waar wanneer hoe als dan toen zo al ook wel niet geen nog nu "
+                 "er te in op aan van voor met door om uit naar bij tot over onder na "
+                 "zonder tegen tussen langs achter boven binnen buiten mee heen toe af "
+                 "is ben bent zijn was waren wordt word worden werd heeft hebt heb "
+                 "hebben had kan kun kunt kunnen kon zal zult zullen moet moeten mag "
+                 "mogen wil wilt willen zou zouden elkaar iets niets alles iemand "
+                 "niemand ieder iedereen elk elke alle ander andere anderen veel meer minder weer toch pas "
+                 "eerst even omdat zodat terwijl voordat zolang zodra daar hier daarna "
+                 "eens dit erin eruit ervan erop eraan erom erbij erdoor")
+                                 .split(u' ', Qt::SkipEmptyParts))
             s.insert(v.toString());
         return s;
     }();
@@ -61,30 +62,30 @@ bool isStopWord(const QString &w)
 QString familyOf(const QString &w)
 {
     static const QList<std::pair<QString, QRegularExpression>> families = {
-        {u"blijven"_s, QRegularExpression(u"^(blijf|blijft|blijven|bleef)$"_s)},
-        {u"laten"_s, QRegularExpression(u"^(laat|laten|liet)$"_s)},
-        {u"rust"_s, QRegularExpression(u"^(rust|rustig|rustige|rusten|rustt)$"_s)},
-        {u"oprecht/eerlijk/zuiver"_s, QRegularExpression(u"^(oprecht|eerlijk|zuiver|waarachtig)\\w*$"_s)},
-        {u"trouw/vertrouwen"_s, QRegularExpression(u"^(ver)?trouw\\w*$"_s)},
-        {u"houden"_s, QRegularExpression(u"^(houd|houdt|houden|hield)$"_s)},
-        {u"kracht"_s, QRegularExpression(u"^kracht\\w*$"_s)},
-        {u"zoeken"_s, QRegularExpression(u"^(zoek|zoekt|zoeken|zocht)$"_s)},
-        {u"wachten"_s, QRegularExpression(u"^(wacht|wachten|wachtte)$"_s)},
-        {u"gaan"_s, QRegularExpression(u"^(ga|gaat|gaan|ging)$"_s)},
-        {u"komen"_s, QRegularExpression(u"^(kom|komt|komen|kwam)$"_s)},
-        {u"stap"_s, QRegularExpression(u"^(stap|stappen|stapt)$"_s)},
-        {u"geduld"_s, QRegularExpression(u"^geduld\\w*$"_s)},
-        {u"bescheiden/nederig"_s, QRegularExpression(u"^(bescheiden|nederig|ingetogen)\\w*$"_s)},
-        {u"verbinden"_s, QRegularExpression(u"^(verbind|verbond)\\w*$"_s)},
-        {u"goed"_s, QRegularExpression(u"^(goed|goede)$"_s)},
-        {u"groot"_s, QRegularExpression(u"^(groot|grote|groter|grotere)$"_s)},
-        {u"klein"_s, QRegularExpression(u"^(klein|kleine|kleiner)$"_s)},
-        {u"nieuw"_s, QRegularExpression(u"^(nieuw|nieuwe)$"_s)},
-        {u"tijd"_s, QRegularExpression(u"^(tijd|tijden)$"_s)},
-        {u"weg"_s, QRegularExpression(u"^(weg|wegen)$"_s)},
-        {u"doen"_s, QRegularExpression(u"^(doe|doet|doen|deed)$"_s)},
-        {u"geven"_s, QRegularExpression(u"^(geef|geeft|geven|gaf)$"_s)},
-        {u"zien"_s, QRegularExpression(u"^(zie|ziet|zien|zag)$"_s)},
+        { u"blijven"_s, QRegularExpression(u"^(blijf|blijft|blijven|bleef)$"_s) },
+        { u"laten"_s, QRegularExpression(u"^(laat|laten|liet)$"_s) },
+        { u"rust"_s, QRegularExpression(u"^(rust|rustig|rustige|rusten|rustt)$"_s) },
+        { u"oprecht/eerlijk/zuiver"_s, QRegularExpression(u"^(oprecht|eerlijk|zuiver|waarachtig)\\w*$"_s) },
+        { u"trouw/vertrouwen"_s, QRegularExpression(u"^(ver)?trouw\\w*$"_s) },
+        { u"houden"_s, QRegularExpression(u"^(houd|houdt|houden|hield)$"_s) },
+        { u"kracht"_s, QRegularExpression(u"^kracht\\w*$"_s) },
+        { u"zoeken"_s, QRegularExpression(u"^(zoek|zoekt|zoeken|zocht)$"_s) },
+        { u"wachten"_s, QRegularExpression(u"^(wacht|wachten|wachtte)$"_s) },
+        { u"gaan"_s, QRegularExpression(u"^(ga|gaat|gaan|ging)$"_s) },
+        { u"komen"_s, QRegularExpression(u"^(kom|komt|komen|kwam)$"_s) },
+        { u"stap"_s, QRegularExpression(u"^(stap|stappen|stapt)$"_s) },
+        { u"geduld"_s, QRegularExpression(u"^geduld\\w*$"_s) },
+        { u"bescheiden/nederig"_s, QRegularExpression(u"^(bescheiden|nederig|ingetogen)\\w*$"_s) },
+        { u"verbinden"_s, QRegularExpression(u"^(verbind|verbond)\\w*$"_s) },
+        { u"goed"_s, QRegularExpression(u"^(goed|goede)$"_s) },
+        { u"groot"_s, QRegularExpression(u"^(groot|grote|groter|grotere)$"_s) },
+        { u"klein"_s, QRegularExpression(u"^(klein|kleine|kleiner)$"_s) },
+        { u"nieuw"_s, QRegularExpression(u"^(nieuw|nieuwe)$"_s) },
+        { u"tijd"_s, QRegularExpression(u"^(tijd|tijden)$"_s) },
+        { u"weg"_s, QRegularExpression(u"^(weg|wegen)$"_s) },
+        { u"doen"_s, QRegularExpression(u"^(doe|doet|doen|deed)$"_s) },
+        { u"geven"_s, QRegularExpression(u"^(geef|geeft|geven|gaf)$"_s) },
+        { u"zien"_s, QRegularExpression(u"^(zie|ziet|zien|zag)$"_s) },
     };
     for (const auto &[name, forms] : families)
         if (forms.match(w).hasMatch())
@@ -150,10 +151,11 @@ private Q_SLOTS:
         }
         const double share = double(joined) / count;
         qInfo("%s: %d of %d joined by a semicolon (%.0f %%)", QTest::currentDataTag(), joined, count,
-              100 * share);
+            100 * share);
         QVERIFY2(share <= maxSemicolonShare, QByteArray::number(share));
         const double colonShare = double(colons) / count;
-        qInfo("%s: %d of %d with a colon (%.0f %%)", QTest::currentDataTag(), colons, count, 100 * colonShare);
+        qInfo(
+            "%s: %d of %d with a colon (%.0f %%)", QTest::currentDataTag(), colons, count, 100 * colonShare);
         QVERIFY2(colonShare <= maxColonShare, QByteArray::number(colonShare));
     }
 
@@ -162,8 +164,8 @@ private Q_SLOTS:
     // address itself turns into a refrain.
     void lineTextsSpeakToTheReader()
     {
-        static const QRegularExpression second(u"\\b(je|jij|jou|jouw|jezelf|jullie)\\b"_s,
-                                               QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression second(
+            u"\\b(je|jij|jou|jouw|jezelf|jullie)\\b"_s, QRegularExpression::CaseInsensitiveOption);
         int withoutYou = 0;
         int openingJe = 0;
         for (int i = FirstLine; i < Entries; ++i) {
@@ -215,7 +217,7 @@ private Q_SLOTS:
         const QHash<QString, int> count = textsPerWord();
         QList<std::pair<int, QString>> ranked;
         for (auto it = count.begin(); it != count.end(); ++it)
-            ranked.append({it.value(), it.key()});
+            ranked.append({ it.value(), it.key() });
         std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) {
             return a.first != b.first ? a.first > b.first : a.second < b.second;
         });
@@ -237,10 +239,11 @@ private Q_SLOTS:
         QHash<QString, QSet<int>> where;
         for (int i = FirstProse; i < Entries; ++i) {
             const QStringList w = wordsOf(OracleTexts[std::size_t(i)]);
-            for (qsizetype n : {3, 4}) {
+            for (qsizetype n : { 3, 4 }) {
                 for (qsizetype k = 0; k + n <= w.size(); ++k) {
                     const QStringList run = w.mid(k, n);
-                    if (std::count_if(run.begin(), run.end(), [](const QString &s) { return !isStopWord(s); }) >= 2)
+                    if (std::count_if(run.begin(), run.end(), [](const QString &s) { return !isStopWord(s); })
+                        >= 2)
                         where[run.join(u' ')].insert(hexagramOf(i));
                 }
             }

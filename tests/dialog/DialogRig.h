@@ -5,8 +5,8 @@
 #include "Accessible.h"
 #include "AppLook.h"
 #include "QuietRaise.h"
-#include "Session.h"
 #include "ScriptedServices.h"
+#include "Session.h"
 #include "Vraag.h"
 
 #include <QApplication>
@@ -36,13 +36,14 @@ struct DialogRig
     FixedClock clock;
     RecordingPrompts prompts;
     RecordingView view;
-    Session session{random, clock, prompts};
+    Session session { random, clock, prompts };
     ConsultationState &state = session.editableState();
     FakeHost host;
     RecordingShell shell;
     std::unique_ptr<TOKBottomDlg> dialog;
 
-    DialogRig() : dialog(std::make_unique<TOKBottomDlg>(session, prompts, shell))
+    DialogRig()
+        : dialog(std::make_unique<TOKBottomDlg>(session, prompts, shell))
     {
         TOKBottomDlg *d = dialog.get();
         QObject::connect(d, &TOKBottomDlg::opened, d, [this] { host.mainEnabled = false; });
@@ -54,9 +55,9 @@ struct DialogRig
         });
         QObject::connect(&session, &Session::viewChanged, d, [this] { ++host.resetCount; });
         QObject::connect(&session, &Session::listNumberChanged, d,
-                         [this](const ListNumber &number) { host.listCaption = number.text(); });
+            [this](const ListNumber &number) { host.listCaption = number.text(); });
         QObject::connect(&session, &Session::methodCaptionChanged, d,
-                         [this](const QString &caption) { view.setMethodCaption(caption); });
+            [this](const QString &caption) { view.setMethodCaption(caption); });
         QObject::connect(&session, &Session::consultationShown, d, [this] { view.showConsultation(); });
         dialog->setSpinPause(std::chrono::milliseconds(0));
         dialog->show();

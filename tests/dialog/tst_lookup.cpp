@@ -149,9 +149,9 @@ void TestLookup::lineCaptions_data()
     QTest::addColumn<QStringList>("captions"); // top line first
     QTest::newRow("1 all yang") << 1 << QStringList(6, Yang);
     QTest::newRow("2 all yin") << 2 << QStringList(6, Yin);
-    QTest::newRow("63 BABABA") << 63 << QStringList{Yin, Yang, Yin, Yang, Yin, Yang};
-    QTest::newRow("12 AAABBB") << 12 << QStringList{Yang, Yang, Yang, Yin, Yin, Yin};
-    QTest::newRow("3 BABBBA") << 3 << QStringList{Yin, Yang, Yin, Yin, Yin, Yang};
+    QTest::newRow("63 BABABA") << 63 << QStringList { Yin, Yang, Yin, Yang, Yin, Yang };
+    QTest::newRow("12 AAABBB") << 12 << QStringList { Yang, Yang, Yang, Yin, Yin, Yin };
+    QTest::newRow("3 BABBBA") << 3 << QStringList { Yin, Yang, Yin, Yin, Yin, Yang };
 }
 
 void TestLookup::lineCaptions()
@@ -169,7 +169,7 @@ void TestLookup::lineCaptions()
         const bool yin = captions.at(6 - k) == Yin;
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.dialog->lbl_lijn[std::size_t(k - 1)])
                      ->text(QAccessible::Name),
-                 u"Lijn %1: %2"_s.arg(k).arg(yin ? u"gebroken lijn"_s : u"hele lijn"_s));
+            u"Lijn %1: %2"_s.arg(k).arg(yin ? u"gebroken lijn"_s : u"hele lijn"_s));
     }
 }
 
@@ -222,8 +222,7 @@ void TestLookup::spinSteps()
     if (key != 0)
         QTest::keyClick(d.Hexanr, Qt::Key(key));
     else
-        QTest::mouseClick(step > 0 ? d.HexaSpin->upButton() : d.HexaSpin->downButton(),
-                          Qt::LeftButton);
+        QTest::mouseClick(step > 0 ? d.HexaSpin->upButton() : d.HexaSpin->downButton(), Qt::LeftButton);
     QCOMPARE(d.Hexanr->text(), fieldAfter);
     verifyShows(d, shown);
 }
@@ -335,7 +334,7 @@ void TestLookup::emptyNumberIsReported()
     else
         QTest::mouseClick(d.findChild<QAbstractButton *>(action), Qt::LeftButton);
 
-    QCOMPARE(rig.prompts.errors, QStringList{u"'' is geen geldig getal."_s});
+    QCOMPARE(rig.prompts.errors, QStringList { u"'' is geen geldig getal."_s });
     QCOMPARE(d.Hexanr->text(), QString());
     verifyShows(d, 5);
     QCOMPARE(d.lookupNumber, 5);
@@ -361,7 +360,7 @@ void TestLookup::pastedNonNumberIsReported()
     QTest::keySequence(d.Hexanr, QKeySequence::Paste);
     QCOMPARE(d.Hexanr->text(), pasted);
     QTest::keyClick(d.Hexanr, Qt::Key_Return);
-    QCOMPARE(rig.prompts.errors, QStringList{u"'%1' is geen geldig getal."_s.arg(pasted)});
+    QCOMPARE(rig.prompts.errors, QStringList { u"'%1' is geen geldig getal."_s.arg(pasted) });
     verifyShowsNothingYet(d);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
@@ -371,13 +370,13 @@ void TestLookup::pastedNonNumberIsReported()
 void TestLookup::trigramIndicatorsFitTheirPitch()
 {
     DialogRig rig;
-    for (QButtonGroup *group : {rig.dialog->BovenItems, rig.dialog->OnderItems}) {
+    for (QButtonGroup *group : { rig.dialog->BovenItems, rig.dialog->OnderItems }) {
         QRect previous;
         for (QAbstractButton *item : group->buttons()) {
             QStyleOptionButton option;
             option.initFrom(item);
-            const QRect circle = item->style()->subElementRect(QStyle::SE_RadioButtonIndicator,
-                                                               &option, item);
+            const QRect circle
+                = item->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, item);
             QVERIFY2(item->rect().contains(circle), qPrintable(item->objectName()));
             const QRect placed = circle.translated(item->pos());
             QVERIFY2(!placed.intersects(previous), qPrintable(item->objectName()));

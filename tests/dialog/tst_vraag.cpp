@@ -146,8 +146,8 @@ void TestVraag::manualDigitsConsult_data()
     QTest::newRow("dice 123") << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58 << QString();
     QTest::newRow("dice 886") << u"Dobbel"_s << u"886"_s << u"888886"_s << 2 << 23 << QString();
     QTest::newRow("dice 12") << u"Dobbel"_s << u"12"_s << u"797778"_s << 43 << 49 << QString();
-    QTest::newRow("dice win over own digits") << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58
-                                              << u"666666"_s;
+    QTest::newRow("dice win over own digits")
+        << u"Dobbel"_s << u"123"_s << u"779778"_s << 43 << 58 << u"666666"_s;
 }
 
 void TestVraag::manualDigitsConsult()
@@ -195,7 +195,7 @@ void TestVraag::incompleteOwnDigitsCastYarrow()
     QTest::keyClicks(d.Worp, u"789"_s);
     QTest::mouseClick(d.OKBtn, Qt::LeftButton);
 
-    QCOMPARE(rig.prompts.messages, QStringList{CastMessages::Incomplete});
+    QCOMPARE(rig.prompts.messages, QStringList { CastMessages::Incomplete });
     QCOMPARE(rig.view.caption(), MethodCaptions::Yarrow);
     QCOMPARE(rig.view.shown, 1);
     QCOMPARE(int(rig.state.method), method);
@@ -265,8 +265,7 @@ void TestVraag::keyFiltersDropOtherCharacters_data()
     QTest::newRow("dice takes backspace") << u"Dobbel"_s << u"1\b8"_s << u"8"_s;
     QTest::newRow("number keeps digits") << u"Hexanr"_s << u"x1 -2"_s << u"12"_s;
     QTest::newRow("number holds two") << u"Hexanr"_s << u"123"_s << u"12"_s;
-    QTest::newRow("question takes anything") << u"Vragen"_s << u"Zal 't lukken?"_s
-                                             << u"Zal 't lukken?"_s;
+    QTest::newRow("question takes anything") << u"Vragen"_s << u"Zal 't lukken?"_s << u"Zal 't lukken?"_s;
     QTest::newRow("question holds 64") << u"Vragen"_s << QString(70, u'v') << QString(64, u'v');
 }
 
@@ -313,12 +312,12 @@ void TestVraag::editingShortcutsAct_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("clipboardAfter");
     // Pasted text passes the filter; OK checks it.
-    QTest::newRow("Ctrl+V pastes anything") << u"Worp"_s << QString() << u"abc"_s << u"Ctrl+V"_s
-                                            << u"abc"_s << u"abc"_s;
-    QTest::newRow("Ctrl+A and a digit replace") << u"Worp"_s << u"678"_s << QString()
-                                                << u"Ctrl+A, 9"_s << u"9"_s << QString();
-    QTest::newRow("Ctrl+X cuts") << u"Dobbel"_s << u"12"_s << QString() << u"Ctrl+A, Ctrl+X"_s
-                                 << QString() << u"12"_s;
+    QTest::newRow("Ctrl+V pastes anything")
+        << u"Worp"_s << QString() << u"abc"_s << u"Ctrl+V"_s << u"abc"_s << u"abc"_s;
+    QTest::newRow("Ctrl+A and a digit replace")
+        << u"Worp"_s << u"678"_s << QString() << u"Ctrl+A, 9"_s << u"9"_s << QString();
+    QTest::newRow("Ctrl+X cuts") << u"Dobbel"_s << u"12"_s << QString() << u"Ctrl+A, Ctrl+X"_s << QString()
+                                 << u"12"_s;
 }
 
 void TestVraag::editingShortcutsAct()
@@ -346,10 +345,9 @@ void TestVraag::tabWalksTheKeyboardOrder()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     QTest::keyClicks(d.Vragen, u"half af"_s);
-    const QStringList expected = {u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
-                                  u"CancelBtn"_s, u"RadioGroep_0"_s, u"HexaSpinUp"_s,
-                                  u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
-                                  u"Vragen"_s, u"Dobbel"_s, u"Dobbel"_s};
+    const QStringList expected = { u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s, u"CancelBtn"_s,
+        u"RadioGroep_0"_s, u"HexaSpinUp"_s, u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
+        u"Vragen"_s, u"Dobbel"_s, u"Dobbel"_s };
     const QList<Qt::Key> keys = QList<Qt::Key>(12, Qt::Key_Tab) << Qt::Key_Backtab << Qt::Key_Alt;
     QStringList heard;
     for (const Qt::Key key : keys) {
@@ -366,7 +364,7 @@ void TestVraag::tabWalksTheKeyboardOrder()
 void TestVraag::numberSelectsItselfOnFocus()
 {
     // Clicked into or tabbed into, the field is selected: typing 12 replaces the "0".
-    for (const bool byClick : {true, false}) {
+    for (const bool byClick : { true, false }) {
         DialogRig rig;
         TOKBottomDlg &d = *rig.dialog;
         QVERIFY(rig.waitActive());
@@ -474,12 +472,9 @@ void TestVraag::refusedInputChangesNothing_data()
     QTest::newRow("one dice digit") << QString() << u"7"_s << CastMessages::DiceInvalid;
     QTest::newRow("dice line 7") << QString() << u"127"_s << CastMessages::DiceNoSuchLine;
     QTest::newRow("dice line 8") << QString() << u"438"_s << CastMessages::DiceNoSuchLine;
-    QTest::newRow("pasted letter in own throw") << u"78x678"_s << QString()
-                                                << CastMessages::OwnThrowInvalid;
-    QTest::newRow("pasted 5 in own throw") << u"789675"_s << QString()
-                                           << CastMessages::OwnThrowInvalid;
-    QTest::newRow("pasted dice beside own throw") << u"789678"_s << u"19"_s
-                                                  << CastMessages::DiceInvalid;
+    QTest::newRow("pasted letter in own throw") << u"78x678"_s << QString() << CastMessages::OwnThrowInvalid;
+    QTest::newRow("pasted 5 in own throw") << u"789675"_s << QString() << CastMessages::OwnThrowInvalid;
+    QTest::newRow("pasted dice beside own throw") << u"789678"_s << u"19"_s << CastMessages::DiceInvalid;
 }
 
 void TestVraag::refusedInputChangesNothing()
@@ -503,7 +498,7 @@ void TestVraag::refusedInputChangesNothing()
     d.Dobbel->setText(dice);
     QTest::keyClick(d.Vragen, Qt::Key_Return);
 
-    QCOMPARE(rig.prompts.errors, QStringList{message});
+    QCOMPARE(rig.prompts.errors, QStringList { message });
     QVERIFY(d.isVisible());
     QVERIFY(!rig.host.mainEnabled);
     QCOMPARE(rig.host.focusCount, 0);
@@ -543,7 +538,7 @@ void TestVraag::helpButtonOpensHelpFile()
     DialogRig rig;
     QVERIFY(rig.waitActive());
     QTest::mouseClick(rig.dialog->btHLP, Qt::LeftButton);
-    QCOMPARE(rig.shell.opened, QStringList{u"QUIVARHELP.chm"_s});
+    QCOMPARE(rig.shell.opened, QStringList { u"QUIVARHELP.chm"_s });
     QVERIFY(rig.dialog->isVisible());
 }
 
@@ -570,8 +565,8 @@ void TestVraag::hintsAndAccessibleNames_data()
     QTest::newRow("upper Hemel") << u"Boven_0"_s << QString() << u"Hemel, drie hele lijnen"_s;
     QTest::newRow("lower Vuur") << u"Onder_6"_s << QString()
                                 << u"Vuur, een gebroken lijn tussen twee hele lijnen"_s;
-    QTest::newRow("top line before a lookup") << u"lbl_lijn6"_s << QString()
-                                              << u"Lijn 6: nog geen hexagram"_s;
+    QTest::newRow("top line before a lookup")
+        << u"lbl_lijn6"_s << QString() << u"Lijn 6: nog geen hexagram"_s;
     QTest::newRow("spin buttons") << u"HexaSpin"_s << QString() << u"Hexagramnummer stappen"_s;
 }
 
@@ -592,8 +587,8 @@ void TestVraag::hintsAndAccessibleNames()
 void TestVraag::keyboardOrder()
 {
     DialogRig rig;
-    QStringList expected = {u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s,
-                            u"CancelBtn"_s};
+    QStringList expected
+        = { u"Vragen"_s, u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s, u"CancelBtn"_s };
     for (int i = 0; i < 6; ++i)
         expected.append(u"RadioGroep_"_s + QString::number(i));
     expected << u"HexaSpinUp"_s << u"HexaSpinDown"_s;
@@ -638,19 +633,27 @@ void TestVraag::controlsAsLaidOut_data()
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("maxLength"); // fields only
     const QColor navy(0x00, 0x00, 0x80), red(0xFF, 0x00, 0x00), purple(0x80, 0x00, 0x80), none;
-    const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name) << QString::fromLatin1(name); };
-    row("Label2") << QRect(207, 25, 255, 19) << u"Handmatige \"Eigen Worp\" Getallen:  "_s << 13 << true << navy << 0;
-    row("Label4") << QRect(222, 51, 282, 13) << u"Hexagram verkrijgen door zelf een methode uit te voeren."_s << 11 << false << navy << 0;
-    row("Label3") << QRect(222, 70, 0, 0) << u"Begin met het onderste is eerst gevonden getal [+ yin-yang ]"_s << 11 << false << navy << 0;
+    const auto row
+        = [](const char *name) -> QTestData & { return QTest::newRow(name) << QString::fromLatin1(name); };
+    row("Label2") << QRect(207, 25, 255, 19) << u"Handmatige \"Eigen Worp\" Getallen:  "_s << 13 << true
+                  << navy << 0;
+    row("Label4") << QRect(222, 51, 282, 13) << u"Hexagram verkrijgen door zelf een methode uit te voeren."_s
+                  << 11 << false << navy << 0;
+    row("Label3") << QRect(222, 70, 0, 0) << u"Begin met het onderste is eerst gevonden getal [+ yin-yang ]"_s
+                  << 11 << false << navy << 0;
     row("Label7") << QRect(600, 37, 0, 0) << u"Dobbelstenen"_s << 11 << false << navy << 0;
-    row("Label1") << QRect(252, 254, 0, 0) << u"Hieronder kunt u uw vraag aan de QUIVAR stellen:"_s << 13 << true << red << 0;
-    row("Label5") << QRect(223, 308, 0, 0) << u"Concentreert u zich op de vraag en druk dan op Enter of de Yin-Yang knop"_s << 12 << false << navy << 0;
+    row("Label1") << QRect(252, 254, 0, 0) << u"Hieronder kunt u uw vraag aan de QUIVAR stellen:"_s << 13
+                  << true << red << 0;
+    row("Label5") << QRect(223, 308, 0, 0)
+                  << u"Concentreert u zich op de vraag en druk dan op Enter of de Yin-Yang knop"_s << 12
+                  << false << navy << 0;
     row("Worp") << QRect(516, 55, 64, 23) << QString() << 13 << true << navy << 6;
     row("Dobbel") << QRect(613, 55, 39, 23) << QString() << 12 << true << QColor(0x80, 0x00, 0x00) << 3;
     row("Vragen") << QRect(222, 280, 402, 21) << QString() << 11 << false << navy << 64;
     row("Wis1") << QRect(586, 55, 21, 21) << QString() << 11 << false << none << 0;
     row("Wis2") << QRect(625, 280, 21, 21) << QString() << 11 << false << none << 0;
-    row("RadioGroep") << QRect(223, 123, 401, 91) << u"Automatische werpmethode kiezen:  "_s << 13 << false << navy << 0;
+    row("RadioGroep") << QRect(223, 123, 401, 91) << u"Automatische werpmethode kiezen:  "_s << 13 << false
+                      << navy << 0;
     row("btHLP") << QRect(199, 354, 30, 30) << u"?"_s << 19 << true << red << 0;
     row("OKBtn") << QRect(490, 349, 122, 34) << u"\u262F"_s << 35 << false << none << 0;
     row("CancelBtn") << QRect(490, 410, 122, 23) << u"Annuleer Vraag"_s << 13 << false << navy << 0;

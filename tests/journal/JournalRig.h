@@ -34,7 +34,7 @@ struct JournalRig : WindowServices
 {
     QTemporaryDir dir;
     const QString home = QDir::currentPath();
-    Program program{{&random, &clock, &prompts, &shell}};
+    Program program { { &random, &clock, &prompts, &shell } };
     TForm1 &form = program.mainWindow();
     ConsultationState &state = program.session().editableState();
     JournalState &journal = program.session().journalRecord();
@@ -84,11 +84,10 @@ struct JournalRig : WindowServices
 };
 
 // Entry n is on screen as a consultation from the journal.
-#define QVERIFY_SHOWS(rig, n, of)                                                                  \
-    do {                                                                                           \
-        QCOMPARE((rig).listNumber(), u"%1 v %2"_s.arg(n).arg(of));                                \
-        QCOMPARE((rig).form.lbl_Datumx->text(), entry(n).left(17));                               \
-        QCOMPARE((rig).shownQuestion(), u"Vraag %1, of niet?"_s.arg(n, 2, 10, QChar(u'0')));      \
-        QCOMPARE((rig).form.lbl_Methode->text(), MethodCaptions::FromJournal);                    \
+#define QVERIFY_SHOWS(rig, n, of)                                                                            \
+    do {                                                                                                     \
+        QCOMPARE((rig).listNumber(), u"%1 v %2"_s.arg(n).arg(of));                                           \
+        QCOMPARE((rig).form.lbl_Datumx->text(), entry(n).left(17));                                          \
+        QCOMPARE((rig).shownQuestion(), u"Vraag %1, of niet?"_s.arg(n, 2, 10, QChar(u'0')));                 \
+        QCOMPARE((rig).form.lbl_Methode->text(), MethodCaptions::FromJournal);                               \
     } while (false)
-

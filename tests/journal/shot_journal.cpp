@@ -28,14 +28,20 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     const QStringList questions = {
-        u"Hoe vind ik rust in mijn werk?"_s, u"Moet ik verhuizen naar de stad?"_s,
-        u"Wat vraagt mijn vriendschap met Anna van mij?"_s, u"Is dit het moment om te beginnen?"_s,
-        u"Waar leidt de nieuwe baan toe?"_s, u"Hoe ga ik om met de ruzie thuis?"_s,
-        u"Wat brengt het komende jaar?"_s, u"Zal de reis naar Portugal goed gaan?"_s,
-        u"Hoe help ik mijn vader het best?"_s, u"Wat is wijs: wachten, of handelen?"_s,
-        u"Moet ik het boek afmaken?"_s, u"Wat leert deze tegenslag mij?"_s,
+        u"Hoe vind ik rust in mijn werk?"_s,
+        u"Moet ik verhuizen naar de stad?"_s,
+        u"Wat vraagt mijn vriendschap met Anna van mij?"_s,
+        u"Is dit het moment om te beginnen?"_s,
+        u"Waar leidt de nieuwe baan toe?"_s,
+        u"Hoe ga ik om met de ruzie thuis?"_s,
+        u"Wat brengt het komende jaar?"_s,
+        u"Zal de reis naar Portugal goed gaan?"_s,
+        u"Hoe help ik mijn vader het best?"_s,
+        u"Wat is wijs: wachten, of handelen?"_s,
+        u"Moet ik het boek afmaken?"_s,
+        u"Wat leert deze tegenslag mij?"_s,
     };
-    const QStringList casts = {u"977776"_s, u"787878"_s, u"678977"_s, u"888777"_s};
+    const QStringList casts = { u"977776"_s, u"787878"_s, u"678977"_s, u"888777"_s };
     QFile file(u"QuivarLijst.txt"_s);
     if (!file.open(QIODevice::WriteOnly))
         return 1;
@@ -49,21 +55,22 @@ int main(int argc, char *argv[])
                                  .arg(n + 1, 2, 10, QChar(u'0'))
                                  .arg(9 + n % 10, 2, 10, QChar(u'0'))
                                  .arg(n * 4 % 60, 2, 10, QChar(u'0'));
-        const QString line = makeJournalEntry(date, questions.at(n), cast.primaryNumber,
-                                              cast.hasMovingLines ? cast.changedNumber : 0, digits);
+        const QString line = makeJournalEntry(
+            date, questions.at(n), cast.primaryNumber, cast.hasMovingLines ? cast.changedNumber : 0, digits);
         file.write((line + u"\r\n"_s).toLatin1());
     }
     file.close();
 
     WindowServices services;
-    Program program{{&services.random, &services.clock, &services.prompts, &services.shell}};
+    Program program { { &services.random, &services.clock, &services.prompts, &services.shell } };
     program.questionDialog().CancelBtnClick();
     program.mainWindow().knpOpen->click();
     TVerleden &window = program.journalWindow();
     if (!QTest::qWaitForWindowExposed(&window))
         std::fprintf(stderr, "the window was not shown; the picture may be incomplete\n");
     const QModelIndex fifth = window.lbxLijst->model()->index(4, 0);
-    QTest::mouseClick(window.lbxLijst->viewport(), Qt::LeftButton, {}, window.lbxLijst->visualRect(fifth).center());
+    QTest::mouseClick(
+        window.lbxLijst->viewport(), Qt::LeftButton, {}, window.lbxLijst->visualRect(fifth).center());
     window.activateWindow();
     QApplication::processEvents();
     if (!window.grab().save(picture)) {

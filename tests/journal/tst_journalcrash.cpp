@@ -30,7 +30,8 @@ private Q_SLOTS:
     {
         // 200 here; set WENDARIX_KILLS for a longer run by hand.
         const int kills = qEnvironmentVariableIsSet("WENDARIX_KILLS")
-            ? qEnvironmentVariableIntValue("WENDARIX_KILLS") : 200;
+            ? qEnvironmentVariableIntValue("WENDARIX_KILLS")
+            : 200;
         QTemporaryDir dir;
         const QString journal = dir.filePath(JournalFileName);
         // Big enough that a save takes a while, so kills land in the middle of writing too.
@@ -57,7 +58,8 @@ private Q_SLOTS:
             const QByteArray bytes = file.readAll();
             QVERIFY2(bytes.endsWith("\r\n"), qPrintable(u"kill %1: the file ends in the middle"_s.arg(k)));
             const int saved = int(bytes.count('\n'));
-            QVERIFY2(saved >= count, qPrintable(u"kill %1: %2 entries after %3"_s.arg(k).arg(saved).arg(count)));
+            QVERIFY2(
+                saved >= count, qPrintable(u"kill %1: %2 entries after %3"_s.arg(k).arg(saved).arg(count)));
             count = saved;
             QVERIFY2(bytes == entries(1, count), qPrintable(u"kill %1: a mixed file"_s.arg(k)));
         }
@@ -71,7 +73,7 @@ private Q_SLOTS:
         for (int k = 0; k < 2; ++k) {
             savers[k].setWorkingDirectory(dir.path());
             savers[k].start(QCoreApplication::applicationDirPath() + u"/journal_saver"_s,
-                            {u"mixed"_s, k ? u"B"_s : u"A"_s, u"3000"_s});
+                { u"mixed"_s, k ? u"B"_s : u"A"_s, u"3000"_s });
         }
         QStringList saved;
         for (QProcess &saver : savers) {
@@ -85,7 +87,8 @@ private Q_SLOTS:
         QVERIFY2(saved.size() > 20, qPrintable(u"only %1 saves"_s.arg(saved.size())));
         for (const QString &save : std::as_const(saved))
             QVERIFY2(lines.contains(save), qPrintable(save + u" was lost"_s));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{JournalBackupName} << JournalFileName);
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::Files), QStringList { JournalBackupName } << JournalFileName);
     }
 };
 

@@ -30,8 +30,8 @@ QByteArray utf16(const QString &text, bool bigEndian)
     QByteArray bytes;
     for (QChar c : text) {
         const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
-        bytes += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1}
-                           : QByteArray{&low, 1} + QByteArray{&high, 1};
+        bytes += bigEndian ? QByteArray { &high, 1 } + QByteArray { &low, 1 }
+                           : QByteArray { &low, 1 } + QByteArray { &high, 1 };
     }
     return bytes;
 }
@@ -57,8 +57,7 @@ private Q_SLOTS:
             << u"24-12-25 09:05:07,Nu, of later, of nooit?,43,44,977777"_s << u"24-12-25 09:05:07"_s
             << u"Nu, of later, of nooit?"_s << u"977777"_s;
         QTest::newRow("31 characters: no question")
-            << u"24-12-25 09:05:07,,01,00,777777"_s << u"24-12-25 09:05:07"_s << QString()
-            << u"777777"_s;
+            << u"24-12-25 09:05:07,,01,00,777777"_s << u"24-12-25 09:05:07"_s << QString() << u"777777"_s;
         QTest::newRow("10 characters") << u"0123456789"_s << u"0123456789"_s << QString() << u"456789"_s;
         QTest::newRow("blank line") << QString() << QString() << QString() << QString();
     }
@@ -90,29 +89,31 @@ private Q_SLOTS:
         // 0x81, 0x8D, 0x8F, 0x90 and 0x9D are not in windows-1252; they stand for themselves.
         const QString highText = u"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ"_s;
         QTest::newRow("8-bit, every byte")
-            << ascii + "\r\n" + high + "\r\n" + latin + "\r\n" << JournalEncoding::Ansi
-            << QStringList{QString::fromLatin1(ascii), highText, QString::fromLatin1(latin)};
-        QTest::newRow("8-bit accents") << QByteArray("Caf\xE9 \x80 na\xEFve\r\n\r\nb\r\n")
-                                       << JournalEncoding::Ansi
-                                       << QStringList{u"Café € naïve"_s, QString(), u"b"_s};
-        const QStringList unicode{u"易經 zegt 🙂"_s, u"Ωmega"_s};
+            << ascii + "\r\n" + high + "\r\n" + latin + "\r\n"
+            << JournalEncoding::Ansi
+            << QStringList { QString::fromLatin1(ascii), highText, QString::fromLatin1(latin) };
+        QTest::newRow("8-bit accents")
+            << QByteArray("Caf\xE9 \x80 na\xEFve\r\n\r\nb\r\n") << JournalEncoding::Ansi
+            << QStringList { u"Café € naïve"_s, QString(), u"b"_s };
+        const QStringList unicode { u"易經 zegt 🙂"_s, u"Ωmega"_s };
         const QString unicodeText = unicode.join(u"\r\n"_s) + u"\r\n"_s;
         QTest::newRow("UTF-8") << "\xEF\xBB\xBF" + unicodeText.toUtf8() << JournalEncoding::Utf8 << unicode;
         QTest::newRow("UTF-16LE") << "\xFF\xFE" + utf16(unicodeText, false) << JournalEncoding::Utf16LE
                                   << unicode;
         QTest::newRow("UTF-16BE") << "\xFE\xFF" + utf16(unicodeText, true) << JournalEncoding::Utf16BE
                                   << unicode;
-        QTest::newRow("UTF-8 without a mark") << unicodeText.toUtf8() << JournalEncoding::Utf8Unmarked << unicode;
-        QTest::newRow("UTF-8 mark only") << QByteArray("\xEF\xBB\xBF") << JournalEncoding::Utf8 << QStringList();
-        QTest::newRow("UTF-8 mark over broken text") << QByteArray("\xEF\xBB\xBFz\xFF\r\n")
-                                                     << JournalEncoding::Ansi
-                                                     << QStringList{u"ï»¿zÿ"_s};
-        QTest::newRow("UTF-16 of odd length") << QByteArray("\xFF\xFE" "a\0b\r\n", 7)
-                                              << JournalEncoding::Ansi
-                                              << QStringList{u"ÿþa\u0000b"_s};
+        QTest::newRow("UTF-8 without a mark")
+            << unicodeText.toUtf8() << JournalEncoding::Utf8Unmarked << unicode;
+        QTest::newRow("UTF-8 mark only")
+            << QByteArray("\xEF\xBB\xBF") << JournalEncoding::Utf8 << QStringList();
+        QTest::newRow("UTF-8 mark over broken text")
+            << QByteArray("\xEF\xBB\xBFz\xFF\r\n") << JournalEncoding::Ansi << QStringList { u"ï»¿zÿ"_s };
+        QTest::newRow("UTF-16 of odd length") << QByteArray("\xFF\xFE"
+                                                            "a\0b\r\n",
+            7) << JournalEncoding::Ansi << QStringList { u"ÿþa\u0000b"_s };
         QTest::newRow("empty file") << QByteArray() << JournalEncoding::Ansi << QStringList();
-        QTest::newRow("lone CR stays in its line") << QByteArray("a\rb\r\n") << JournalEncoding::Ansi
-                                                   << QStringList{u"a\rb"_s};
+        QTest::newRow("lone CR stays in its line")
+            << QByteArray("a\rb\r\n") << JournalEncoding::Ansi << QStringList { u"a\rb"_s };
     }
 
     void writtenBackByteForByte()
@@ -147,8 +148,8 @@ private Q_SLOTS:
         QTest::newRow("one blank line") << QByteArray("\r\n") << QByteArray("\r\n");
         // Found by fuzzing: 8-bit text that only looks like UTF-16 reads as UTF-16 once its line
         // end is whole; it settles from then on.
-        QTest::newRow("odd UTF-16 made even") << QByteArray("\xFE\xFF\0A\n", 5)
-                                              << QByteArray("\xFE\xFF\0A\r\n", 6);
+        QTest::newRow("odd UTF-16 made even")
+            << QByteArray("\xFE\xFF\0A\n", 5) << QByteArray("\xFE\xFF\0A\r\n", 6);
     }
 
     void lineEnds()
@@ -172,10 +173,11 @@ private Q_SLOTS:
     // windows-1252 would write "?" for these without a word; the file turns UTF-8 instead.
     void charactersOutsideTheCodePageMakeItUtf8()
     {
-        JournalLines list(QStringList{u"Café"_s, u"Wat zegt 易經? 🙂"_s});
+        JournalLines list(QStringList { u"Café"_s, u"Wat zegt 易經? 🙂"_s });
         QCOMPARE(saveJournalList(path(u"j.txt"_s), list), FileProblem());
         QCOMPARE(list.encoding(), JournalEncoding::Utf8);
-        QCOMPARE(readAll(path(u"j.txt"_s)), "\xEF\xBB\xBF" + u"Café\r\nWat zegt 易經? 🙂\r\n"_s.toUtf8());
+        QCOMPARE(
+            readAll(path(u"j.txt"_s)), "\xEF\xBB\xBF" + u"Café\r\nWat zegt 易經? 🙂\r\n"_s.toUtf8());
         JournalLines again;
         QCOMPARE(loadJournalList(path(u"j.txt"_s), again), FileProblem());
         QCOMPARE(again.toStringList(), list.toStringList());
@@ -189,13 +191,14 @@ private Q_SLOTS:
         const QString folder = path(u"fault"_s);
         const QString journal = folder + u"/QuivarLijst.txt"_s;
         QVERIFY(QDir().mkpath(journal));
-        JournalLines list(QStringList{u"x"_s});
-        for (const FileProblem &problem : {loadJournalList(journal, list), saveJournalList(journal, list)}) {
+        JournalLines list(QStringList { u"x"_s });
+        for (const FileProblem &problem :
+            { loadJournalList(journal, list), saveJournalList(journal, list) }) {
             QVERIFY(problem);
             QVERIFY2(problem->contains(QDir::toNativeSeparators(journal)), qPrintable(*problem));
             QVERIFY2(problem->contains(u"er staat een map met die naam"_s), qPrintable(*problem));
         }
-        QCOMPARE(list.toStringList(), QStringList{u"x"_s});
+        QCOMPARE(list.toStringList(), QStringList { u"x"_s });
         QVERIFY(QFileInfo(journal).isDir());
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
     }

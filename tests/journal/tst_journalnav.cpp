@@ -7,10 +7,10 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QTimer>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -38,7 +38,7 @@ private Q_SLOTS:
         rig.consult(u"Gaat één, of twee?"_s, digits);
         rig.save();
         QCOMPARE(rig.file(), line);
-        QCOMPARE(rig.prompts.shown, QStringList{JournalTexts::Added});
+        QCOMPARE(rig.prompts.shown, QStringList { JournalTexts::Added });
         QVERIFY(rig.state.storedInJournal);
         QCOMPARE(rig.journal.journalCount, 1);
         QCOMPARE(rig.journal.journalPosition, 1);
@@ -54,15 +54,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         const QString emoji = u"\U0001F642"_s;
         QTest::newRow("Cancel saves nothing") << std::optional<QString>() << QByteArray("<none>");
-        QTest::newRow("80 characters keep 64")
-            << std::optional(QString(80, u'v')) << "07/03/25 09:05:07," + QByteArray(64, 'v') + ",01,44,977777\r\n";
+        QTest::newRow("80 characters keep 64") << std::optional(
+            QString(80, u'v')) << "07/03/25 09:05:07," + QByteArray(64, 'v') + ",01,44,977777\r\n";
         QTest::newRow("no half emoji") << std::optional(QString(63, u'v') + emoji)
                                        << "07/03/25 09:05:07," + QByteArray(63, 'v') + ",01,44,977777\r\n";
         QTest::newRow("an emoji makes the file UTF-8")
             << std::optional(u"Wat nu "_s + emoji)
             << "\xEF\xBB\xBF" + (u"07/03/25 09:05:07,Wat nu "_s + emoji + u",01,44,977777\r\n"_s).toUtf8();
-        QTest::newRow("a line break becomes a space")
-            << std::optional(u"twee\r\nregels"_s) << QByteArray("07/03/25 09:05:07,twee regels,01,44,977777\r\n");
+        QTest::newRow("a line break becomes a space") << std::optional(
+            u"twee\r\nregels"_s) << QByteArray("07/03/25 09:05:07,twee regels,01,44,977777\r\n");
     }
 
     void bewaarAsksForAMissingQuestion()
@@ -72,9 +72,9 @@ private Q_SLOTS:
         rig.consult(QString());
         rig.prompts.inputAnswer = answer;
         rig.save();
-        QCOMPARE(rig.prompts.inputCaptions, QStringList{JournalTexts::MissingQuestionCaption});
-        QCOMPARE(rig.prompts.inputs, QStringList{JournalTexts::MissingQuestionPrompt});
-        QCOMPARE(rig.prompts.inputMaxLengths, QList<int>{255});
+        QCOMPARE(rig.prompts.inputCaptions, QStringList { JournalTexts::MissingQuestionCaption });
+        QCOMPARE(rig.prompts.inputs, QStringList { JournalTexts::MissingQuestionPrompt });
+        QCOMPARE(rig.prompts.inputMaxLengths, QList<int> { 255 });
         QFETCH(QByteArray, file);
         QCOMPARE(rig.file(), file);
         QCOMPARE(rig.prompts.messages.size(), answer ? 1 : 0);
@@ -137,8 +137,7 @@ private Q_SLOTS:
         QFETCH(bool, asked);
         rig.prompts.confirmAnswer = ok;
         rig.back();
-        QCOMPARE(rig.prompts.confirms,
-                 asked ? QStringList{JournalTexts::SaveFirst} : QStringList());
+        QCOMPARE(rig.prompts.confirms, asked ? QStringList { JournalTexts::SaveFirst } : QStringList());
         QCOMPARE(rig.prompts.confirmCaptions.size(), rig.prompts.confirms.size());
         QCOMPARE(rig.file().count('\n'), entries);
         QCOMPARE(rig.listNumber(), u"%1 v %1"_s.arg(entries));
@@ -209,13 +208,14 @@ private Q_SLOTS:
     {
         JournalRig rig;
         rig.write(entry(1).toLatin1() + "\r\nkort\r\n01/01/25 10:03:00,Drie,01,00,777a77\r\n"
-                  + entry(4).toLatin1() + "\r\n");
+            + entry(4).toLatin1() + "\r\n");
         rig.back();
         QVERIFY_SHOWS(rig, 4, 4);
         for (int refused = 1; refused <= 2; ++refused) {
             rig.back();
             QCOMPARE(rig.prompts.errors.size(), refused);
-            QVERIFY(rig.prompts.errors.last().startsWith(u"Vraag %1 van de geschiedenislijst"_s.arg(4 - refused)));
+            QVERIFY(rig.prompts.errors.last().startsWith(
+                u"Vraag %1 van de geschiedenislijst"_s.arg(4 - refused)));
             QVERIFY_SHOWS(rig, 4, 4);
         }
         rig.back();
@@ -259,7 +259,7 @@ private Q_SLOTS:
         rig.consult(u"Zonder lijst"_s);
         rig.prompts.confirmAnswer = false;
         back ? rig.back() : rig.forward();
-        QCOMPARE(rig.prompts.messages, QStringList{JournalTexts::NoFile});
+        QCOMPARE(rig.prompts.messages, QStringList { JournalTexts::NoFile });
         QCOMPARE(rig.listNumber(), u"Nieuw"_s);
         QCOMPARE(rig.shownQuestion(), u"Zonder lijst"_s);
         QVERIFY(!rig.state.storedInJournal && !rig.state.isFromJournal);

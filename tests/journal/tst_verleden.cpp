@@ -6,8 +6,8 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -93,16 +93,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("tabStop");
         QTest::newRow("lbxLijst") << u"lbxLijst"_s << QRect(9, 9, 544, 326) << QString()
                                   << u"Kopieer de tekst naar klembord"_s << true;
-        QTest::newRow("btWisLst") << u"btWisLst"_s << QRect(9, 343, 65, 22) << u"Wis Lijst"_s << QString() << true;
+        QTest::newRow("btWisLst") << u"btWisLst"_s << QRect(9, 343, 65, 22) << u"Wis Lijst"_s << QString()
+                                  << true;
         QTest::newRow("btWisSel") << u"btWisSel"_s << QRect(76, 343, 93, 22) << u"Wis Selectie"_s
                                   << u"Selectie = Klik (+ Ctrl / Shift)"_s << true;
-        QTest::newRow("btKlip") << u"btKlip"_s << QRect(206, 343, 88, 22) << u"Kopieer Lijst"_s << QString() << true;
+        QTest::newRow("btKlip") << u"btKlip"_s << QRect(206, 343, 88, 22) << u"Kopieer Lijst"_s << QString()
+                                << true;
         QTest::newRow("btBewerk") << u"btBewerk"_s << QRect(322, 342, 99, 22) << u"Bewerk vraag"_s
                                   << u"Bewerk de Vraag"_s << true;
-        QTest::newRow("btKeuze") << u"btKeuze"_s << QRect(446, 342, 109, 22) << u"Kies een vraag"_s
-                                 << u"Zet de gekozen vraag weer op het scherm; een klik of Enter in de lijst doet hetzelfde."_s
-                                 << true;
-        QTest::newRow("btHerstel") << u"btHerstel"_s << QRect(42, 371, 66, 22) << u"Herstel"_s << QString() << true;
+        QTest::newRow("btKeuze")
+            << u"btKeuze"_s << QRect(446, 342, 109, 22) << u"Kies een vraag"_s
+            << u"Zet de gekozen vraag weer op het scherm; een klik of Enter in de lijst doet hetzelfde."_s
+            << true;
+        QTest::newRow("btHerstel") << u"btHerstel"_s << QRect(42, 371, 66, 22) << u"Herstel"_s << QString()
+                                   << true;
         QTest::newRow("Label1") << u"Label1"_s << QRect(214, 374, 147, 13) << u"Is de Vraag al Bewaard??"_s
                                 << QString() << false;
         QTest::newRow("btGoBew") << u"btGoBew"_s << QRect(398, 370, 64, 22) << u"Doe Nu"_s << QString()
@@ -139,13 +143,15 @@ private Q_SLOTS:
     {
         WindowRig rig;
         TVerleden &w = rig.window;
-        QList<QWidget *> order{w.lbxLijst};
-        for (QWidget *next = w.lbxLijst->nextInFocusChain(); next != w.lbxLijst; next = next->nextInFocusChain()) {
+        QList<QWidget *> order { w.lbxLijst };
+        for (QWidget *next = w.lbxLijst->nextInFocusChain(); next != w.lbxLijst;
+             next = next->nextInFocusChain()) {
             if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(&w))
                 order.append(next);
         }
-        QCOMPARE(order, (QList<QWidget *>{w.lbxLijst, w.btWisLst, w.btWisSel, w.btKeuze, w.btTerug, w.btKlip,
-                                          w.btGoBew, w.btBewerk, w.btHerstel}));
+        QCOMPARE(order,
+            (QList<QWidget *> { w.lbxLijst, w.btWisLst, w.btWisSel, w.btKeuze, w.btTerug, w.btKlip, w.btGoBew,
+                w.btBewerk, w.btHerstel }));
         QCOMPARE(w.btHerstel->cursor().shape(), Qt::PointingHandCursor);
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
@@ -163,16 +169,16 @@ private Q_SLOTS:
         QCOMPARE(w.focusWidget(), w.lbxLijst);
         QTest::keyClick(w.lbxLijst, Qt::Key_Return);
         QVERIFY_SHOWS(rig, 5, 5);
-        QCOMPARE(rig.selected(), QList<int>{5});
+        QCOMPARE(rig.selected(), QList<int> { 5 });
         QTest::keyClick(w.lbxLijst, Qt::Key_Up);
         QTest::keyClick(w.lbxLijst, Qt::Key_Delete);
-        QCOMPARE(rig.prompts.confirms, QStringList{u"Selectie wordt verwijderd!"_s});
-        QCOMPARE(rig.file(), entries({1, 2, 3, 5}));
+        QCOMPARE(rig.prompts.confirms, QStringList { u"Selectie wordt verwijderd!"_s });
+        QCOMPARE(rig.file(), entries({ 1, 2, 3, 5 }));
         QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w.lbxLijst);
         QCOMPARE(list->text(QAccessible::Name), u"Geschiedenislijst"_s);
         QCOMPARE(list->text(QAccessible::Description), u"Kopieer de tekst naar klembord"_s);
         QCOMPARE(list->child(0)->text(QAccessible::Name),
-                 u"Vraag 1 van 4, 1 januari 2025 om 10:01: Vraag 01, of niet? Hexagram 1"_s);
+            u"Vraag 1 van 4, 1 januari 2025 om 10:01: Vraag 01, of niet? Hexagram 1"_s);
     }
 
     // Ctrl+F, then typing: the first entry from the top that holds the text is focused and
@@ -182,7 +188,10 @@ private Q_SLOTS:
         WindowRig rig;
         QByteArray journal;
         for (int n = 1; n <= 12; ++n)
-            journal += u"01/01/25 10:%1:00,Vraag nummer %2, of niet?,01,00,777777\r\n"_s.arg(n, 2, 10, QChar(u'0')).arg(n).toLatin1();
+            journal += u"01/01/25 10:%1:00,Vraag nummer %2, of niet?,01,00,777777\r\n"_s
+                           .arg(n, 2, 10, QChar(u'0'))
+                           .arg(n)
+                           .toLatin1();
         rig.write(journal);
         rig.open();
         TVerleden &w = rig.window;
@@ -194,7 +203,7 @@ private Q_SLOTS:
         auto *count = w.findChild<QLabel *>(u"zoekAantal"_s);
         QTest::keyClicks(field, u"nummer 7,"_s);
         QCOMPARE(rig.focused(), 7);
-        QCOMPARE(rig.selected(), QList<int>{7});
+        QCOMPARE(rig.selected(), QList<int> { 7 });
         QCOMPARE(count->text(), u"1 van 1"_s);
         field->selectAll();
         QTest::keyClicks(field, u"NÚMMER 1"_s);
@@ -205,8 +214,9 @@ private Q_SLOTS:
             Qt::Key key;
             Qt::KeyboardModifiers modifiers;
             int to;
-        } steps[] = {{Qt::Key_F3, {}, 10}, {Qt::Key_Return, {}, 11}, {Qt::Key_Return, Qt::ShiftModifier, 10},
-                     {Qt::Key_F3, Qt::ShiftModifier, 1}, {Qt::Key_F3, {}, 10}, {Qt::Key_F3, Qt::ShiftModifier, 1}};
+        } steps[] = { { Qt::Key_F3, {}, 10 }, { Qt::Key_Return, {}, 11 },
+            { Qt::Key_Return, Qt::ShiftModifier, 10 }, { Qt::Key_F3, Qt::ShiftModifier, 1 },
+            { Qt::Key_F3, {}, 10 }, { Qt::Key_F3, Qt::ShiftModifier, 1 } };
         for (const auto &step : steps) {
             QTest::keyClick(field, step.key, step.modifiers);
             QCOMPARE(rig.focused(), step.to);

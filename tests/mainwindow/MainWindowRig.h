@@ -8,8 +8,8 @@
 #include "QuivarDATA.h"
 #include "SMBevel.h"
 #include "ScriptedServices.h"
-#include "Shapes.h"
 #include "Session.h"
+#include "Shapes.h"
 #include "consultation.h"
 
 #include <QCheckBox>
@@ -25,21 +25,21 @@
 struct WindowServices
 {
     ScriptedRandom random;
-    FixedClock clock{QDateTime(QDate(2025, 3, 7), QTime(9, 5, 7)), QStringLiteral("/")};
+    FixedClock clock { QDateTime(QDate(2025, 3, 7), QTime(9, 5, 7)), QStringLiteral("/") };
     RecordingPrompts prompts;
     RecordingShell shell;
 };
 
 // Bar tops of rows 1..6 in the two panels.
-inline constexpr int PrimaryBarY[6] = {142, 169, 196, 223, 250, 277};
-inline constexpr int SecondaryBarY[6] = {141, 168, 195, 222, 249, 276};
+inline constexpr int PrimaryBarY[6] = { 142, 169, 196, 223, 250, 277 };
+inline constexpr int SecondaryBarY[6] = { 141, 168, 195, 222, 249, 276 };
 
 // One main window with scripted services, shown on the (offscreen) screen.
 struct Rig : WindowServices
 {
-    Session session{random, clock, prompts};
+    Session session { random, clock, prompts };
     ConsultationState &state = session.editableState();
-    TForm1 form{session, shell};
+    TForm1 form { session, shell };
 
     Rig()
     {
@@ -67,9 +67,8 @@ struct Rig : WindowServices
     // Notes the name of every command the window hands to the program in `commands`.
     void recordCommands()
     {
-        const auto note = [this](const char *name) {
-            return [this, name] { commands << QString::fromLatin1(name); };
-        };
+        const auto note
+            = [this](const char *name) { return [this, name] { commands << QString::fromLatin1(name); }; };
         QObject::connect(&form, &TForm1::questionRequested, &form, note("question"));
         QObject::connect(&form, &TForm1::aboutRequested, &form, note("about"));
         QObject::connect(&form, &TForm1::saveRequested, &form, note("save"));
@@ -95,12 +94,12 @@ struct Rig : WindowServices
     // The fill a bar shows on screen, sampled clear of its outline, the ring and the X.
     static QPoint solidSpot(bool primary, int row)
     {
-        return {primary ? 69 : 489, (primary ? PrimaryBarY : SecondaryBarY)[row - 1] + 9};
+        return { primary ? 69 : 489, (primary ? PrimaryBarY : SecondaryBarY)[row - 1] + 9 };
     }
     static QPoint leftHalfSpot(bool primary, int row) { return solidSpot(primary, row); }
     static QPoint rightHalfSpot(bool primary, int row)
     {
-        return {primary ? 197 : 617, (primary ? PrimaryBarY : SecondaryBarY)[row - 1] + 9};
+        return { primary ? 197 : 617, (primary ? PrimaryBarY : SecondaryBarY)[row - 1] + 9 };
     }
 
     std::array<TShape *, 6> &solid(bool primary) { return primary ? form.shp_LijnA_A : form.shp_LijnA_B; }

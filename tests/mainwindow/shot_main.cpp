@@ -21,8 +21,9 @@ int main(int argc, char *argv[])
     setUpApplication(app);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] "
-                             "[--intermediate]\n");
+        std::fprintf(stderr,
+            "usage: shot_main <file.png> [--long-texts] [--digits=DDDDDD] [--nuclear] "
+            "[--intermediate]\n");
         return 2;
     }
     QString digits = u"977776"_s;
@@ -43,7 +44,8 @@ int main(int argc, char *argv[])
         const QString process = u"Wat lang verborgen bleef, komt nu stap voor stap aan het licht; wie "
                                 u"rustig kijkt, ziet hoe de weg zich langzaam voor hem opent."_s;
         const QString advice = u"Wacht af en houd je woord gestand."_s;
-        const QString line = u"Je staat aan het begin van een lange weg; neem de tijd en kijk goed om je heen."_s.left(77);
+        const QString line
+            = u"Je staat aan het begin van een lange weg; neem de tijd en kijk goed om je heen."_s.left(77);
         f.lbl_RaadDV_A->setText(process);
         f.lbl_RaadDV_B->setText(process);
         f.lbl_RaadSL_A->setText(advice);

@@ -13,7 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QAccessibleInterface *accessible(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget); }
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
 
 void doAction(QWidget *widget, const QString &action)
 {
@@ -53,11 +56,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("presses");
         QTest::addColumn<QString>("kern");
         QTest::addColumn<QString>("tussen");
-        QTest::newRow("normal view") << QStringList{} << u"S: starthexagram"_s << u"R: resultaathexagram"_s;
-        QTest::newRow("nuclear view") << QStringList{u"btKernHex"_s} << u"K: kernhexagram"_s
-                                      << u"R: resultaathexagram"_s;
-        QTest::newRow("intermediate view") << QStringList{u"btTussenHex"_s} << u"S: starthexagram"_s
-                                           << u"T: tussenhexagram"_s;
+        QTest::newRow("normal view") << QStringList {} << u"S: starthexagram"_s << u"R: resultaathexagram"_s;
+        QTest::newRow("nuclear view")
+            << QStringList { u"btKernHex"_s } << u"K: kernhexagram"_s << u"R: resultaathexagram"_s;
+        QTest::newRow("intermediate view")
+            << QStringList { u"btTussenHex"_s } << u"S: starthexagram"_s << u"T: tussenhexagram"_s;
     }
 
     // Pressed through the Press action, as a screen reader does it.
@@ -83,10 +86,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("row 1: line 6 at rest") << 1 << u"Lijn 6: 8, gebroken lijn"_s << QString();
-        QTest::newRow("row 3: line 4 old yin") << 3 << u"Lijn 4: 6, bewegende gebroken lijn"_s
-                                               << u"Lijn 4: "_s + LineTexts(63, 4);
-        QTest::newRow("row 4: line 3 old yang") << 4 << u"Lijn 3: 9, bewegende hele lijn"_s
-                                                << u"Lijn 3: "_s + LineTexts(63, 3);
+        QTest::newRow("row 3: line 4 old yin")
+            << 3 << u"Lijn 4: 6, bewegende gebroken lijn"_s << u"Lijn 4: "_s + LineTexts(63, 4);
+        QTest::newRow("row 4: line 3 old yang")
+            << 4 << u"Lijn 3: 9, bewegende hele lijn"_s << u"Lijn 3: "_s + LineTexts(63, 3);
     }
 
     void lineRowsSpeakTheirLine()
@@ -103,9 +106,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("inDialog");
         QTest::addColumn<QString>("name");
-        for (const char16_t *name : {u"BackHistory", u"GoHistory", u"btKernHex"})
+        for (const char16_t *name : { u"BackHistory", u"GoHistory", u"btKernHex" })
             QTest::newRow(qPrintable(QString::fromUtf16(name))) << false << QString::fromUtf16(name);
-        for (const char16_t *name : {u"Wis1", u"Wis2", u"btHLP", u"HexaSpinUp"})
+        for (const char16_t *name : { u"Wis1", u"Wis2", u"btHLP", u"HexaSpinUp" })
             QTest::newRow(qPrintable(QString::fromUtf16(name))) << true << QString::fromUtf16(name);
     }
 
@@ -115,7 +118,7 @@ private Q_SLOTS:
         QFETCH(bool, inDialog);
         QFETCH(QString, name);
         WindowServices services;
-        Program program{{&services.random, &services.clock, &services.prompts, &services.shell}};
+        Program program { { &services.random, &services.clock, &services.prompts, &services.shell } };
         if (!inDialog)
             program.questionDialog().CancelBtnClick();
         QWidget &window = inDialog ? static_cast<QWidget &>(program.questionDialog()) : program.mainWindow();
@@ -135,17 +138,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
         QTest::newRow("main window") << u"main"_s << int(QAccessible::Window) << u"WENDARIX vs 13.2"_s;
-        QTest::newRow("question dialog") << u"dialog"_s << int(QAccessible::Dialog)
-                                         << u"Een Vraag Stellen aan de I Tjing"_s;
+        QTest::newRow("question dialog")
+            << u"dialog"_s << int(QAccessible::Dialog) << u"Een Vraag Stellen aan de I Tjing"_s;
     }
 
     void windowsExposeNoDecoration()
     {
         QFETCH(QString, window);
         WindowServices services;
-        Program program{{&services.random, &services.clock, &services.prompts, &services.shell}};
-        QWidget *shown = window == u"main"_s ? static_cast<QWidget *>(&program.mainWindow())
-                                             : &program.questionDialog();
+        Program program { { &services.random, &services.clock, &services.prompts, &services.shell } };
+        QWidget *shown
+            = window == u"main"_s ? static_cast<QWidget *>(&program.mainWindow()) : &program.questionDialog();
         QAccessibleInterface *top = accessible(shown);
         QTEST(int(top->role()), "role");
         QTEST(top->text(QAccessible::Name), "name");
@@ -155,8 +158,8 @@ private Q_SLOTS:
         for (QAccessibleInterface *node : all) {
             const QString what = QLatin1String(node->object()->metaObject()->className()) + u' '
                 + node->object()->objectName();
-            QVERIFY2(node->role() != QAccessible::Window && node->role() != QAccessible::Border,
-                     qPrintable(what));
+            QVERIFY2(
+                node->role() != QAccessible::Window && node->role() != QAccessible::Border, qPrintable(what));
             if (node->role() == QAccessible::Client)
                 QVERIFY2(!node->text(QAccessible::Name).isEmpty(), qPrintable(what));
         }

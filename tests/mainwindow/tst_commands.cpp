@@ -69,7 +69,7 @@ void TestCommands::recastKey()
     Rig rig;
     // The six-lines method draws one value per line: 9, 7, 7, 7, 7, 6.
     rig.state.method = CastMethod(4);
-    rig.random.draws = {1, 0, 0, 0, 0, 3};
+    rig.random.draws = { 1, 0, 0, 0, 0, 3 };
     QWidget *target = focus == u"Form1"_s ? &rig.form : rig.form.findChild<QWidget *>(focus);
     QTest::keyClick(target, Qt::Key_H, modifiers);
     QCOMPARE(rig.state.lineDigits, u"977776"_s);
@@ -115,7 +115,7 @@ void TestCommands::recastInDerivedViewReturnsToNormal()
     rig.click(view);
     QVERIFY(rig.state.secondaryViewActive);
     rig.state.method = CastMethod(4);
-    rig.random.draws = {2, 0, 3, 1, 2, 0}; // 8, 7, 6, 9, 8, 7
+    rig.random.draws = { 2, 0, 3, 1, 2, 0 }; // 8, 7, 6, 9, 8, 7
     QTest::keyClick(&rig.form, Qt::Key_H);
     QVERIFY(!rig.state.secondaryViewActive);
     QCOMPARE(rig.form.btKernHex->text(), u"S"_s);
@@ -200,7 +200,7 @@ void TestCommands::hooks()
         QTest::keyClick(target, Qt::Key(key));
     else
         QTest::mouseClick(target, Qt::LeftButton);
-    QCOMPARE(rig.commands, QStringList{hook});
+    QCOMPARE(rig.commands, QStringList { hook });
 }
 
 void TestCommands::unwiredCommandsDoNothing()
@@ -219,7 +219,7 @@ void TestCommands::helpOpensHelpFile()
 {
     Rig rig;
     QTest::mouseClick(rig.form.knpHelp, Qt::LeftButton);
-    QCOMPARE(rig.shell.opened, QStringList{u"QUIVARHELP.chm"_s});
+    QCOMPARE(rig.shell.opened, QStringList { u"QUIVARHELP.chm"_s });
     QVERIFY(rig.prompts.shown.isEmpty());
 }
 
@@ -265,14 +265,14 @@ QString lookOf(const QWidget *w)
     } else if (const auto *panel = qobject_cast<const TGradientPanel *>(w)) {
         const TDirection d = panel->Direction();
         parts << panel->ColorFrom().name() << panel->ColorTo().name() << QString::number(panel->ColorCount())
-              << (d == TDirection::EdgesToHCenter ? u"EdgesToHCenter"_s
-                  : d == TDirection::TopToBottom  ? u"TopToBottom"_s
-                  : d == TDirection::EllipticOut  ? u"EllipticOut"_s
-                                                  : QString::number(int(d)));
+              << (d == TDirection::EdgesToHCenter       ? u"EdgesToHCenter"_s
+                         : d == TDirection::TopToBottom ? u"TopToBottom"_s
+                         : d == TDirection::EllipticOut ? u"EllipticOut"_s
+                                                        : QString::number(int(d)));
     } else if (const auto *bevel = qobject_cast<const TSMBevel *>(w)) {
-        static const char16_t *const shapes[] = {u"box", u"boxin", u"frame", u"topline", u"bottomline",
-                                                 u"leftline", u"rightline", u"topleft", u"topright"};
-        static const char16_t *const styles[] = {u"lowered", u"none", u"raised"};
+        static const char16_t *const shapes[] = { u"box", u"boxin", u"frame", u"topline", u"bottomline",
+            u"leftline", u"rightline", u"topleft", u"topright" };
+        static const char16_t *const styles[] = { u"lowered", u"none", u"raised" };
         parts << QString::fromUtf16(shapes[int(bevel->Shape())])
               << QString::fromUtf16(styles[int(bevel->Style())]) << QString::number(bevel->BevelWidth())
               << bevel->TopColor().name() << bevel->BottomColor().name();
@@ -294,7 +294,7 @@ bool placedAt(const QWidget *w, const QRect &where)
     if (w->pos() != where.topLeft())
         return false;
     return (where.width() == 0 || w->width() == where.width())
-           && (where.height() == 0 || w->height() == where.height());
+        && (where.height() == 0 || w->height() == where.height());
 }
 
 } // namespace
@@ -315,73 +315,74 @@ void TestCommands::layout_data()
     const QString house = u"\"In het Huis van:\" 13px left top"_s;
     const QString processHeading = u"\"Processen volgens Doravel:\" 11px bold #800080 left top"_s;
     const QString adviceHeading = u"\"Selvine's Praktische Raad:\" 11px bold #800080 left top"_s;
-    row(u"GPnl_Achter"_s, "TGradientPanel", {0, 0, 690, 448}, u"#a6caf0 #c0c0c0 64 EdgesToHCenter"_s);
-    row(u"lbl_Datum"_s, "QLabel", {5, 6, 45, 0}, u"\"Datum :\" 13px right top"_s);
-    row(u"lbl_Datumx"_s, "QLabel", {52, 5, 140, 0}, u"13px left top"_s);
+    row(u"GPnl_Achter"_s, "TGradientPanel", { 0, 0, 690, 448 }, u"#a6caf0 #c0c0c0 64 EdgesToHCenter"_s);
+    row(u"lbl_Datum"_s, "QLabel", { 5, 6, 45, 0 }, u"\"Datum :\" 13px right top"_s);
+    row(u"lbl_Datumx"_s, "QLabel", { 52, 5, 140, 0 }, u"13px left top"_s);
     // Wider than drawn, about the same centre, for the longest captions in Liberation Sans.
-    row(u"lbl_Methode"_s, "QLabel", {187, 6, 310, 0}, u"\"Gebruikte Methode\" 13px centre top"_s);
+    row(u"lbl_Methode"_s, "QLabel", { 187, 6, 310, 0 }, u"\"Gebruikte Methode\" 13px centre top"_s);
     // Its right edge at 623; the face colour is painted behind its text only.
-    row(u"lbRegelnr"_s, "QLabel", {523, 6, 100, 0}, u"\"Lijstnummer\" 13px right top"_s);
-    row(u"BackHistory"_s, "QToolButton", {631, 3, 24, 18}, u"\"<<\" 11px bold hand"_s);
-    row(u"GoHistory"_s, "QToolButton", {656, 3, 24, 18}, u"\">>\" 11px bold hand"_s);
-    row(u"lbl_Vraagtitel"_s, "QLabel", {13, 22, 0, 0},
+    row(u"lbRegelnr"_s, "QLabel", { 523, 6, 100, 0 }, u"\"Lijstnummer\" 13px right top"_s);
+    row(u"BackHistory"_s, "QToolButton", { 631, 3, 24, 18 }, u"\"<<\" 11px bold hand"_s);
+    row(u"GoHistory"_s, "QToolButton", { 656, 3, 24, 18 }, u"\">>\" 11px bold hand"_s);
+    row(u"lbl_Vraagtitel"_s, "QLabel", { 13, 22, 0, 0 },
         u"\"Mijn Vraag aan de QUIVAR was:\" 12px bold #000080 left top"_s);
-    row(u"lbl_Vraag"_s, "QLabel", {215, 25, 450, 0}, u"11px bold left top"_s);
-    row(u"Bevel9"_s, "TSMBevel", {12, 43, 669, 2}, sunkenBox);
-    row(u"lbl_Hexa_A"_s, "QLabel", {50, 51, 0, 0}, heading);
-    row(u"lbl_Huis_A"_s, "QLabel", {50, 68, 0, 0}, house);
-    row(u"lbl_Huistxt_A"_s, "QLabel", {50, 82, 100, 15}, u"12px italic left top"_s);
-    row(u"Bevel4"_s, "TSMBevel", {177, 54, 40, 40}, u"frame raised 1 #ffffff #a0a0a0"_s);
+    row(u"lbl_Vraag"_s, "QLabel", { 215, 25, 450, 0 }, u"11px bold left top"_s);
+    row(u"Bevel9"_s, "TSMBevel", { 12, 43, 669, 2 }, sunkenBox);
+    row(u"lbl_Hexa_A"_s, "QLabel", { 50, 51, 0, 0 }, heading);
+    row(u"lbl_Huis_A"_s, "QLabel", { 50, 68, 0, 0 }, house);
+    row(u"lbl_Huistxt_A"_s, "QLabel", { 50, 82, 100, 15 }, u"12px italic left top"_s);
+    row(u"Bevel4"_s, "TSMBevel", { 177, 54, 40, 40 }, u"frame raised 1 #ffffff #a0a0a0"_s);
     // Centred both ways: the substitute font sits higher in the box than the original.
-    row(u"lbl_Hexnr_A"_s, "QLabel", {180, 57, 33, 33}, u"19px bold #800000 centre middle"_s);
-    row(u"Bevel2"_s, "TSMBevel", {48, 100, 170, 31}, u"frame lowered 1 #ffffff #a0a0a0"_s);
-    row(u"GPnl_Hex1A"_s, "TGradientPanel", {50, 103, 167, 27}, u"#c0dcc0 #ffff00 64 TopToBottom"_s);
-    row(u"lbl_HexTitel_A"_s, "QLabel", {52, 106, 162, 18}, u"12px #000080 centre top"_s);
-    row(u"SMB_RandHex_A"_s, "TSMBevel", {48, 131, 170, 175}, lineFrame);
-    row(u"GPnl_Hex1b"_s, "TGradientPanel", {51, 138, 164, 160}, u"#fffbf0 #c0c0c0 64 EllipticOut"_s);
-    row(u"lbl_Verander"_s, "QLabel", {295, 57, 100, 32},
+    row(u"lbl_Hexnr_A"_s, "QLabel", { 180, 57, 33, 33 }, u"19px bold #800000 centre middle"_s);
+    row(u"Bevel2"_s, "TSMBevel", { 48, 100, 170, 31 }, u"frame lowered 1 #ffffff #a0a0a0"_s);
+    row(u"GPnl_Hex1A"_s, "TGradientPanel", { 50, 103, 167, 27 }, u"#c0dcc0 #ffff00 64 TopToBottom"_s);
+    row(u"lbl_HexTitel_A"_s, "QLabel", { 52, 106, 162, 18 }, u"12px #000080 centre top"_s);
+    row(u"SMB_RandHex_A"_s, "TSMBevel", { 48, 131, 170, 175 }, lineFrame);
+    row(u"GPnl_Hex1b"_s, "TGradientPanel", { 51, 138, 164, 160 }, u"#fffbf0 #c0c0c0 64 EllipticOut"_s);
+    row(u"lbl_Verander"_s, "QLabel", { 295, 57, 100, 32 },
         u"\"Geen Verandering\" 13px bold #000080 centre top wrap"_s);
-    row(u"lbl_LijnenTitel"_s, "QLabel", {276, 108, 0, 0},
+    row(u"lbl_LijnenTitel"_s, "QLabel", { 276, 108, 0, 0 },
         u"\"Geen Bewegende Lijnen\" 11px bold #800080 left top"_s);
-    row(u"Label1"_s, "QLabel", {513, 51, 0, 0}, heading);
-    row(u"Label2"_s, "QLabel", {513, 68, 0, 0}, house);
-    row(u"lbl_Huistxt_B"_s, "QLabel", {513, 82, 100, 15}, u"12px italic left top"_s);
-    row(u"Bevel6"_s, "TSMBevel", {468, 54, 40, 40}, u"frame raised 1 #ffffff #a0a0a0"_s);
-    row(u"lbl_Hexnr_B"_s, "QLabel", {471, 57, 33, 33}, u"19px bold #800000 centre middle"_s);
-    row(u"Bevel5"_s, "TSMBevel", {468, 100, 170, 31}, u"frame lowered 1 #ffffff #a0a0a0"_s);
-    row(u"GPnl_Hex2a"_s, "TGradientPanel", {470, 103, 167, 27}, u"#c0dcc0 #ffff00 64 TopToBottom"_s);
-    row(u"lbl_HexTitel_B"_s, "QLabel", {472, 106, 162, 18}, u"12px #000080 centre top"_s);
-    row(u"SMB_RandHex_B"_s, "TSMBevel", {468, 131, 170, 175}, lineFrame);
-    row(u"GPnl_Hex2b"_s, "TGradientPanel", {473, 134, 160, 164}, u"#fffbf0 #c0c0c0 64 EllipticOut"_s);
-    row(u"img_taosml"_s, "TTaoImage", {516, 178, 80, 80}, QString());
-    row(u"lbl_DV_A"_s, "QLabel", {13, 311, 0, 0}, processHeading);
-    row(u"Bevel1"_s, "TSMBevel", {13, 328, 242, 55}, sunkenBox);
-    row(u"lbl_RaadDV_A"_s, "QLabel", {21, 334, 225, 42}, u"11px left top wrap"_s);
-    row(u"lbl_SL_A"_s, "QLabel", {13, 387, 0, 0}, adviceHeading);
-    row(u"Bevel3"_s, "TSMBevel", {13, 404, 242, 30}, sunkenBox);
-    row(u"lbl_RaadSL_A"_s, "QLabel", {22, 410, 225, 16}, u"12px centre top"_s);
-    row(u"Label7"_s, "QLabel", {434, 310, 0, 0}, processHeading);
-    row(u"Label8"_s, "QLabel", {434, 386, 0, 0}, adviceHeading);
-    row(u"Bevel7"_s, "TSMBevel", {434, 328, 242, 55}, sunkenBox);
-    row(u"lbl_RaadDV_B"_s, "QLabel", {442, 335, 225, 42}, u"11px left top wrap"_s);
-    row(u"Bevel8"_s, "TSMBevel", {434, 404, 242, 30}, sunkenBox);
-    row(u"lbl_RaadSL_B"_s, "QLabel", {443, 410, 225, 16}, u"12px centre top"_s);
-    row(u"knpVraag"_s, "QPushButton", {283, 325, 122, 34}, u"\"\u262F\" 35px hand default"_s);
-    row(u"knpBewaar"_s, "QPushButton", {283, 360, 60, 25}, u"\"Bewaar\" 13px hand"_s);
-    row(u"knpOpen"_s, "QPushButton", {345, 360, 60, 25}, u"\"Open\" 13px hand"_s);
-    row(u"knpHelp"_s, "QPushButton", {283, 385, 60, 25}, u"\"Help\" 13px hand"_s);
-    row(u"knpInfo"_s, "QPushButton", {345, 385, 60, 25}, u"\"Info\" 13px hand"_s);
-    row(u"knpStop"_s, "QPushButton", {283, 411, 122, 25}, u"\"Stop\" 13px hand"_s);
-    row(u"btKernHex"_s, "QToolButton", {11, 100, 26, 28}, u"\"S\" 24px bold hand"_s);
-    row(u"btTussenHex"_s, "QPushButton", {651, 100, 26, 28}, u"\"R\" 24px bold hand"_s);
-    row(u"cbRegen"_s, "QCheckBox", {17, 56, 16, 16}, u"13px hand"_s);
-    row(u"Bevel11"_s, "TSMBevel", {12, 51, 25, 25}, sunkenBox);
-    row(u"cbKleur"_s, "QCheckBox", {657, 56, 16, 16}, u"13px hand"_s);
-    row(u"Bevel10"_s, "TSMBevel", {651, 51, 25, 25}, sunkenBox);
+    row(u"Label1"_s, "QLabel", { 513, 51, 0, 0 }, heading);
+    row(u"Label2"_s, "QLabel", { 513, 68, 0, 0 }, house);
+    row(u"lbl_Huistxt_B"_s, "QLabel", { 513, 82, 100, 15 }, u"12px italic left top"_s);
+    row(u"Bevel6"_s, "TSMBevel", { 468, 54, 40, 40 }, u"frame raised 1 #ffffff #a0a0a0"_s);
+    row(u"lbl_Hexnr_B"_s, "QLabel", { 471, 57, 33, 33 }, u"19px bold #800000 centre middle"_s);
+    row(u"Bevel5"_s, "TSMBevel", { 468, 100, 170, 31 }, u"frame lowered 1 #ffffff #a0a0a0"_s);
+    row(u"GPnl_Hex2a"_s, "TGradientPanel", { 470, 103, 167, 27 }, u"#c0dcc0 #ffff00 64 TopToBottom"_s);
+    row(u"lbl_HexTitel_B"_s, "QLabel", { 472, 106, 162, 18 }, u"12px #000080 centre top"_s);
+    row(u"SMB_RandHex_B"_s, "TSMBevel", { 468, 131, 170, 175 }, lineFrame);
+    row(u"GPnl_Hex2b"_s, "TGradientPanel", { 473, 134, 160, 164 }, u"#fffbf0 #c0c0c0 64 EllipticOut"_s);
+    row(u"img_taosml"_s, "TTaoImage", { 516, 178, 80, 80 }, QString());
+    row(u"lbl_DV_A"_s, "QLabel", { 13, 311, 0, 0 }, processHeading);
+    row(u"Bevel1"_s, "TSMBevel", { 13, 328, 242, 55 }, sunkenBox);
+    row(u"lbl_RaadDV_A"_s, "QLabel", { 21, 334, 225, 42 }, u"11px left top wrap"_s);
+    row(u"lbl_SL_A"_s, "QLabel", { 13, 387, 0, 0 }, adviceHeading);
+    row(u"Bevel3"_s, "TSMBevel", { 13, 404, 242, 30 }, sunkenBox);
+    row(u"lbl_RaadSL_A"_s, "QLabel", { 22, 410, 225, 16 }, u"12px centre top"_s);
+    row(u"Label7"_s, "QLabel", { 434, 310, 0, 0 }, processHeading);
+    row(u"Label8"_s, "QLabel", { 434, 386, 0, 0 }, adviceHeading);
+    row(u"Bevel7"_s, "TSMBevel", { 434, 328, 242, 55 }, sunkenBox);
+    row(u"lbl_RaadDV_B"_s, "QLabel", { 442, 335, 225, 42 }, u"11px left top wrap"_s);
+    row(u"Bevel8"_s, "TSMBevel", { 434, 404, 242, 30 }, sunkenBox);
+    row(u"lbl_RaadSL_B"_s, "QLabel", { 443, 410, 225, 16 }, u"12px centre top"_s);
+    row(u"knpVraag"_s, "QPushButton", { 283, 325, 122, 34 }, u"\"\u262F\" 35px hand default"_s);
+    row(u"knpBewaar"_s, "QPushButton", { 283, 360, 60, 25 }, u"\"Bewaar\" 13px hand"_s);
+    row(u"knpOpen"_s, "QPushButton", { 345, 360, 60, 25 }, u"\"Open\" 13px hand"_s);
+    row(u"knpHelp"_s, "QPushButton", { 283, 385, 60, 25 }, u"\"Help\" 13px hand"_s);
+    row(u"knpInfo"_s, "QPushButton", { 345, 385, 60, 25 }, u"\"Info\" 13px hand"_s);
+    row(u"knpStop"_s, "QPushButton", { 283, 411, 122, 25 }, u"\"Stop\" 13px hand"_s);
+    row(u"btKernHex"_s, "QToolButton", { 11, 100, 26, 28 }, u"\"S\" 24px bold hand"_s);
+    row(u"btTussenHex"_s, "QPushButton", { 651, 100, 26, 28 }, u"\"R\" 24px bold hand"_s);
+    row(u"cbRegen"_s, "QCheckBox", { 17, 56, 16, 16 }, u"13px hand"_s);
+    row(u"Bevel11"_s, "TSMBevel", { 12, 51, 25, 25 }, sunkenBox);
+    row(u"cbKleur"_s, "QCheckBox", { 657, 56, 16, 16 }, u"13px hand"_s);
+    row(u"Bevel10"_s, "TSMBevel", { 651, 51, 25, 25 }, sunkenBox);
 
     // The rows, top row first.
-    const int lineTextTop[6] = {142, 170, 197, 224, 251, 278};
-    const QPoint crossAt[6] = {{123, 138}, {123, 166}, {123, 194}, {123, 221}, {123, 247}, {122, 274}};
+    const int lineTextTop[6] = { 142, 170, 197, 224, 251, 278 };
+    const QPoint crossAt[6]
+        = { { 123, 138 }, { 123, 166 }, { 123, 194 }, { 123, 221 }, { 123, 247 }, { 122, 274 } };
     const QString bar = u"roundrect pen #ffffff/1 fill #ff00ff"_s;
     const QString stroke = u" lowered 2 #000080 #000080 hidden"_s;
     const QString ring = u"circle pen #000080/3 no fill hidden"_s;
@@ -389,19 +390,19 @@ void TestCommands::layout_data()
         const int y = PrimaryBarY[r - 1];
         const int y2 = SecondaryBarY[r - 1];
         const auto named = [r](const char16_t *pattern) { return QString::fromUtf16(pattern).arg(r); };
-        row(named(u"shp_Lijn%1A_A"), "TShape", {59, y, 148, 18}, bar);
-        row(named(u"shp_Lijn%1BA_A"), "TShape", {59, y, 60, 18}, bar + u" hidden"_s);
-        row(named(u"shp_Lijn%1BB_A"), "TShape", {147, y, 60, 18}, bar + u" hidden"_s);
-        row(named(u"shp_cirkel%1_A"), "TShape", {121, y - 3, 24, 24}, ring);
-        row(named(u"SMB_Strp%1A_A"), "TSMBevel", {crossAt[r - 1], QSize(20, 24)}, u"topright"_s + stroke);
-        row(named(u"SMB_Strp%1B_A"), "TSMBevel", {crossAt[r - 1], QSize(20, 24)}, u"topleft"_s + stroke);
-        row(named(u"Shape%1"), "TShape", {14, y, 20, 20}, u"circle pen #800000/1 fill #c0dcc0"_s);
+        row(named(u"shp_Lijn%1A_A"), "TShape", { 59, y, 148, 18 }, bar);
+        row(named(u"shp_Lijn%1BA_A"), "TShape", { 59, y, 60, 18 }, bar + u" hidden"_s);
+        row(named(u"shp_Lijn%1BB_A"), "TShape", { 147, y, 60, 18 }, bar + u" hidden"_s);
+        row(named(u"shp_cirkel%1_A"), "TShape", { 121, y - 3, 24, 24 }, ring);
+        row(named(u"SMB_Strp%1A_A"), "TSMBevel", { crossAt[r - 1], QSize(20, 24) }, u"topright"_s + stroke);
+        row(named(u"SMB_Strp%1B_A"), "TSMBevel", { crossAt[r - 1], QSize(20, 24) }, u"topleft"_s + stroke);
+        row(named(u"Shape%1"), "TShape", { 14, y, 20, 20 }, u"circle pen #800000/1 fill #c0dcc0"_s);
         // The value label of row r carries the number r - 1.
-        row(u"lbl_Uitk%1_A"_s.arg(r - 1), "QLabel", {17, y + 3, 14, 14}, u"13px centre middle"_s);
-        row(named(u"lbl_Lijn%1b"), "QLabel", {223, lineTextTop[r - 1], 230, 26}, u"11px left top wrap"_s);
-        row(named(u"shp_Lijn%1A_B"), "TShape", {479, y2, 148, 18}, bar);
-        row(named(u"shp_Lijn%1BA_B"), "TShape", {479, y2, 60, 18}, bar + u" hidden"_s);
-        row(named(u"shp_Lijn%1BB_B"), "TShape", {567, y2, 60, 18}, bar + u" hidden"_s);
+        row(u"lbl_Uitk%1_A"_s.arg(r - 1), "QLabel", { 17, y + 3, 14, 14 }, u"13px centre middle"_s);
+        row(named(u"lbl_Lijn%1b"), "QLabel", { 223, lineTextTop[r - 1], 230, 26 }, u"11px left top wrap"_s);
+        row(named(u"shp_Lijn%1A_B"), "TShape", { 479, y2, 148, 18 }, bar);
+        row(named(u"shp_Lijn%1BA_B"), "TShape", { 479, y2, 60, 18 }, bar + u" hidden"_s);
+        row(named(u"shp_Lijn%1BB_B"), "TShape", { 567, y2, 60, 18 }, bar + u" hidden"_s);
     }
 }
 
@@ -416,17 +417,20 @@ void TestCommands::layout()
     QCOMPARE(found.size(), 1);
     const QWidget *control = found.first();
     QVERIFY2(control->inherits(kind.toLatin1().constData()), control->metaObject()->className());
-    QVERIFY2(placedAt(control, geometry), qPrintable(u"at %1,%2 %3 x %4"_s.arg(control->x()).arg(control->y())
-                                                     .arg(control->width()).arg(control->height())));
+    QVERIFY2(placedAt(control, geometry),
+        qPrintable(u"at %1,%2 %3 x %4"_s.arg(control->x())
+                       .arg(control->y())
+                       .arg(control->width())
+                       .arg(control->height())));
     QCOMPARE(lookOf(control), look);
 }
 
 void TestCommands::tabOrder()
 {
     Rig rig;
-    const QStringList expected = {u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"BackHistory"_s,
-                                  u"GoHistory"_s, u"knpInfo"_s, u"knpHelp"_s, u"knpStop"_s,
-                                  u"btKernHex"_s, u"btTussenHex"_s, u"cbKleur"_s, u"cbRegen"_s};
+    const QStringList expected
+        = { u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"BackHistory"_s, u"GoHistory"_s, u"knpInfo"_s,
+              u"knpHelp"_s, u"knpStop"_s, u"btKernHex"_s, u"btTussenHex"_s, u"cbKleur"_s, u"cbRegen"_s };
     QCOMPARE(tabStops(rig.form.knpVraag), expected);
 }
 
@@ -464,7 +468,7 @@ void TestCommands::hintsAndAccessibleNames()
 void TestCommands::programWiresTheWindows()
 {
     RecordingPrompts prompts;
-    Program program({nullptr, nullptr, &prompts, nullptr});
+    Program program({ nullptr, nullptr, &prompts, nullptr });
     TForm1 &form = program.mainWindow();
     TOKBottomDlg &dialog = program.questionDialog();
     QVERIFY(dialog.isVisible());
@@ -498,7 +502,7 @@ void TestCommands::fixedLook()
     QCOMPARE(palette.color(QPalette::ButtonText), QColor(Qt::black));
     QVERIFY(palette.color(QPalette::Window).lightness() > 200);
     QVERIFY(palette.color(QPalette::Button).lightness() > 200);
-    for (const char16_t *family : {u"Microsoft Sans Serif", u"MS Sans Serif", u"Arial"}) {
+    for (const char16_t *family : { u"Microsoft Sans Serif", u"MS Sans Serif", u"Arial" }) {
         QFont font(QString::fromUtf16(family));
         font.setPixelSize(13);
         QCOMPARE(QFontInfo(font).family(), u"Liberation Sans"_s);
@@ -513,11 +517,10 @@ void TestCommands::textsFitTheirLabels_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
 
-    const QString methods[] = {MethodCaptions::Yarrow, MethodCaptions::Coins, MethodCaptions::RiceGrains,
-                               MethodCaptions::Trigrams, MethodCaptions::SixLines,
-                               MethodCaptions::PickedYarrow, MethodCaptions::PickedCoins,
-                               MethodCaptions::PickedRiceGrains, MethodCaptions::OwnThrow,
-                               MethodCaptions::FromJournal};
+    const QString methods[] = { MethodCaptions::Yarrow, MethodCaptions::Coins, MethodCaptions::RiceGrains,
+        MethodCaptions::Trigrams, MethodCaptions::SixLines, MethodCaptions::PickedYarrow,
+        MethodCaptions::PickedCoins, MethodCaptions::PickedRiceGrains, MethodCaptions::OwnThrow,
+        MethodCaptions::FromJournal };
     for (const QString &m : methods)
         QTest::newRow(qPrintable(u"lbl_Methode "_s + m)) << u"lbl_Methode"_s << m;
     // The oracle's own texts (titles, process texts, advice, line texts) are checked against
@@ -531,15 +534,17 @@ void TestCommands::textsFitTheirLabels_data()
     QTest::newRow("lbl_Verander Geen Veranderingen") << u"lbl_Verander"_s << u"Geen Veranderingen"_s;
     QTest::newRow("lbl_LijnenTitel") << u"lbl_LijnenTitel"_s << u"Geen Bewegende Lijnen"_s;
     QTest::newRow("lbRegelnr") << u"lbRegelnr"_s << u"Lijstnummer"_s;
-    QTest::newRow("lbl_Vraag 64 characters") << u"lbl_Vraag"_s
-        << u"Wat moet ik weten over mijn werk, mijn huis en de mensen om mij?"_s;
+    QTest::newRow("lbl_Vraag 64 characters")
+        << u"lbl_Vraag"_s << u"Wat moet ik weten over mijn werk, mijn huis en de mensen om mij?"_s;
     // The longest texts the oracle may hold: process 127, advice 34, line 77 characters.
-    QTest::newRow("lbl_RaadDV_A 127 characters") << u"lbl_RaadDV_A"_s
+    QTest::newRow("lbl_RaadDV_A 127 characters")
+        << u"lbl_RaadDV_A"_s
         << u"Wat lang verborgen bleef, komt nu stap voor stap aan het licht; wie rustig kijkt, "
            u"ziet hoe de weg zich langzaam voor hem opent."_s;
-    QTest::newRow("lbl_RaadSL_B 34 characters") << u"lbl_RaadSL_B"_s << u"Wacht af en houd je woord gestand."_s;
-    QTest::newRow("lbl_Lijn1b 77 characters") << u"lbl_Lijn1b"_s
-        << u"Je staat aan het begin van een lange weg; neem de tijd en kijk goed om je."_s;
+    QTest::newRow("lbl_RaadSL_B 34 characters")
+        << u"lbl_RaadSL_B"_s << u"Wacht af en houd je woord gestand."_s;
+    QTest::newRow("lbl_Lijn1b 77 characters")
+        << u"lbl_Lijn1b"_s << u"Je staat aan het begin van een lange weg; neem de tijd en kijk goed om je."_s;
 }
 
 void TestCommands::textsFitTheirLabels()

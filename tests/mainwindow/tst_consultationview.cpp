@@ -19,7 +19,10 @@ namespace {
 // A row of a panel, top row first: Y young yang, N young yin, O old yang (ring), X old yin.
 using Rows = QString;
 
-QColor rgb(const char16_t *hex) { return QColor(QString::fromUtf16(hex)); }
+QColor rgb(const char16_t *hex)
+{
+    return QColor(QString::fromUtf16(hex));
+}
 
 // Six colours, top row first.
 QList<QColor> colours(std::initializer_list<const char16_t *> hexes)
@@ -30,9 +33,15 @@ QList<QColor> colours(std::initializer_list<const char16_t *> hexes)
     return out;
 }
 
-QList<QColor> sixTimes(const char16_t *hex) { return colours({hex, hex, hex, hex, hex, hex}); }
+QList<QColor> sixTimes(const char16_t *hex)
+{
+    return colours({ hex, hex, hex, hex, hex, hex });
+}
 
-QColor pixel(const QImage &image, QPoint p) { return QColor(image.pixel(p)); }
+QColor pixel(const QImage &image, QPoint p)
+{
+    return QColor(image.pixel(p));
+}
 
 } // namespace
 
@@ -133,8 +142,8 @@ void TestConsultationView::checkSecondaryRows(Rig &rig, const Rows &rows)
     }
 }
 
-void TestConsultationView::checkColours(Rig &rig, bool primary, const Rows &rows,
-                                        const QList<QColor> &expected)
+void TestConsultationView::checkColours(
+    Rig &rig, bool primary, const Rows &rows, const QList<QColor> &expected)
 {
     const QImage screen = rig.screen();
     for (int r = 1; r <= 6; ++r) {
@@ -198,18 +207,18 @@ void TestConsultationView::lineRows_data()
     QTest::addColumn<QString>("primaryHouse");
     QTest::addColumn<QString>("changedHouse");
 
-    QTest::newRow("7,7,7,7,7,7") << u"777777"_s << 1 << u"YYYYYY"_s << 0 << QString()
-                                 << u"Uitdaging"_s << QString();
-    QTest::newRow("9,7,7,7,7,6") << u"977776"_s << 43 << u"XYYYYO"_s << 44 << u"YYYYYN"_s
-                                 << u"Ontsnapping"_s << u"Uitdaging"_s;
+    QTest::newRow("7,7,7,7,7,7") << u"777777"_s << 1 << u"YYYYYY"_s << 0 << QString() << u"Uitdaging"_s
+                                 << QString();
+    QTest::newRow("9,7,7,7,7,6") << u"977776"_s << 43 << u"XYYYYO"_s << 44 << u"YYYYYN"_s << u"Ontsnapping"_s
+                                 << u"Uitdaging"_s;
     QTest::newRow("8,7,9,6,8,7") << u"879687"_s << 18 << u"YNXOYN"_s << 64 << u"YNYNYN"_s
                                  << u"Vastberadenheid"_s << u"Intensiteit"_s;
-    QTest::newRow("6,6,6,6,6,6") << u"666666"_s << 2 << u"XXXXXX"_s << 1 << u"YYYYYY"_s
-                                 << u"Ontwikkeling"_s << u"Uitdaging"_s;
-    QTest::newRow("9,9,9,9,9,9") << u"999999"_s << 1 << u"OOOOOO"_s << 2 << u"NNNNNN"_s
-                                 << u"Uitdaging"_s << u"Ontwikkeling"_s;
-    QTest::newRow("7,8,8,8,7,8 single digit number") << u"788878"_s << 3 << u"NYNNNY"_s << 0
-                                                     << QString() << u"Tegenspoed"_s << QString();
+    QTest::newRow("6,6,6,6,6,6") << u"666666"_s << 2 << u"XXXXXX"_s << 1 << u"YYYYYY"_s << u"Ontwikkeling"_s
+                                 << u"Uitdaging"_s;
+    QTest::newRow("9,9,9,9,9,9") << u"999999"_s << 1 << u"OOOOOO"_s << 2 << u"NNNNNN"_s << u"Uitdaging"_s
+                                 << u"Ontwikkeling"_s;
+    QTest::newRow("7,8,8,8,7,8 single digit number")
+        << u"788878"_s << 3 << u"NYNNNY"_s << 0 << QString() << u"Tegenspoed"_s << QString();
 }
 
 void TestConsultationView::lineRows()
@@ -238,7 +247,8 @@ void TestConsultationView::lineRows()
     if (changed == 0) {
         QCOMPARE(f.lbl_Verander->text(), u"Geen Veranderingen"_s);
         QVERIFY(f.lbl_LijnenTitel->text().isEmpty());
-        for (QLabel *empty : {f.lbl_Hexnr_B, f.lbl_Huistxt_B, f.lbl_HexTitel_B, f.lbl_RaadDV_B, f.lbl_RaadSL_B})
+        for (QLabel *empty :
+            { f.lbl_Hexnr_B, f.lbl_Huistxt_B, f.lbl_HexTitel_B, f.lbl_RaadDV_B, f.lbl_RaadSL_B })
             QVERIFY2(empty->text().isEmpty(), qPrintable(empty->objectName()));
         QVERIFY(!f.btTussenHex->isVisibleTo(&f));
         QVERIFY(f.img_taosml->isVisibleTo(&f));
@@ -263,7 +273,8 @@ void TestConsultationView::coveredSecondaryArea()
     TForm1 &f = rig.form;
     for (int r = 1; r <= 6; ++r) {
         const std::size_t i = std::size_t(r - 1);
-        for (QWidget *bar : {(QWidget *)f.shp_LijnA_B[i], (QWidget *)f.shp_LijnBA_B[i], (QWidget *)f.shp_LijnBB_B[i]})
+        for (QWidget *bar :
+            { (QWidget *)f.shp_LijnA_B[i], (QWidget *)f.shp_LijnBA_B[i], (QWidget *)f.shp_LijnBB_B[i] })
             QVERIFY(rig.stackIndex(f.GPnl_Hex2b) > rig.stackIndex(bar));
     }
     QVERIFY(rig.stackIndex(f.img_taosml) > rig.stackIndex(f.GPnl_Hex2b));
@@ -288,7 +299,8 @@ void TestConsultationView::noMovesThenMoves()
     QCOMPARE(rig.stackIndex(f.GPnl_Achter), 0);
     QCOMPARE(rig.stackIndex(f.GPnl_Hex2b), 1);
     checkSecondaryRows(rig, u"YYYYYN"_s);
-    checkColours(rig, false, u"YYYYYN"_s, colours({u"#B49238", u"#B49238", u"#B49238", u"#0E7106", u"#0E7106", u"#0E7106"}));
+    checkColours(rig, false, u"YYYYYN"_s,
+        colours({ u"#B49238", u"#B49238", u"#B49238", u"#0E7106", u"#0E7106", u"#0E7106" }));
     QCOMPARE(f.lbl_Verander->text(), u"Hexagram verandert"_s);
     QCOMPARE(f.lbl_LijnenTitel->text(), u"De Bewegende Lijnen"_s);
 }
@@ -341,12 +353,12 @@ void TestConsultationView::stacking()
     const auto isGround = [](const QWidget *w) {
         const auto *bevel = qobject_cast<const TSMBevel *>(w);
         return qobject_cast<const TGradientPanel *>(w)
-               || (bevel && bevel->Shape() <= TSMBevelShape::mbsFrame);
+            || (bevel && bevel->Shape() <= TSMBevelShape::mbsFrame);
     };
     const auto isMark = [&isGround](const QWidget *w) {
         const auto *shape = qobject_cast<const TShape *>(w);
         return (shape && !shape->isFilled()) || (qobject_cast<const TSMBevel *>(w) && !isGround(w))
-               || w->objectName().startsWith(u"lbl_Uitk"_s);
+            || w->objectName().startsWith(u"lbl_Uitk"_s);
     };
     const QList<QWidget *> controls = f.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (const QWidget *under : controls) {
@@ -357,7 +369,7 @@ void TestConsultationView::stacking()
             const bool marked = isMark(over) && qobject_cast<const TShape *>(under) && !isMark(under);
             if ((isGround(under) && !isGround(over)) || marked)
                 QVERIFY2(rig.stackIndex(over) > rig.stackIndex(under),
-                         qPrintable(over->objectName() + u" lies under "_s + under->objectName()));
+                    qPrintable(over->objectName() + u" lies under "_s + under->objectName()));
         }
     }
 }
@@ -373,36 +385,38 @@ void TestConsultationView::schemeColours_data()
     QTest::addColumn<QList<QColor>>("changedColours");
 
     const auto lakeOverHeaven = [](const char16_t *lake, const char16_t *heaven) {
-        return colours({lake, lake, lake, heaven, heaven, heaven});
+        return colours({ lake, lake, lake, heaven, heaven, heaven });
     };
     const auto heavenOverWind = [](const char16_t *heaven, const char16_t *wind) {
-        return colours({heaven, heaven, heaven, wind, wind, wind});
+        return colours({ heaven, heaven, heaven, wind, wind, wind });
     };
     QTest::newRow("7,7,7,7,7,7 Doravel") << u"777777"_s << QString() << false << u"YYYYYY"_s
                                          << sixTimes(u"#B49238") << QString() << QList<QColor>();
-    QTest::newRow("9,7,7,7,7,6 Doravel") << u"977776"_s << QString() << false << u"XYYYYO"_s
-                                         << lakeOverHeaven(u"#0189F4", u"#B49238") << u"YYYYYN"_s
-                                         << heavenOverWind(u"#B49238", u"#0E7106");
-    QTest::newRow("9,7,7,7,7,6 rainbow ticked after") << u"977776"_s << u"cbRegen"_s << false << u"XYYYYO"_s
-                                         << lakeOverHeaven(u"#D1215A", u"#FFFFFF") << u"YYYYYN"_s
-                                         << heavenOverWind(u"#FFFFFF", u"#6CB48C");
-    QTest::newRow("9,7,7,7,7,6 rainbow ticked before") << u"977776"_s << u"cbRegen"_s << true << u"XYYYYO"_s
-                                         << lakeOverHeaven(u"#D1215A", u"#FFFFFF") << u"YYYYYN"_s
-                                         << heavenOverWind(u"#FFFFFF", u"#6CB48C");
-    QTest::newRow("9,7,7,7,7,6 grey ticked after") << u"977776"_s << u"cbKleur"_s << false << u"XYYYYO"_s
-                                         << sixTimes(u"#6F6F6F") << u"YYYYYN"_s << sixTimes(u"#6F6F6F");
-    QTest::newRow("9,7,7,7,7,6 grey ticked before") << u"977776"_s << u"cbKleur"_s << true << u"XYYYYO"_s
-                                         << sixTimes(u"#6F6F6F") << u"YYYYYN"_s << sixTimes(u"#6F6F6F");
+    QTest::newRow("9,7,7,7,7,6 Doravel")
+        << u"977776"_s << QString() << false << u"XYYYYO"_s << lakeOverHeaven(u"#0189F4", u"#B49238")
+        << u"YYYYYN"_s << heavenOverWind(u"#B49238", u"#0E7106");
+    QTest::newRow("9,7,7,7,7,6 rainbow ticked after")
+        << u"977776"_s << u"cbRegen"_s << false << u"XYYYYO"_s << lakeOverHeaven(u"#D1215A", u"#FFFFFF")
+        << u"YYYYYN"_s << heavenOverWind(u"#FFFFFF", u"#6CB48C");
+    QTest::newRow("9,7,7,7,7,6 rainbow ticked before")
+        << u"977776"_s << u"cbRegen"_s << true << u"XYYYYO"_s << lakeOverHeaven(u"#D1215A", u"#FFFFFF")
+        << u"YYYYYN"_s << heavenOverWind(u"#FFFFFF", u"#6CB48C");
+    QTest::newRow("9,7,7,7,7,6 grey ticked after")
+        << u"977776"_s << u"cbKleur"_s << false << u"XYYYYO"_s << sixTimes(u"#6F6F6F") << u"YYYYYN"_s
+        << sixTimes(u"#6F6F6F");
+    QTest::newRow("9,7,7,7,7,6 grey ticked before")
+        << u"977776"_s << u"cbKleur"_s << true << u"XYYYYO"_s << sixTimes(u"#6F6F6F") << u"YYYYYN"_s
+        << sixTimes(u"#6F6F6F");
     // Mountain over Wind, changed to Fire over Water.
-    QTest::newRow("8,7,9,6,8,7 Doravel") << u"879687"_s << QString() << false << u"YNXOYN"_s
-                                         << colours({u"#70278B", u"#70278B", u"#70278B", u"#0E7106", u"#0E7106", u"#0E7106"})
-                                         << u"YNYNYN"_s
-                                         << colours({u"#EBC238", u"#EBC238", u"#EBC238", u"#363C98", u"#363C98", u"#363C98"});
+    QTest::newRow("8,7,9,6,8,7 Doravel")
+        << u"879687"_s << QString() << false << u"YNXOYN"_s
+        << colours({ u"#70278B", u"#70278B", u"#70278B", u"#0E7106", u"#0E7106", u"#0E7106" }) << u"YNYNYN"_s
+        << colours({ u"#EBC238", u"#EBC238", u"#EBC238", u"#363C98", u"#363C98", u"#363C98" });
     // Thunder over Earth, changed to Earth over Thunder.
-    QTest::newRow("6,8,8,9,8,8 rainbow") << u"688988"_s << u"cbRegen"_s << false << u"NNONNX"_s
-                                         << colours({u"#F2EF5B", u"#F2EF5B", u"#F2EF5B", u"#000000", u"#000000", u"#000000"})
-                                         << u"NNNNNY"_s
-                                         << colours({u"#000000", u"#000000", u"#000000", u"#F2EF5B", u"#F2EF5B", u"#F2EF5B"});
+    QTest::newRow("6,8,8,9,8,8 rainbow")
+        << u"688988"_s << u"cbRegen"_s << false << u"NNONNX"_s
+        << colours({ u"#F2EF5B", u"#F2EF5B", u"#F2EF5B", u"#000000", u"#000000", u"#000000" }) << u"NNNNNY"_s
+        << colours({ u"#000000", u"#000000", u"#000000", u"#F2EF5B", u"#F2EF5B", u"#F2EF5B" });
 }
 
 void TestConsultationView::schemeColours()
@@ -437,12 +451,16 @@ void TestConsultationView::schemeBoxesExclude_data()
     QTest::addColumn<bool>("kleur");
     QTest::addColumn<QColor>("topPrimary"); // hexagram 43, Lake on top
 
-    QTest::newRow("rainbow after grey") << QStringList{u"cbKleur"_s, u"cbRegen"_s} << true << false << rgb(u"#D1215A");
-    QTest::newRow("grey after rainbow") << QStringList{u"cbRegen"_s, u"cbKleur"_s} << false << true << rgb(u"#6F6F6F");
-    QTest::newRow("rainbow unticked") << QStringList{u"cbRegen"_s, u"cbRegen"_s} << false << false << rgb(u"#0189F4");
-    QTest::newRow("grey unticked") << QStringList{u"cbKleur"_s, u"cbKleur"_s} << false << false << rgb(u"#0189F4");
+    QTest::newRow("rainbow after grey")
+        << QStringList { u"cbKleur"_s, u"cbRegen"_s } << true << false << rgb(u"#D1215A");
+    QTest::newRow("grey after rainbow")
+        << QStringList { u"cbRegen"_s, u"cbKleur"_s } << false << true << rgb(u"#6F6F6F");
+    QTest::newRow("rainbow unticked")
+        << QStringList { u"cbRegen"_s, u"cbRegen"_s } << false << false << rgb(u"#0189F4");
+    QTest::newRow("grey unticked") << QStringList { u"cbKleur"_s, u"cbKleur"_s } << false << false
+                                   << rgb(u"#0189F4");
     QTest::newRow("grey, rainbow, rainbow unticked")
-        << QStringList{u"cbKleur"_s, u"cbRegen"_s, u"cbRegen"_s} << false << false << rgb(u"#0189F4");
+        << QStringList { u"cbKleur"_s, u"cbRegen"_s, u"cbRegen"_s } << false << false << rgb(u"#0189F4");
 }
 
 void TestConsultationView::schemeBoxesExclude()
@@ -454,7 +472,7 @@ void TestConsultationView::schemeBoxesExclude()
 
     // Clicked, and toggled through the accessible Toggle action as a screen reader or voice
     // control does it: the same boxes, the same bars.
-    for (const bool toggled : {false, true}) {
+    for (const bool toggled : { false, true }) {
         Rig rig;
         rig.cast(u"977776"_s);
         for (const QString &name : clicks) {
@@ -462,7 +480,8 @@ void TestConsultationView::schemeBoxesExclude()
                 rig.click(name);
                 continue;
             }
-            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(rig.form.findChild<QWidget *>(name));
+            QAccessibleInterface *box
+                = QAccessible::queryAccessibleInterface(rig.form.findChild<QWidget *>(name));
             box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         }
         QCOMPARE(rig.form.cbRegen->isChecked(), regen);
@@ -478,10 +497,12 @@ void TestConsultationView::schemeBeforeFirstConsultation_data()
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QColor>("bars");
 
-    QTest::newRow("rainbow ticked") << QStringList{u"cbRegen"_s} << Palette::clFuchsia;
-    QTest::newRow("rainbow ticked and unticked") << QStringList{u"cbRegen"_s, u"cbRegen"_s} << Palette::clFuchsia;
-    QTest::newRow("grey ticked") << QStringList{u"cbKleur"_s} << rgb(u"#6F6F6F");
-    QTest::newRow("grey ticked and unticked") << QStringList{u"cbKleur"_s, u"cbKleur"_s} << rgb(u"#6F6F6F");
+    QTest::newRow("rainbow ticked") << QStringList { u"cbRegen"_s } << Palette::clFuchsia;
+    QTest::newRow("rainbow ticked and unticked")
+        << QStringList { u"cbRegen"_s, u"cbRegen"_s } << Palette::clFuchsia;
+    QTest::newRow("grey ticked") << QStringList { u"cbKleur"_s } << rgb(u"#6F6F6F");
+    QTest::newRow("grey ticked and unticked")
+        << QStringList { u"cbKleur"_s, u"cbKleur"_s } << rgb(u"#6F6F6F");
 }
 
 void TestConsultationView::schemeBeforeFirstConsultation()
@@ -494,7 +515,7 @@ void TestConsultationView::schemeBeforeFirstConsultation()
         rig.click(name);
     QVERIFY(rig.state.lineDigits.isEmpty()); // nothing was cast
     QCOMPARE(rig.form.lbl_Methode->text(), u"Gebruikte Methode"_s);
-    for (bool primary : {true, false}) {
+    for (bool primary : { true, false }) {
         for (std::size_t i = 0; i < 6; ++i) {
             QCOMPARE(rig.solid(primary)[i]->brushColor(), bars);
             QCOMPARE(rig.left(primary)[i]->brushColor(), bars);
@@ -642,11 +663,11 @@ void TestConsultationView::viewPressesKeepMethodAndDate_data()
     QTest::addColumn<QString>("digits");
     QTest::addColumn<QStringList>("presses"); // K = btKernHex, T = btTussenHex
 
-    QTest::newRow("T T") << u"977776"_s << QStringList{u"T"_s, u"T"_s};
-    QTest::newRow("K K") << u"977776"_s << QStringList{u"K"_s, u"K"_s};
-    QTest::newRow("K T T K") << u"879687"_s << QStringList{u"K"_s, u"T"_s, u"T"_s, u"K"_s};
-    QTest::newRow("T K K T K") << u"879687"_s << QStringList{u"T"_s, u"K"_s, u"K"_s, u"T"_s, u"K"_s};
-    QTest::newRow("K K without moving lines") << u"788878"_s << QStringList{u"K"_s, u"K"_s};
+    QTest::newRow("T T") << u"977776"_s << QStringList { u"T"_s, u"T"_s };
+    QTest::newRow("K K") << u"977776"_s << QStringList { u"K"_s, u"K"_s };
+    QTest::newRow("K T T K") << u"879687"_s << QStringList { u"K"_s, u"T"_s, u"T"_s, u"K"_s };
+    QTest::newRow("T K K T K") << u"879687"_s << QStringList { u"T"_s, u"K"_s, u"K"_s, u"T"_s, u"K"_s };
+    QTest::newRow("K K without moving lines") << u"788878"_s << QStringList { u"K"_s, u"K"_s };
 }
 
 void TestConsultationView::viewPressesKeepMethodAndDate()
@@ -660,8 +681,8 @@ void TestConsultationView::viewPressesKeepMethodAndDate()
     rig.replay(digits, u"01/01/01 01:01:01"_s);
     QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
     for (const QString &press : presses) {
-        QTest::mouseClick(press == u"K"_s ? static_cast<QAbstractButton *>(f.btKernHex) : f.btTussenHex,
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            press == u"K"_s ? static_cast<QAbstractButton *>(f.btKernHex) : f.btTussenHex, Qt::LeftButton);
         QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
         QCOMPARE(f.lbl_Datumx->text(), u"01/01/01 01:01:01"_s);
     }
@@ -713,7 +734,8 @@ void TestConsultationView::tickChangeInIntermediateViewLeavesIt()
     QCOMPARE(f.lbl_Hexnr_B->text(), u"44"_s);
     QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
     QCOMPARE(f.lbl_Datumx->text(), u"01/01/01 01:01:01"_s);
-    checkColours(rig, false, u"YYYYYN"_s, colours({u"#FFFFFF", u"#FFFFFF", u"#FFFFFF", u"#6CB48C", u"#6CB48C", u"#6CB48C"}));
+    checkColours(rig, false, u"YYYYYN"_s,
+        colours({ u"#FFFFFF", u"#FFFFFF", u"#FFFFFF", u"#6CB48C", u"#6CB48C", u"#6CB48C" }));
 
     QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
     QCOMPARE(f.btTussenHex->text(), u"T"_s);
@@ -732,9 +754,9 @@ void TestConsultationView::tickChangeInNuclearViewRecolours()
     QCOMPARE(f.lbl_Hexnr_A->text(), u"54"_s);
     // 54: Thunder over Lake; 63: Water over Fire.
     checkColours(rig, true, u"NXOXOY"_s,
-                 colours({u"#F2EF5B", u"#F2EF5B", u"#F2EF5B", u"#D1215A", u"#D1215A", u"#D1215A"}));
+        colours({ u"#F2EF5B", u"#F2EF5B", u"#F2EF5B", u"#D1215A", u"#D1215A", u"#D1215A" }));
     checkColours(rig, false, u"NYNYNY"_s,
-                 colours({u"#3D74AB", u"#3D74AB", u"#3D74AB", u"#FF8040", u"#FF8040", u"#FF8040"}));
+        colours({ u"#3D74AB", u"#3D74AB", u"#3D74AB", u"#FF8040", u"#FF8040", u"#FF8040" }));
 }
 
 QTEST_MAIN(TestConsultationView)

@@ -53,16 +53,16 @@ private Q_SLOTS:
     {
         QLineEdit field;
         const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
-        QMessageBox box(QMessageBox::Question, u"LET OP!"_s, u"Bewaren?"_s,
-                        QMessageBox::Ok | QMessageBox::Cancel);
+        QMessageBox box(
+            QMessageBox::Question, u"LET OP!"_s, u"Bewaren?"_s, QMessageBox::Ok | QMessageBox::Cancel);
         QInputDialog prompt;
         prompt.show();
         QStringList texts = buttonTexts(box) + buttonTexts(prompt);
         for (const QAction *action : menu->actions())
             texts.append(action->text().remove(u'&').section(u'\t', 0, 0));
-        for (const QString &text : {u"Knippen"_s, u"Plakken"_s, u"Ongedaan maken"_s, u"Annuleren"_s})
+        for (const QString &text : { u"Knippen"_s, u"Plakken"_s, u"Ongedaan maken"_s, u"Annuleren"_s })
             QVERIFY2(texts.count(text) >= (text == u"Annuleren"_s ? 2 : 1), qPrintable(texts.join(u", "_s)));
-        for (QWidget *window : {static_cast<QWidget *>(&box), static_cast<QWidget *>(&prompt)})
+        for (QWidget *window : { static_cast<QWidget *>(&box), static_cast<QWidget *>(&prompt) })
             QCOMPARE(QFontInfo(window->font()).family(), u"Liberation Sans"_s);
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
                 QVERIFY(dialog->frameGeometry().width() <= dialog->screen()->availableGeometry().width());
             else
                 QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(text) <= shown,
-                         qPrintable(QString::number(shown)));
+                    qPrintable(QString::number(shown)));
             dialog->reject();
         });
         QtPrompts prompts;
@@ -98,8 +98,8 @@ private Q_SLOTS:
 
     void menuStartEntersTheDataFolder()
     {
-        QVERIFY(startedFromMenu({u"wendarix"_s, u"--menu"_s}));
-        QVERIFY(!startedFromMenu({u"wendarix"_s}));
+        QVERIFY(startedFromMenu({ u"wendarix"_s, u"--menu"_s }));
+        QVERIFY(!startedFromMenu({ u"wendarix"_s }));
         KeepCurrentDir keep;
         QTemporaryDir home;
         const QByteArray saved = qgetenv("XDG_DATA_HOME");
@@ -115,11 +115,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("placedIn"); // "current", "installed"
         QTest::addColumn<bool>("viewer");
         QTest::addColumn<QString>("outcome"); // the folder the viewer got the file from, or the message
-        QTest::newRow("in the current folder") << QStringList{u"current"_s} << true << u"current"_s;
-        QTest::newRow("only where installed") << QStringList{u"installed"_s} << true << u"installed"_s;
-        QTest::newRow("current folder first") << QStringList{u"installed"_s, u"current"_s} << true << u"current"_s;
-        QTest::newRow("nowhere") << QStringList{} << true << u"Het bestand QUIVARHELP.chm is niet gevonden"_s;
-        QTest::newRow("no viewer") << QStringList{u"current"_s} << false
+        QTest::newRow("in the current folder") << QStringList { u"current"_s } << true << u"current"_s;
+        QTest::newRow("only where installed") << QStringList { u"installed"_s } << true << u"installed"_s;
+        QTest::newRow("current folder first")
+            << QStringList { u"installed"_s, u"current"_s } << true << u"current"_s;
+        QTest::newRow("nowhere") << QStringList {} << true
+                                 << u"Het bestand QUIVARHELP.chm is niet gevonden"_s;
+        QTest::newRow("no viewer") << QStringList { u"current"_s } << false
                                    << u"Er is geen programma dat QUIVARHELP.chm kan tonen."_s;
     }
 
@@ -132,7 +134,7 @@ private Q_SLOTS:
         KeepCurrentDir keep;
         QTemporaryDir root;
         const QDir top(root.path());
-        for (const QString &folder : {u"current"_s, u"installed"_s, u"bin"_s})
+        for (const QString &folder : { u"current"_s, u"installed"_s, u"bin"_s })
             QVERIFY(top.mkdir(folder));
         for (const QString &folder : placedIn) {
             QFile help(top.filePath(folder + u"/QUIVARHELP.chm"_s));

@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 struct ProgramRig : WindowServices
 {
-    Program program{{&random, &clock, &prompts, &shell}};
+    Program program { { &random, &clock, &prompts, &shell } };
     TForm1 &form = program.mainWindow();
     TOKBottomDlg &dialog = program.questionDialog();
     TAboutBox &about = program.aboutWindow();
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QTest::mouseClick(rig.form.btKernHex, Qt::LeftButton);
         QCOMPARE(rig.form.btKernHex->text(), u"K"_s);
         rig.clock.moment = rig.clock.moment.addSecs(75);
-        rig.random.draws = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+        rig.random.draws = { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 };
         QTest::keyClick(&rig.form, Qt::Key_H);
         QCOMPARE(rig.program.state().lineDigits, u"999999"_s);
         QCOMPARE(rig.form.lbl_Methode->text(), MethodCaptions::Coins);
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QTest::mouseClick(rig.dialog.btHLP, Qt::LeftButton);
         QTest::mouseClick(rig.dialog.CancelBtn, Qt::LeftButton);
         QTest::mouseClick(rig.form.knpHelp, Qt::LeftButton);
-        QCOMPARE(rig.shell.opened, (QStringList{u"QUIVARHELP.chm"_s, u"QUIVARHELP.chm"_s}));
+        QCOMPARE(rig.shell.opened, (QStringList { u"QUIVARHELP.chm"_s, u"QUIVARHELP.chm"_s }));
     }
 
     // Every text of the corpus fits the label that shows it, at the sizes the layout gives.
@@ -224,10 +224,10 @@ private Q_SLOTS:
         ProgramRig rig;
         const TForm1 &f = rig.form;
         const TOKBottomDlg &d = rig.dialog;
-        const std::pair<const QLabel *, QString (*)(int)> labels[] = {
-            {f.lbl_HexTitel_A, Title},    {f.lbl_RaadDV_A, ProcessText}, {f.lbl_RaadSL_A, AdviceText},
-            {f.lbl_RaadDV_B, ProcessText}, {f.lbl_RaadSL_B, AdviceText},  {d.Label8, Title},
-            {d.lbl_Comment, ProcessText},  {d.lbl_Prakt, AdviceText}};
+        const std::pair<const QLabel *, QString (*)(int)> labels[]
+            = { { f.lbl_HexTitel_A, Title }, { f.lbl_RaadDV_A, ProcessText }, { f.lbl_RaadSL_A, AdviceText },
+                  { f.lbl_RaadDV_B, ProcessText }, { f.lbl_RaadSL_B, AdviceText }, { d.Label8, Title },
+                  { d.lbl_Comment, ProcessText }, { d.lbl_Prakt, AdviceText } };
         const auto verifyFits = [](const QLabel *label, const QString &text) {
             const QByteArray overflow = textOverflow(label, text);
             QVERIFY2(overflow.isEmpty(), overflow.constData());

@@ -19,7 +19,7 @@ namespace JpegMaker {
 inline std::vector<jpeg_scan_info> scanScript(int components, int scans)
 {
     std::vector<jpeg_scan_info> script;
-    jpeg_scan_info dc{};
+    jpeg_scan_info dc {};
     dc.comps_in_scan = components;
     for (int c = 0; c < components; ++c)
         dc.component_index[c] = c;
@@ -28,7 +28,7 @@ inline std::vector<jpeg_scan_info> scanScript(int components, int scans)
     for (int c = 0; c < components; ++c) {
         const int bands = acScans / components + (c < acScans % components ? 1 : 0);
         for (int b = 0; b < bands; ++b) {
-            jpeg_scan_info ac{};
+            jpeg_scan_info ac {};
             ac.comps_in_scan = 1;
             ac.component_index[0] = c;
             ac.Ss = 1 + b * 63 / bands;
@@ -41,11 +41,11 @@ inline std::vector<jpeg_scan_info> scanScript(int components, int scans)
 
 // components 1 grey, 3 colour, 4 CMYK; scans 0: a baseline file. A noisy picture gives every
 // block all its coefficients, the most work per scan a decoder can meet.
-inline QByteArray make(int width, int height, int components = 3, int scans = 0, int quality = 90,
-                       bool noisy = false)
+inline QByteArray make(
+    int width, int height, int components = 3, int scans = 0, int quality = 90, bool noisy = false)
 {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
+    jpeg_compress_struct info {};
+    jpeg_error_mgr errors {};
     info.err = jpeg_std_error(&errors);
     jpeg_create_compress(&info);
     unsigned char *buffer = nullptr;
@@ -74,7 +74,7 @@ inline QByteArray make(int width, int height, int components = 3, int scans = 0,
                 const unsigned value = noisy ? noise >> 24 : unsigned(x * (c + 1)) + y * unsigned(4 - c);
                 row[std::size_t(x * components + c)] = static_cast<unsigned char>(value & 0xFF);
             }
-        JSAMPROW rows[] = {row.data()};
+        JSAMPROW rows[] = { row.data() };
         jpeg_write_scanlines(&info, rows, 1);
     }
     jpeg_finish_compress(&info);

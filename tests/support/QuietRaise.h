@@ -9,11 +9,11 @@
 inline void quietenRaiseWarnings()
 {
     static QtMessageHandler previous = nullptr;
-    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context,
-                                         const QString &message) {
-        if (message == QLatin1String("This plugin does not support raise()"))
-            return;
-        if (previous)
-            previous(type, context, message);
-    });
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (message == QLatin1String("This plugin does not support raise()"))
+                return;
+            if (previous)
+                previous(type, context, message);
+        });
 }

@@ -20,7 +20,9 @@ class ScriptedRandom final : public RandomSource
 {
 public:
     ScriptedRandom() = default;
-    explicit ScriptedRandom(std::initializer_list<int> script) : draws(script) {}
+    explicit ScriptedRandom(std::initializer_list<int> script)
+        : draws(script)
+    { }
     void seed() override
     {
         asked.append(-1);
@@ -50,14 +52,15 @@ class FixedClock final : public Clock
 public:
     FixedClock() = default;
     explicit FixedClock(const QDateTime &at, const QString &dateSeparator = QStringLiteral("-"),
-                        const QString &timeSeparator = QStringLiteral(":"))
-        : moment(at), dateSep(dateSeparator), timeSep(timeSeparator)
-    {
-    }
+        const QString &timeSeparator = QStringLiteral(":"))
+        : moment(at)
+        , dateSep(dateSeparator)
+        , timeSep(timeSeparator)
+    { }
     QDateTime now() const override { return moment; }
     QString dateSeparator() const override { return dateSep; }
     QString timeSeparator() const override { return timeSep; }
-    QDateTime moment{QDate(2025, 12, 24), QTime(9, 5, 7)};
+    QDateTime moment { QDate(2025, 12, 24), QTime(9, 5, 7) };
     QString dateSep = QStringLiteral("-");
     QString timeSep = QStringLiteral(":");
 };
@@ -75,8 +78,8 @@ public:
         confirmIcons.append(icon);
         return confirmAnswer;
     }
-    std::optional<QString> input(const QString &caption, const QString &label,
-                                 const QString &initial, int maxLength) override
+    std::optional<QString> input(
+        const QString &caption, const QString &label, const QString &initial, int maxLength) override
     {
         inputs.append(record(label));
         inputCaptions.append(caption);
@@ -84,8 +87,8 @@ public:
         inputMaxLengths.append(maxLength);
         return inputAnswer;
     }
-    std::optional<QString> saveFileName(const QString &caption, const QString &proposed,
-                                        const QString &) override
+    std::optional<QString> saveFileName(
+        const QString &caption, const QString &proposed, const QString &) override
     {
         fileQuestions.append(record(caption));
         proposedFiles.append(proposed);
@@ -140,5 +143,5 @@ struct ConsultationRig
     FixedClock clock;
     RecordingPrompts prompts;
     RecordingView view;
-    Consultation consultation{state, random, clock, prompts, view};
+    Consultation consultation { state, random, clock, prompts, view };
 };

@@ -12,8 +12,7 @@
 // Helpers shared by the widget tests.
 
 // The widget's Paint over a transparent image, so that untouched pixels read as 0.
-template <typename Widget>
-QImage render(const Widget &widget, QSize size = {})
+template <typename Widget> QImage render(const Widget &widget, QSize size = {})
 {
     QImage image(size.isValid() ? size : widget.size(), QImage::Format_ARGB32);
     image.fill(0);
@@ -23,8 +22,7 @@ QImage render(const Widget &widget, QSize size = {})
 }
 
 // Compares pixels given as "x,y=c x,y=c ..."; colourOf turns a code into the expected QRgb.
-template <typename ColourOf>
-void checkPixels(const QImage &image, const QString &expected, ColourOf colourOf)
+template <typename ColourOf> void checkPixels(const QImage &image, const QString &expected, ColourOf colourOf)
 {
     for (const QString &item : expected.split(u' ')) {
         const QStringList parts = item.split(u'=');

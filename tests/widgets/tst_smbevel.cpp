@@ -21,12 +21,12 @@ void checkBevel(const TSMBevel &bevel, const QString &expected)
 {
     const QPalette &palette = bevel.palette();
     checkPixels(render(bevel), expected, [&](QChar code) {
-        return code == u'T'   ? bevel.TopColor().rgba()
-               : code == u'B' ? bevel.BottomColor().rgba()
-               : code == u'L' ? palette.color(QPalette::Light).rgba()
-               : code == u'D' ? palette.color(QPalette::Dark).rgba()
-               : code == u'K' ? palette.color(QPalette::WindowText).rgba()
-                              : 0u;
+        return code == u'T' ? bevel.TopColor().rgba()
+            : code == u'B'  ? bevel.BottomColor().rgba()
+            : code == u'L'  ? palette.color(QPalette::Light).rgba()
+            : code == u'D'  ? palette.color(QPalette::Dark).rgba()
+            : code == u'K'  ? palette.color(QPalette::WindowText).rgba()
+                            : 0u;
     });
 }
 
@@ -84,31 +84,30 @@ void tst_SMBevel::shapes_data()
     using enum TSMBevelStyle;
     using enum TSMArrow;
     using enum TSMArrowType;
-    const auto row = [](const char *name, TSMBevelShape shape, TSMBevelStyle style, TSMArrow arrow,
-                        TSMArrowType type, int bw, QSize size, const QString &expected,
-                        Qt::PenStyle pen = Qt::SolidLine) {
-        QTest::newRow(name) << shape << style << arrow << type << bw << size << expected << pen;
-    };
+    const auto row
+        = [](const char *name, TSMBevelShape shape, TSMBevelStyle style, TSMArrow arrow, TSMArrowType type,
+              int bw, QSize size, const QString &expected, Qt::PenStyle pen = Qt::SolidLine) {
+              QTest::newRow(name) << shape << style << arrow << type << bw << size << expected << pen;
+          };
 
     // The boxes ignore the arrow; the defaults make a sunken box in the palette's colours.
-    row("default box", mbsBox, mbsLowered, smaFinish, atSolid, 1, {50, 50},
+    row("default box", mbsBox, mbsLowered, smaFinish, atSolid, 1, { 50, 50 },
         u"0,0=D 0,48=D 48,0=D 25,0=D 0,25=D 49,0=L 49,49=L 0,49=L 25,49=L 49,25=L 1,1=- 25,25=-"_s);
-    row("mbsBoxIn", mbsBoxIn, mbsLowered, smaNone, atSolid, 1, {50, 50},
+    row("mbsBoxIn", mbsBoxIn, mbsLowered, smaNone, atSolid, 1, { 50, 50 },
         u"0,0=B 49,49=T 1,1=T 1,47=T 47,1=T 48,1=B 1,48=B 48,48=B 25,48=B 48,25=B 2,2=-"_s);
-    row("raised box, 3 rings", mbsBox, mbsRaised, smaNone, atSolid, 3, {20, 16},
+    row("raised box, 3 rings", mbsBox, mbsRaised, smaNone, atSolid, 3, { 20, 16 },
         u"0,0=T 2,2=T 2,10=T 2,12=T 3,10=- 10,3=- 17,2=B 17,1=T 18,1=B 19,0=B 0,15=B 2,13=B "
         u"1,14=B 16,13=B"_s);
-    row("mbsFrame", mbsFrame, mbsLowered, smaNone, atSolid, 1, {20, 20},
+    row("mbsFrame", mbsFrame, mbsLowered, smaNone, atSolid, 1, { 20, 20 },
         u"0,0=T 18,0=T 0,18=T 18,18=T 10,18=T 1,18=T 1,1=B 19,1=B 1,19=B 19,19=B 10,19=B "
         u"19,10=B 19,0=- 0,19=- 2,2=-"_s);
-    row("mbsNone box", mbsBox, mbsNone, smaNone, atSolid, 1, {10, 10}, u"0,0=K 9,0=K 0,9=K 9,9=K 1,1=-"_s);
-    row("rings that do not fit", mbsBox, mbsLowered, smaNone, atSolid, 100, {5, 3},
+    row("mbsNone box", mbsBox, mbsNone, smaNone, atSolid, 1, { 10, 10 }, u"0,0=K 9,0=K 0,9=K 9,9=K 1,1=-"_s);
+    row("rings that do not fit", mbsBox, mbsLowered, smaNone, atSolid, 100, { 5, 3 },
         u"0,0=B 2,0=B 0,1=B 1,1=T 2,1=T 3,1=T 4,1=T 0,2=T"_s);
     // Every frame stroke takes the pen style, its pattern starting afresh on each side.
-    row("dashed box", mbsBox, mbsLowered, smaNone, atSolid, 1, {20, 8},
-        u"0,0=B 3,0=B 4,0=- 5,0=- 6,0=B 0,2=- 0,3=- 19,3=T 19,4=- 19,6=T 1,7=T 2,7=- 4,7=T"_s,
-        Qt::DashLine);
-    row("clear pen", mbsBox, mbsLowered, smaNone, atSolid, 1, {20, 8}, u"0,0=- 19,0=- 0,7=- 19,7=-"_s,
+    row("dashed box", mbsBox, mbsLowered, smaNone, atSolid, 1, { 20, 8 },
+        u"0,0=B 3,0=B 4,0=- 5,0=- 6,0=B 0,2=- 0,3=- 19,3=T 19,4=- 19,6=T 1,7=T 2,7=- 4,7=T"_s, Qt::DashLine);
+    row("clear pen", mbsBox, mbsLowered, smaNone, atSolid, 1, { 20, 8 }, u"0,0=- 19,0=- 0,7=- 19,7=-"_s,
         Qt::NoPen);
 
     // Raised from here: the first line (c1) is TopColor, the second (c2) BottomColor.
@@ -128,9 +127,9 @@ void tst_SMBevel::shapes_data()
         u"0,0=T 0,1=B 15,9=T 15,10=B 15,8=- 15,11=-"_s);
     row("top-right diagonal, end point left out", mbsTopRightLine, mbsRaised, smaNone, atSolid, 1, s,
         u"15,9=T 1,17=T 0,18=- 29,1=T 29,2=B"_s);
-    row("top-left diagonal BW 2", mbsTopLeftLine, mbsRaised, smaNone, atSolid, 2, {20, 24},
+    row("top-left diagonal BW 2", mbsTopLeftLine, mbsRaised, smaNone, atSolid, 2, { 20, 24 },
         u"0,0=T 1,0=T 2,0=- 6,10=- 7,10=B 9,10=B 10,10=T 11,10=T 12,10=- 19,19=T 19,21=B 19,22=-"_s);
-    row("top-right diagonal BW 2", mbsTopRightLine, mbsRaised, smaNone, atSolid, 2, {20, 24},
+    row("top-right diagonal BW 2", mbsTopRightLine, mbsRaised, smaNone, atSolid, 2, { 20, 24 },
         u"17,0=- 18,0=T 19,0=T 7,10=- 8,10=T 10,10=T 11,10=B 13,10=B 14,10=-"_s);
     // The default head (25 degrees, 15 px) has half-width a = 3, so the lines move to rows 3
     // and 4; at the finish it runs from the barbs (15, 0) and (15, 7) to the tip (30, 4).
@@ -149,7 +148,7 @@ void tst_SMBevel::shapes_data()
     row("right line, outline head at start", mbsRightLine, mbsRaised, smaStart, atOutline, 1, s,
         u"24,18=- 25,18=T 26,18=B 27,18=- 22,15=T 29,13=T 29,14=- 24,9=-"_s);
     row("top-right diagonal BW 2, head at finish", mbsTopRightLine, mbsRaised, smaFinish, atSolid, 2,
-        {20, 24}, u"2,22=T 9,9=T 14,13=T 2,23=-"_s);
+        { 20, 24 }, u"2,22=T 9,9=T 14,13=T 2,23=-"_s);
     row("diagonal, same lines with arrow", mbsTopLeftLine, mbsRaised, smaStart, atSolid, 1, s,
         u"15,9=T 15,10=B 15,8=- 15,11=-"_s);
 }
@@ -181,17 +180,20 @@ void tst_SMBevel::everyShapePaintsAtDegenerateSizes()
     // Any warning (a NaN coordinate, a bad rectangle) fails the test, as does a crash or,
     // under the sanitizers, an overflow.
     QTest::failOnWarning(QRegularExpression(u".*"_s));
-    struct Extreme { int bevelWidth, angle, length; };
-    const Extreme extremes[] = {{1, 25, 15}, {2, 25, 15}, {INT_MAX, INT_MIN, INT_MAX},
-                                {3, 180, INT_MIN}, {1, 0, 0}};
+    struct Extreme
+    {
+        int bevelWidth, angle, length;
+    };
+    const Extreme extremes[]
+        = { { 1, 25, 15 }, { 2, 25, 15 }, { INT_MAX, INT_MIN, INT_MAX }, { 3, 180, INT_MIN }, { 1, 0, 0 } };
     TSMBevel bevel;
     bevel.setCaption(u"x"_s);
     bevel.setLayout(TSMBevel::tlBottom);
     for (int shape = 0; shape <= int(TSMBevelShape::mbsTopRightLine); ++shape)
         for (int arrow = 0; arrow < 3; ++arrow)
             for (const Extreme &e : extremes)
-                for (int w : {0, 1, 2, 50})
-                    for (int h : {0, 1, 2, 50}) {
+                for (int w : { 0, 1, 2, 50 })
+                    for (int h : { 0, 1, 2, 50 }) {
                         if (w == 50 && h == 50)
                             continue;
                         bevel.setShape(TSMBevelShape(shape));
@@ -209,7 +211,7 @@ void tst_SMBevel::everyShapePaintsAtDegenerateSizes()
 void tst_SMBevel::disabledCaptionIsEmbossed()
 {
     TSMBevel bevel;
-    captionOnly(bevel, {40, 30}, u"Ha"_s);
+    captionOnly(bevel, { 40, 30 }, u"Ha"_s);
     const QPalette palette = bevel.palette();
     const QRgb text = palette.color(QPalette::WindowText).rgb();
     const QImage enabled = render(bevel);
@@ -233,11 +235,10 @@ void tst_SMBevel::captionPlacement_data()
 {
     QTest::addColumn<Qt::Alignment>("alignment");
     QTest::addColumn<TTextLayout>("layout");
-    const std::pair<const char *, Qt::Alignment> alignments[] = {
-        {"left", Qt::AlignLeft}, {"centre", Qt::AlignHCenter}, {"right", Qt::AlignRight}};
-    const std::pair<const char *, TTextLayout> layouts[] = {
-        {"top", TTextLayout::tlTop}, {"centre", TTextLayout::tlCenter},
-        {"bottom", TTextLayout::tlBottom}};
+    const std::pair<const char *, Qt::Alignment> alignments[]
+        = { { "left", Qt::AlignLeft }, { "centre", Qt::AlignHCenter }, { "right", Qt::AlignRight } };
+    const std::pair<const char *, TTextLayout> layouts[] = { { "top", TTextLayout::tlTop },
+        { "centre", TTextLayout::tlCenter }, { "bottom", TTextLayout::tlBottom } };
     for (const auto &[aName, alignment] : alignments)
         for (const auto &[lName, layout] : layouts)
             QTest::addRow("%s %s", aName, lName) << alignment << layout;
@@ -248,7 +249,7 @@ void tst_SMBevel::captionPlacement()
     QFETCH(Qt::Alignment, alignment);
     QFETCH(TTextLayout, layout);
     TSMBevel bevel;
-    captionOnly(bevel, {80, 60}, u"Wx"_s);
+    captionOnly(bevel, { 80, 60 }, u"Wx"_s);
     bevel.setAlignment(alignment);
     bevel.setLayout(layout);
     const QRect box = ink(render(bevel), bevel.palette().color(QPalette::WindowText).rgb());
@@ -260,22 +261,22 @@ void tst_SMBevel::captionPlacement()
     const int x = alignment == Qt::AlignLeft ? 0 : alignment == Qt::AlignRight ? 80 - w : (80 - w) / 2;
     const int y = layout == TTextLayout::tlTop ? 0 : layout == TTextLayout::tlBottom ? 60 - h : (60 - h) / 2;
     QVERIFY(!box.isEmpty());
-    QVERIFY2(QRect(x - 1, y, w + 2, h).contains(box),
-             qPrintable(u"ink at %1,%2"_s.arg(box.x()).arg(box.y())));
+    QVERIFY2(
+        QRect(x - 1, y, w + 2, h).contains(box), qPrintable(u"ink at %1,%2"_s.arg(box.x()).arg(box.y())));
 }
 
 void tst_SMBevel::captionFormat()
 {
     TSMBevel bevel;
-    captionOnly(bevel, {60, 80}, {});
+    captionOnly(bevel, { 60, 80 }, {});
     bevel.setAlignment(Qt::AlignLeft);
     const auto inkOf = [&bevel](const QString &caption) {
         bevel.setCaption(caption);
         return ink(render(bevel), bevel.palette().color(QPalette::WindowText).rgb());
     };
     const int lineHeight = QFontMetrics(bevel.font()).height();
-    QVERIFY(inkOf(u"een twee drie"_s).height() > lineHeight);      // wrapped at the width
-    QVERIFY(inkOf(u"&b"_s).width() > inkOf(u"b"_s).width() + 4);    // "&" drawn as it stands
+    QVERIFY(inkOf(u"een twee drie"_s).height() > lineHeight); // wrapped at the width
+    QVERIFY(inkOf(u"&b"_s).width() > inkOf(u"b"_s).width() + 4); // "&" drawn as it stands
     bevel.resize(300, 80);
     QVERIFY(inkOf(u"a\tb"_s).width() > inkOf(u"a b"_s).width() + 20); // tab expanded
 }
@@ -289,7 +290,8 @@ void tst_SMBevel::setterRepaintsOnlyOnChange_data()
     QTest::newRow("ArrowType") << "ArrowType"_ba << QVariant::fromValue(TSMArrowType::atOutline) << true;
     QTest::newRow("ArrowAngle") << "ArrowAngle"_ba << QVariant(40) << true;
     QTest::newRow("ArrowLength") << "ArrowLength"_ba << QVariant(9) << true;
-    QTest::newRow("Alignment") << "Alignment"_ba << QVariant::fromValue(Qt::Alignment(Qt::AlignRight)) << true;
+    QTest::newRow("Alignment") << "Alignment"_ba << QVariant::fromValue(Qt::Alignment(Qt::AlignRight))
+                               << true;
     QTest::newRow("Layout") << "Layout"_ba << QVariant::fromValue(TTextLayout::tlBottom) << true;
     QTest::newRow("BevelWidth") << "BevelWidth"_ba << QVariant(4) << true;
     QTest::newRow("BevelWidth 0 ignored") << "BevelWidth"_ba << QVariant(0) << false;
@@ -393,7 +395,7 @@ void tst_SMBevel::parentShowsThrough()
     QWidget window;
     auto *bevel = new TSMBevel(&window);
     bevel->setBottomColor(Bottom);
-    makeRedWindow(window, {60, 60});
+    makeRedWindow(window, { 60, 60 });
 
     const QImage image = window.grab().toImage();
     QCOMPARE(QColor(image.pixel(0, 10)), Bottom);
