@@ -203,7 +203,7 @@ const std::array<QStringView, 576> OracleTexts = {
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
-    u"Onder water groeit de draak nog; houd je daden in tot hij mag opstijgen.",
+    u"Nog groeit de draak onder water; houd je daden in tot hij opstijgt.",
     u"Nu de draak zich toont, helpt een leermeester je verder.",
     u"Tot in de avond zwoeg en waak je: riskant, maar je doet niets fout.",
     u"Aarzelen boven de diepte voor je springt, is hier geen fout.",
@@ -215,7 +215,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het werk maak je voor een ander af, en ook de eer laat je hem.",
     u"De zak met woorden knoop je dicht; lof noch verwijt treft je.",
     u"In een eenvoudig gewaad van aardekleur ben je op je gelukkigst.",
-    u"Grijp je de macht waar je moest volgen, dan vloeit bloed aan beide kanten.",
+    u"Grijp je de macht waar je moest volgen, dan vloeit er bloed.",
     // 3 AANVANGSPROBLEMEN
     u"Stuit je meteen op weerstand, verzamel dan helpers: volhouden loont.",
     u"Het aanzoek is gemeend maar te vroeg; je jawoord mag nog jaren rijpen.",
@@ -240,7 +240,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 6 HET CONFLICT
     u"Zeg meteen kort wat je dwarszit, en de twist dooft voor hij oplaait.",
     u"Je wijkt voor de sterkere en spaart je dorp, wat niemand je verwijt.",
-    u"Leef je van oud bezit zonder naar eer te dingen, dan eindigt het gunstig.",
+    u"Leef van oud bezit en ding niet naar eer; het eind is gunstig.",
     u"Omdat je zaak zwak staat, trek je je klacht in; dat pakt gunstig uit.",
     u"Leg je zaak voor aan een wijze scheidsrechter, en je krijgt gelijk.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
@@ -249,7 +249,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Midden tussen je mensen, gesteund van boven, word je met eer overladen.",
     u"Laat je iedereen commanderen, dan rijdt je wagen terug met gewonden.",
     u"Wijk gerust; als veldheer kies je zelf het terrein waarop je vecht.",
-    u"Het wild staat in je akker, dus grijp in, maar geef de oudste het bevel.",
+    u"Er staat wild in je akker; grijp in, maar geef de oudste het bevel.",
     u"Beloon na de zege wie vocht, maar geef gelukzoekers geen zeggenschap.",
     // 8 VERENIGING
     u"Je voegt je van harte bij de anderen en krijgt meer dan je hoopte.",
@@ -283,7 +283,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Neem mee wie net zo denkt als jij, en met volharding lukt het vertrek.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"Op last van hogerhand handel je vrij van schuld, en je gezellen delen mee.",
+    u"Op last van hogerhand handel je zonder schuld; je gezellen delen mee.",
     u"De stilstand breekt, tot je geluk; veranker wat je wint.",
     u"Na lang duwen geeft de klemmende deur mee, en blij stap je naar buiten.",
     // 13 SAAMHORIGHEID
@@ -299,13 +299,13 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De vorst krijgt je beste oogst; een vrek zou hem zelf opeten.",
     u"De pracht gun je je buren, en op jou valt niets aan te merken.",
     u"Open van hart en toch waardig ontvang je ieder; het geluk zoekt je op.",
-    u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
+    u"De hemel zelf staat je bij, en alles lukt je; vergeet de dank niet.",
     // 15 DE BESCHEIDENHEID
     u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
     u"Uit elk gebaar spreekt je bescheidenheid; blijf zo, en het geluk volgt.",
     u"Ondanks je verdiensten werk je gewoon door, tot een goed einde.",
     u"Ook als je handelt, maak je jezelf niet groot; overal baat het je.",
-    u"Nooit pronk je met je bezit, dus je buren volgen je als je hard ingrijpt.",
+    u"Zonder pronk met bezit volgen de buren je, ook als je hard ingrijpt.",
     u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
@@ -317,12 +317,12 @@ const std::array<QStringView, 576> OracleTexts = {
     // 17 DE NAVOLGING
     u"Nu het vaste schuift, praat je buiten de deur met wie anders denkt.",
     u"Je blijft bij de kwajongen hangen en mist zo de man die ertoe doet.",
-    u"De man met gezag kies je, de snotneus laat je lopen; dat betaalt zich uit.",
+    u"De man met gezag kies je, de snotneus laat je lopen; dat loont.",
     u"Men volgt je om de buit: riskant, tot je open zegt waar je heen wilt.",
     u"Met heel je hart volg je het schone, en het lot is je goedgezind.",
     u"Al wil je weg, een trouwe band houdt je vast: dat strekt je tot eer.",
     // 18 HET HERSTELLEN
-    u"Je erft een oude familiefout; riskant, maar met beleid buig je hem recht.",
+    u"Wat je vader bedierf, buig je recht; riskant, maar met beleid lukt het.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Met te veel drift schuur je wat: een beetje spijt, maar geen grote fout.",
     u"Voor het oude bederf sluit je je ogen, tot het je schande brengt.",
@@ -331,7 +331,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 19 DE TOENADERING
     u"Met gelijkgezinden begin je aan iets beters, en volharding loont.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Gemakzucht levert niets op, maar betreur je haar, dan is het je vergeven.",
+    u"Gemakzucht levert niets op; betreur je haar, dan is het vergeven.",
     u"Geen fout: met open armen ga je de ander tot aan de poort tegemoet.",
     u"Wijs leiden is bekwame raadslieden vrij laten; het land vaart er wel bij.",
     u"Al heb je het zelf niet meer nodig, je keert terug om te helpen.",
@@ -345,14 +345,14 @@ const std::array<QStringView, 576> OracleTexts = {
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
     u"Gretig bijt je door en je gaat wat te ver, maar schuld treft je niet.",
-    u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
+    u"Oud, bedorven vlees maakt je misselijk, maar het is geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
     u"In het taaie vlees vind je geel goud, en waakzaam ga je vrijuit.",
-    u"Wilde je nooit luisteren, dan sta je uiteindelijk met het blok om je nek.",
+    u"Wilde je nooit luisteren, dan sta je nu met het blok om je nek.",
     // 22 DE BEKOORLIJKHEID
     u"De aangeboden wagen sla je af, en het eerste stuk loop je gewoon zelf.",
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
-    u"Glans en gunst omspoelen je, en zolang je niet verweekt, duurt het geluk.",
+    u"Glans en gunst omspoelen je; verweek niet, dan duurt het geluk.",
     u"Voor eenvoud kies je, en de ruiter die je vreesde, komt als vriend.",
     u"Je schamele rol zijde beschaamt je even, maar je meent het, en dat telt.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
@@ -396,18 +396,18 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
     u"De gestutte balk houdt, maar leun je op nog meer, dan schaam je je.",
-    u"Als een dorre populier bloei je nog eens; geen schande, maar ook geen eer.",
+    u"Als dorre populier bloei je nog één keer; schande noch eer.",
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
     u"Midden in de kloof mik je op kleine winst; alles oplossen lukt niet.",
-    u"Voor en achter je gaapt diepte; verroer je niet tot je vaste grond voelt.",
+    u"Voor en achter gaapt diepte; verroer je niet tot je grond voelt.",
     u"Bied eenvoudig door het raam aan wat je hebt; niemand neemt je dat kwalijk.",
     u"Het water reikt tot de rand maar loopt niet over; meer hoef je niet.",
     u"In een doornhaag van je eigen dwaling zit je jaren vast: een bitter lot.",
     // 30 HET ZICH-HECHTENDE
     u"Rent je hoofd bij het ontwaken alle kanten op, begin dan bedaard.",
-    u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
+    u"Houd maat, en een warm geel licht valt over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Tranen stromen en je zucht diep, maar juist dat verdriet keert het tij.",
@@ -422,14 +422,14 @@ const std::array<QStringView, 576> OracleTexts = {
     // 32 DE DUURZAAMHEID
     u"Eis je meteen iets blijvends, dan bouw je op zand en lukt niets.",
     u"Spijt verdwijnt: je kunt meer dan je plek vraagt, maar je houdt maat.",
-    u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
+    u"Vind je vandaag dit en morgen dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
     u"Dien je, volg dan trouw de oude lijn; leid je, dan moet je soms wenden.",
     u"Altijd ben je in de weer, nooit sta je stil, en zo beklijft er niets.",
     // 33 DE AFZIJDIGHEID
     u"Achteraan in de stoet ben je kwetsbaar, dus begin nu niets nieuws.",
     u"Taai als ossenleer hecht je je aan wie vertrekt, en niemand wrikt je los.",
-    u"Een aftocht die stokt, is riskant; met je helpers dicht bij je red je het.",
+    u"Een aftocht die stokt, is riskant; houd je knechten dicht bij je.",
     u"Zonder wrok ga je heen: dat brengt jou geluk, een kleinzielige niet.",
     u"Vriendelijk maar beslist neem je afscheid; zo'n vertrek loopt goed af.",
     u"Opgewekt en zonder omkijken vertrek je, en alles slaagt.",
@@ -457,9 +457,9 @@ const std::array<QStringView, 576> OracleTexts = {
     // 37 HET GEZIN (DE CLAN)
     u"Stel de regels bij de eerste maaltijd, en later betreur je niets.",
     u"Zonder grillen zorg je voor de pot op het vuur; zo gedijt het gezin.",
-    u"Een harde toon spijt je, maar dolle pret zonder grens eindigt in schaamte.",
+    u"Een harde toon spijt je, maar pret zonder grens eindigt in schaamte.",
     u"Zuinig beheer je de voorraadkast, en het gezin wordt rijk en gelukkig.",
-    u"Met liefde in plaats van angst leid je je familie, en iedereen bloeit op.",
+    u"Met liefde, niet met angst, leid je je familie; iedereen bloeit op.",
     u"Met een woord dat je waarmaakt, draag je je huis tot een gelukkig einde.",
     // 38 DE TEGENSTELLING
     u"Ren je weggelopen paard niet na; het vindt zelf zijn stal, zonder spijt.",
@@ -485,8 +485,8 @@ const std::array<QStringView, 576> OracleTexts = {
     // 41 DE VERMINDERING
     u"Met je werk af spring je een ander bij, en dat is juist, mits met mate.",
     u"Blijf bij jezelf en onderneem niets: zo geef je zonder zelf te verarmen.",
-    u"Een derde paard maakt je span onrustig, maar met twee loop je in de pas.",
-    u"Leg je een slechte gewoonte af, dan staat wie wegbleef blij bij je deur.",
+    u"Een derde paard maakt je span onrustig; met twee loop je in de pas.",
+    u"Leg je een slechte gewoonte af, dan komt wie wegbleef blij terug.",
     u"Gaven vallen je toe die niemand kan tegenhouden: een groot geluk.",
     u"Zonder iemand iets af te nemen groei je, en velen werken graag voor je.",
     // 42 DE VERMEERDERING
@@ -506,16 +506,16 @@ const std::array<QStringView, 576> OracleTexts = {
     // 44 HET TEGEMOETKOMEN
     u"Trap het vonkje meteen uit; in deze wind wordt het een brand.",
     u"De vis hoort in je eigen kom, niet op het bord van je gasten.",
-    u"Elke stap doet pijn, maar je kent het gevaar, dus de schade blijft klein.",
+    u"Elke stap doet pijn, maar je kent het gevaar; grote schade blijft uit.",
     u"Een lege kom: wie je minachtte, komt niet meer; ongeluk volgt.",
     u"Als een meloen onder wilgenblad rijp je in stilte, en de hemel beloont je.",
-    u"Je weert iedereen af met je hoorns; dat is beschamend, maar niet verkeerd.",
+    u"Met je hoorns weer je iedereen af; beschamend, maar geen fout.",
     // 45 HET VERZAMELEN
     u"Spreek je twijfel uit; een hand op je schouder, en je lacht weer.",
     u"De gastheer nodigt je uit, en een handvol graan is als gave genoeg.",
-    u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
+    u"Zuchtend sta je aan de kant; aansluiten kost hooguit wat trots.",
     u"Je brengt mensen samen rond een gedeelde zaak: een groot succes.",
-    u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
+    u"Sommigen volgen je om je plaats, niet om jou; volhard, tot ze je kennen.",
     u"Je tranen, nu je buiten de kring valt, neemt niemand je kwalijk.",
     // 46 HET OMHOOGDRINGEN
     u"Je klim begint doordat men boven je op je rekent: een gelukkig begin.",
@@ -526,15 +526,15 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Klim je in het donker door, dan heb je meer volharding nodig dan drift.",
     // 47 DE BENAUWENIS
     u"Onder een kale boom zit je te piekeren, en elke dag wordt het donkerder.",
-    u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
+    u"Eten en drinken genoeg, toch voel je je leeg, tot een heer je ontbiedt.",
     u"Je bonkt tegen een muur die niet wijkt, en dat eindigt bitter.",
     u"In je gouden koets kom je traag en beschaamd aan, maar je komt aan.",
     u"Beknot van alle kanten, vind je langzaam lucht zolang je blijft offeren.",
-    u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
+    u"Ranken om je enkels doen je wankelen; een besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit je verzande put drinkt niemand, zelfs de vogels niet.",
     u"Uit een gebarsten kruik lekt je water naar een paar visjes.",
-    u"Schoongemaakt staat je put klaar, maar niemand drinkt, en dat doet pijn.",
+    u"Schoon staat je put klaar en niemand drinkt; dat doet je pijn.",
     u"Je metselt de put opnieuw op; dat hij even droog staat, is geen vergrijp.",
     u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
     u"Uit de open put schept iedereen, en je water raakt nooit op.",
@@ -551,7 +551,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zonder greep blijft je fazant in de ketel koud, maar na de bui keert het.",
     u"Te vol geladen breekt je ketel een poot, en het maal ligt op de vloer.",
     u"Aan de gouden ringen van je ketel tillen helpers mee: volharden loont.",
-    u"Met ringen van jade, hard en toch zacht, is je ketel af en lukt je alles.",
+    u"Met ringen van jade, hard en toch zacht, is je ketel af: groot geluk.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, dan lach je opgelucht om je angst.",
     u"Vlucht de heuvels in en vergeet je verloren bezit: het komt vanzelf terug.",
@@ -561,7 +561,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
     u"Geen fout: nog voor de eerste stap staan je tenen al stil.",
-    u"Terwijl je leider doorholt, staan je kuiten stil, en dat stemt je somber.",
+    u"Je kuiten staan stil terwijl je leider doorholt; dat stemt je somber.",
     u"Zet je je heupen vast, dan verstijft je rug en stikt je hart bijna.",
     u"Tot in je romp word je stil, en je gedachten bedaren; zo hoort het.",
     u"Pas als je woorden op orde zijn, spreek je, en spijt blijft uit.",
@@ -600,7 +600,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Steeds opnieuw beginnen kost je je gezag: een vernedering.",
     u"Zacht maar aanhoudend jaag je, tot er wild is voor de hele tafel.",
     u"Slecht begonnen, mooi geëindigd: overweeg vooraf en kijk achteraf om.",
-    u"Kruip je steeds onder het bed, dan verlies je je bijl en ben je weerloos.",
+    u"Kruip je steeds onder het bed, dan verlies je je bijl: ongeluk.",
     // 58 HET BLIJMOEDIGE
     u"Geluk aan de oever: je bent tevreden met wat het meer je geeft.",
     u"Helder tot op de bodem is je vreugde, en de spijt lost op.",
@@ -610,14 +610,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Glinsterend water lokt je ver van de oever; weet je nog waar je heen wilt?",
     // 59 DE OPLOSSING
     u"Op een sterk paard ben je er voor het ijs vastvriest: alles komt goed.",
-    u"Als alles uiteendrijft, haast je je naar je oude tafel, en wroeging wijkt.",
+    u"Drijft alles uiteen, haast je naar je oude tafel; de wroeging wijkt.",
     u"Je zet je eigenbelang opzij, en dat hoef je nooit te betreuren.",
     u"Laat je eigen aanhang los, en een ruimere kring vormt zich: een zegen.",
     u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
-    u"Je voert je mensen ver van het bloedvergieten, en niemand verwijt het je.",
+    u"Ver van het bloedvergieten voer je je mensen; niemand verwijt het je.",
     // 60 DE BEPERKING
     u"Binnen de poort van je eigen erf blijven is nu geen fout.",
-    u"De poort staat open en je aarzelt nog; blijf je thuis, dan mis je je kans.",
+    u"De poort staat open en je aarzelt; thuisblijven brengt nu ongeluk.",
     u"Je kende geen maat en betaalt de prijs: wijs niet naar een ander.",
     u"Een grens die je graag draagt, zit als een goede schoen en brengt je ver.",
     u"Houd eerst zelf maat, dan smaakt je grens anderen zoet.",
@@ -631,11 +631,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Tot de hemel kraai je als een haan die niet vliegt; dat breekt je op.",
     // 62 BEPERKTE INVLOED
     u"Vlieg je uit voordat je vleugels dragen, dan stort je neer.",
-    u"Niet de hoogste deur maar een lagere gaat voor je open, en dat volstaat.",
+    u"Niet de hoogste deur gaat voor je open, maar een lagere; dat volstaat.",
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
     u"Forceer niets, want verder is het gevaarlijk; wat je treft, is genoeg.",
     u"Dichte wolken, geen regen; haal de wijze uit zijn grot om je te helpen.",
-    u"Elk doel schiet je voorbij, als een vogel zonder nest: ongeluk en letsel.",
+    u"Elk doel schiet je voorbij als een vogel zonder nest: ongeluk.",
     // 63 NA DE VOLTOOIING
     u"Op tijd rem je bij de oever; een natte staart is geen fout.",
     u"Zoek je verloren aanzien niet; binnen zeven dagen keert het terug.",
