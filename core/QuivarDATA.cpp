@@ -76,8 +76,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
     u"De hemel stijgt en het water daalt; tussen beide gaapt een kloof die geen rechtszaak ooit dichtmaakt.", // 6
-    u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
-    u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
+    u"Een volk draagt een macht in zich die wacht op orde, als water dat ongezien door de grond stroomt.", // 7
+    u"Zoek het midden waar anderen samenkomen, zoals water op de aarde vanzelf de laagste plek vindt.", // 8
     u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
     u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
     u"Het hoge buigt omlaag en het lage reikt omhoog; op die ontmoeting gedijt alles wat groeit.", // 11
@@ -85,7 +85,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
     u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
     u"Een berg die zich onder de aarde verschuilt, verheft zich niet en effent zo hoogten en dalen.", // 15
-    u"Als de donder uit de aarde omhoog dreunt, trommelt het land mee; geestdrift is besmettelijk.", // 16
+    u"Hoor je de donder uit de aarde omhoog dreunen? Heel het land trommelt mee, want geestdrift steekt aan.", // 16
     u"De donder duikt 's avonds in het meer en laat zich dragen; leiden begint met kunnen volgen.", // 17
     u"Het voedsel in de afgesloten schaal is gaan rotten: verwaarloosd erfgoed dat je nu grondig herstelt.", // 18
     u"Het voorjaar nadert en de oever buigt zich over het meer; benut die gunst voordat het seizoen draait.", // 19
@@ -101,7 +101,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
     u"Vuur leeft van het hout waaraan het zich hecht; jouw helderheid hangt evenzeer af van wat haar voedt.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
-    u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
+    u"Wat duurt, staat niet stil maar beweegt in een vaste baan, zoals donder en wind die elkaar eindeloos aflossen.", // 32
     u"Waar de berg opdringt, wijkt de hemel zonder ophef; een aftocht op tijd is geen nederlaag maar beleid.", // 33
     u"Boven de hemel dreunt de donder. Echte grootte blijkt pas als die macht zich aan het rechte bindt.", // 34
     u"De zon klimt boven de vlakte zonder dat iemand haar duwt; vooruitgang volgt vanzelf op helder licht.", // 35
@@ -114,7 +114,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Deelt de top uit aan de voet, dan groeit het hele land mee, zoals wind en donder elkaar opstuwen.", // 42
     u"Het meer stijgt tot de hemel en de dijk kraakt. Een misstand verdwijnt pas als hij aan het licht komt, zonder wapens.", // 43
     u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
-    u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
+    u"Geen verzameling zonder middelpunt: het water boven het land komt pas samen waar een meer het vasthoudt.", // 45
     u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast of omweg.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
@@ -127,7 +127,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Donder en bliksem vallen samen en alles bloeit. Op het middaguur begint de zon al te dalen.", // 55
     u"Een vuur op de berg brandt nergens lang en trekt steeds verder: het lot van een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
-    u"Twee meren die elkaar raken, vullen elkaar aan; gedeelde blijheid droogt niet op.", // 58
+    u"Deel je vreugde, en ze droogt niet op: twee meren die elkaar raken, houden elkaar vol.", // 58
     u"Onder de lentewind dooit het ijs; wat verstard en verspreid lag, begint weer te stromen.", // 59
     u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
     u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
@@ -271,7 +271,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
     u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
-    u"Aan het eind kijk je achterom, en zie je een recht spoor: groot geluk.",
+    u"Aan het eind kijk je achterom: een recht spoor betekent groot geluk.",
     // 11 DE VREDE
     u"Trek aan één grashalm en de hele pol komt mee: begin bij de jouwen.",
     u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
@@ -288,7 +288,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Na lang duwen geeft de klemmende deur mee, en blij stap je naar buiten.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor ieders ogen, sluit je vriendschap zonder smet.",
-    u"Alleen met je eigen verwanten sluit je je op; die engte is beschamend.",
+    u"Onder je eigen verwanten sluit je je op; die engte is beschamend.",
     u"In het struikgewas verstop je wapens, en jarenlang loer je vergeefs.",
     u"Boven op de muur zie je toch af van de aanval: een wijs besluit.",
     u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
@@ -305,11 +305,11 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Uit elk gebaar spreekt je bescheidenheid; blijf zo, en het geluk volgt.",
     u"Ondanks je verdiensten werk je gewoon door, tot een goed einde.",
     u"Ook als je handelt, maak je jezelf niet groot; overal baat het je.",
-    u"Zonder pronk met bezit volgen de buren je, ook als je hard ingrijpt.",
+    u"Omdat je nooit pronkt, volgen de buren je, ook als je hard ingrijpt.",
     u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
-    u"Vast als steen blijf je nuchter en stop je voor de avond: dat redt je.",
+    u"Vast als steen blijf je nuchter, en je roes duurt geen dag: dat redt je.",
     u"Kijk je telkens omhoog naar een teken, dan berouwt je het aarzelen.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het krijgt je niet klein.",
@@ -341,7 +341,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zie wat je keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men vraagt je als raadgever.",
     u"Meet je leven aan wat het anderen bracht; zo treft je geen verwijt.",
-    u"Van verre en zonder eigenbelang overzie je je leven, zonder smet.",
+    u"Van verre en vrij van eigenbelang overzie je je leven, zonder smet.",
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
     u"Gretig bijt je door en je gaat wat te ver, maar schuld treft je niet.",
@@ -395,7 +395,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Leg witte biezen onder wat je neerzet, want zoveel zorg kan nooit kwaad.",
     u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
-    u"De gestutte balk houdt, maar leun je op nog meer, dan schaam je je.",
+    u"De gestutte balk houdt, maar zoek je nog meer steun, dan schaam je je.",
     u"Als dorre populier bloei je nog één keer; schande noch eer.",
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
@@ -435,7 +435,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Opgewekt en zonder omkijken vertrek je, en alles slaagt.",
     // 34 MACHT VAN HET GROTE
     u"Alle kracht zit nog in je tenen; stormen loopt hier zeker slecht af.",
-    u"Alles gaat voor je opzij, en kalm en standvastig vind je voorspoed.",
+    u"Alles gaat voor je opzij; gestaag en kalm vind je voorspoed.",
     u"Ram je als een bok door de heg, dan raken je hoorns gevaarlijk verstrikt.",
     u"De heg wijkt, je wagen draait op een stevige as en niets knaagt meer.",
     u"Zonder moeite raak je de bok in jezelf kwijt, en je mist hem niet.",
