@@ -255,7 +255,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Je voegt je van harte bij de anderen en krijgt meer dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst, en het geluk is met je.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Ook naar buiten toon je bij wie je hoort, en die trouw wordt beloond.",
+    u"Ook naar buiten toon je bij wie je hoort; zulke trouw loont.",
     u"Eén kant laat je open, zodat ieder vrij kiest; juist zo gedijt de kring.",
     u"Te laat: pas als de grendel dicht is, klop je aan, en je blijft buiten.",
     // 9 KLEINE VRUCHTBAARHEID
@@ -611,7 +611,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 59 DE OPLOSSING
     u"Op een sterk paard ben je er voor het ijs vastvriest: alles komt goed.",
     u"Drijft alles uiteen, haast je naar je oude tafel; de wroeging wijkt.",
-    u"Je zet je eigenbelang opzij, en dat hoef je nooit te betreuren.",
+    u"Geen spijt: je zet je eigenbelang opzij voor iets groters.",
     u"Laat je eigen aanhang los, en een ruimere kring vormt zich: een zegen.",
     u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
     u"Ver van het bloedvergieten voer je je mensen; niemand verwijt het je.",
