@@ -77,9 +77,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een spruit wringt zich door harde grond: warrig en moeizaam, maar vol leven dat naar het licht wil.", // 3
     u"Onder aan de berg zoekt een jonge bron haar bedding, zoals een leerling zijn weg.", // 4
     u"Wolken pakken zich samen boven het droge land, maar er valt nog geen druppel. De regen kiest zijn eigen uur.", // 5
-    u"Waar de hemel omhoog trekt en het water omlaag, gaapt een kloof die geen proces helemaal dicht.", // 6
-    u"In de grond stroomt water dat niemand ziet, zoals in een volk een macht schuilt die wacht op orde.", // 7
-    u"Water op de aarde vloeit naar de laagste plek en komt daar samen, zoals mensen rond een vast midden.", // 8
+    u"De hemel stijgt en het water daalt; tussen beide gaapt een kloof die geen rechtszaak ooit dichtmaakt.", // 6
+    u"Een volk draagt een macht in zich die wacht op orde, als water dat ongezien door de grond stroomt.", // 7
+    u"Zoek het midden waar anderen samenkomen, zoals water op de aarde vanzelf de laagste plek vindt.", // 8
     u"Een bries drijft zware wolken langs de hemel: het zachte remt het sterke, nog zonder regen.", // 9
     u"Je loopt vlak achter een tijger, en alleen met hoffelijkheid en een lichte tred kom je erlangs.", // 10
     u"Het hoge buigt omlaag en het lage reikt omhoog; op die ontmoeting gedijt alles wat groeit.", // 11
@@ -87,7 +87,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een vuur onder de open hemel trekt mensen aan die geen bloed delen, maar wel een doel.", // 13
     u"De zon staat in het zenit en zet alles in het licht. Zoveel bezit vraagt om een helder hoofd.", // 14
     u"Een berg die zich onder de aarde verschuilt, verheft zich niet en effent zo hoogten en dalen.", // 15
-    u"Als de donder uit de aarde omhoog dreunt, trommelt het land mee; geestdrift is besmettelijk.", // 16
+    u"Hoor je de donder uit de aarde omhoog dreunen? Heel het land trommelt mee, want geestdrift steekt aan.", // 16
     u"De donder duikt 's avonds in het meer en laat zich dragen; leiden begint met kunnen volgen.", // 17
     u"Het voedsel in de afgesloten schaal is gaan rotten: verwaarloosd erfgoed dat je nu grondig herstelt.", // 18
     u"Het voorjaar nadert en de oever buigt zich over het meer; benut die gunst voordat het seizoen draait.", // 19
@@ -103,7 +103,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Water stort van kloof naar kloof en vult elke diepte, maar het verliest zijn aard nergens.", // 29
     u"Vuur leeft van het hout waaraan het zich hecht; jouw helderheid hangt evenzeer af van wat haar voedt.", // 30
     u"Een meer boven op de berg: wat elkaar werkelijk aantrekt, geeft en ontvangt tegelijk.", // 31
-    u"Donder en wind wisselen elkaar eindeloos af: wat duurt, beweegt in een vaste baan.", // 32
+    u"Wat duurt, staat niet stil maar beweegt in een vaste baan, zoals donder en wind die elkaar eindeloos aflossen.", // 32
     u"Waar de berg opdringt, wijkt de hemel zonder ophef; een aftocht op tijd is geen nederlaag maar beleid.", // 33
     u"Boven de hemel dreunt de donder. Echte grootte blijkt pas als die macht zich aan het rechte bindt.", // 34
     u"De zon klimt boven de vlakte zonder dat iemand haar duwt; vooruitgang volgt vanzelf op helder licht.", // 35
@@ -113,10 +113,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Achter de steile berg kolkt een rivier en de pas is dicht. Omkeren is geen zwakte: bij je eigen mensen vind je de omweg.", // 39
     u"Donder en regen breken de benauwde lucht open. Daarna ruikt de aarde fris en ademt iedereen weer vrij.", // 40
     u"Minder hebben is hier geen verlies: het meer onder de berg verdampt en maakt de hellingen groen.", // 41
-    u"Wanneer wie boven staat uitdeelt aan wie beneden leeft, groeit iedereen mee, zoals wind en donder elkaar opstuwen.", // 42
+    u"Deelt de top uit aan de voet, dan groeit het hele land mee, zoals wind en donder elkaar opstuwen.", // 42
     u"Het meer stijgt tot de hemel en de dijk kraakt. Een misstand verdwijnt pas als hij aan het licht komt, zonder wapens.", // 43
     u"Onder de hemel waait een wind die overal binnendringt. Iets kleins komt je tegemoet en wint snel terrein.", // 44
-    u"Water stroomt bijeen in een meer boven het land. Waar mensen zich verzamelen, is een middelpunt nodig dat hen bindt.", // 45
+    u"Geen verzameling zonder middelpunt: het water boven het land komt pas samen waar een meer het vasthoudt.", // 45
     u"Uit het zaad in de aarde duwt een boom zich omhoog, jaar na jaar, zonder haast of omweg.", // 46
     u"Het meer is leeggelopen en de bodem barst. Woorden vinden nu weinig gehoor, maar een opgewekt hart breekt niet.", // 47
     u"Een dorp kan verhuizen, de put niet: hij laaft ieder die komt, als het touw lang genoeg is.", // 48
@@ -129,7 +129,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Donder en bliksem vallen samen en alles bloeit. Op het middaguur begint de zon al te dalen.", // 55
     u"Een vuur op de berg brandt nergens lang en trekt steeds verder: het lot van een reiziger.", // 56
     u"De wind waait steeds uit dezelfde hoek en buigt zo zelfs de stevigste stam.", // 57
-    u"Twee meren die elkaar raken, vullen elkaar aan; gedeelde blijheid droogt niet op.", // 58
+    u"Deel je vreugde, en ze droogt niet op: twee meren die elkaar raken, houden elkaar vol.", // 58
     u"Onder de lentewind dooit het ijs; wat verstard en verspreid lag, begint weer te stromen.", // 59
     u"Een meer kan maar zoveel bevatten: grenzen geven houvast, tot ze verstikken.", // 60
     u"Wind beroert het meer tot op de bodem, zoals een gemeend woord zelfs varkens en vissen bereikt.", // 61
@@ -192,9 +192,9 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Doe de deur dicht en zit stil.", // 52
     u"Alleen de volgende halte telt.", // 53
     u"Vraag wat men van je verwacht.", // 54
-    u"Maak af wat half klaar ligt.", // 55
+    u"Deel uit nu de schuur vol is.", // 55
     u"Als gast leer je eerst de groet.", // 56
-    u"Blijft het stil, vraag nog eens.", // 57
+    u"Zachte druk, lang volgehouden.", // 57
     u"Oefen samen met een vriend.", // 58
     u"Een gedeeld maal ontdooit veel.", // 59
     u"Eén vaste regel, meer niet.", // 60
@@ -205,24 +205,24 @@ const std::array<QStringView, 576> OracleTexts = {
 
     // Line texts, line 1 (bottom) first
     // 1 HET SCHEPPENDE
-    u"Onder water groeit de draak nog; houd je daden in tot hij mag opstijgen.",
+    u"Nog groeit de draak onder water; houd je daden in tot hij opstijgt.",
     u"Nu de draak zich toont, helpt een leermeester je verder.",
     u"Tot in de avond zwoeg en waak je: riskant, maar je doet niets fout.",
     u"Aarzelen boven de diepte voor je springt, is hier geen fout.",
-    u"Hoog in de lucht vliegt de draak; wie jou aanvult, vliegt met je mee.",
+    u"Hoog vliegt de draak, en een wijze die je begrijpt, treedt je tegemoet.",
     u"Stijg je als draak te hoog, dan verlies je je volk en krijg je spijt.",
     // 2 HET ONTVANGENDE
     u"De eerste nachtvorst kondigt de winter aan, dus let op vroege tekens.",
     u"Recht van aard en ruim van blik bereik je veel, en alles valt je toe.",
     u"Het werk maak je voor een ander af, en ook de eer laat je hem.",
-    u"Je knoopt de zak met woorden dicht, en lof noch verwijt treft je.",
+    u"De zak met woorden knoop je dicht; lof noch verwijt treft je.",
     u"In een eenvoudig gewaad van aardekleur ben je op je gelukkigst.",
-    u"Grijp je de macht waar je moest volgen, dan vloeit bloed aan beide kanten.",
+    u"Grijp je de macht waar je moest volgen, dan vloeit er bloed.",
     // 3 AANVANGSPROBLEMEN
     u"Stuit je meteen op weerstand, verzamel dan helpers: volhouden loont.",
     u"Het aanzoek is gemeend maar te vroeg; je jawoord mag nog jaren rijpen.",
     u"Zonder gids jaag je een hert het bos in; keer om, of je staat voor schut.",
-    u"Neem de hulp aan die zich aandient, want samen lukt je alles.",
+    u"Zoek zelf wie je nodig hebt en vraag om steun; die stap loont.",
     u"Je invloed reikt nog kort: een klein plan slaagt, een groot loopt vast.",
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
@@ -230,19 +230,19 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Mildheid voor onwetenden brengt je voorspoed en een huis om te leiden.",
     u"Geef je niet aan wie met glans en geld pronkt; daar wint niemand bij.",
     u"Verstrikt in hersenspinsels sta je op het laatst te blozen.",
-    u"Als een kind durf je te vragen, en die argeloosheid is je geluk.",
+    u"Argeloos als een kind stel je je vraag; daarin ligt je geluk.",
     u"Straf een dwaas niet uit woede, maar om verdere schade te voorkomen.",
     // 5 HET WACHTEN
     u"Zolang het onweer ver is, mag je gerust je werk van elke dag doen.",
     u"Op het zand wordt over je geroddeld, maar het eind is goed.",
     u"Waad je ongeduldig de modder in, dan lok je zelf de vijand uit.",
     u"Midden in het bloedvergieten helpt geen verzet; kruip stil uit de kuil.",
-    u"Je laaft je aan een gedekte tafel; vergeet je doel niet, dan gedijt alles.",
+    u"Aan een gedekte tafel laaf je je, je doel voor ogen, en het gaat goed.",
     u"Heet de vreemden bij je kuil welkom, en aan het eind zijn ze je redding.",
     // 6 HET CONFLICT
     u"Zeg meteen kort wat je dwarszit, en de twist dooft voor hij oplaait.",
     u"Je wijkt voor de sterkere en spaart je dorp, wat niemand je verwijt.",
-    u"Leef je van oud bezit zonder naar eer te dingen, dan eindigt het gunstig.",
+    u"Leef van oud bezit en ding niet naar eer; het eind is gunstig.",
     u"Omdat je zaak zwak staat, trek je je klacht in; dat pakt gunstig uit.",
     u"Leg je zaak voor aan een wijze scheidsrechter, en je krijgt gelijk.",
     u"Wat je door ruzie binnenhaalt, moet je keer op keer verdedigen.",
@@ -251,46 +251,46 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Midden tussen je mensen, gesteund van boven, word je met eer overladen.",
     u"Laat je iedereen commanderen, dan rijdt je wagen terug met gewonden.",
     u"Wijk gerust; als veldheer kies je zelf het terrein waarop je vecht.",
-    u"Het wild staat in je akker, dus grijp in, maar geef de oudste het bevel.",
+    u"Er staat wild in je akker; grijp in, maar geef de oudste het bevel.",
     u"Beloon na de zege wie vocht, maar geef gelukzoekers geen zeggenschap.",
     // 8 VERENIGING
     u"Je voegt je van harte bij de anderen en krijgt meer dan je hoopte.",
     u"Sluit je aan uit overtuiging, niet uit angst, en het geluk is met je.",
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
-    u"Ook naar buiten toon je bij wie je hoort, en die trouw wordt beloond.",
+    u"Ook naar buiten toon je bij wie je hoort; zulke trouw loont.",
     u"Eén kant laat je open, zodat ieder vrij kiest; juist zo gedijt de kring.",
-    u"Pas als de grendel al dicht is, klop je aan, en zo eindigt het slecht.",
+    u"Te laat: pas als de grendel dicht is, klop je aan, en je blijft buiten.",
     // 9 KLEINE VRUCHTBAARHEID
     u"Duwt een vlaag je opzij, dan vind je gelukkig je spoor terug.",
     u"Samen met de anderen keer je om, en daar vaar je wel bij.",
     u"Rijd je te hard door, dan breken de spaken en krijg je thuis ruzie.",
     u"Met een open hart rem je een sterkere af, en niemand raakt gewond.",
     u"Wat je met je buren deelt, maakt jullie samen rijker dan ieder apart.",
-    u"Het regent eindelijk; trek je na volle maan nog op, dan slinkt je geluk.",
+    u"Eindelijk regent het; drijf nu niet verder door, anders keert je geluk.",
     // 10 HET OPTREDEN
-    u"In je gewone kleren ga je op pad, en zo valt je niets te verwijten.",
+    u"Zonder fout ga je op weg in de eenvoudige kleren van elke dag.",
     u"Alleen en onopvallend volg je het vlakke pad, voorspoedig en vrij.",
     u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
     u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, al is het ijs onder je dun.",
-    u"Kijk aan het eind van de tocht achterom: lopen je voetsporen recht?",
+    u"Aan het eind kijk je achterom: een recht spoor betekent groot geluk.",
     // 11 DE VREDE
     u"Trek aan één grashalm en de hele pol komt mee: begin bij de jouwen.",
     u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
     u"Op elke vlakte volgt een helling: waarom zou je schrikken van de klim?",
     u"Je hoeft niet rijk te lijken om bij je buren welkom te zijn.",
-    u"Beneden haar stand trouwt je dochter, en juist dat huwelijk brengt geluk.",
-    u"Als een muur brokkelt de goede tijd, en stutten met geweld beschaamt je.",
+    u"Beneden haar stand trouwt je dochter: een huwelijk vol zegen.",
+    u"De goede tijd brokkelt af als een muur; stutten met geweld beschaamt je.",
     // 12 DE WANKLANK
     u"Neem mee wie net zo denkt als jij, en met volharding lukt het vertrek.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"Op last van hogerhand handel je vrij van schuld, en je gezellen delen mee.",
-    u"De stilstand wijkt ten goede; bind je winst wel aan een stevige stam.",
+    u"Op last van hogerhand handel je zonder schuld; je gezellen delen mee.",
+    u"De stilstand breekt, tot je geluk; veranker wat je wint.",
     u"Na lang duwen geeft de klemmende deur mee, en blij stap je naar buiten.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor ieders ogen, sluit je vriendschap zonder smet.",
-    u"Trek je alleen met je eigen familie op, wie laat je dan buiten?",
+    u"Onder je eigen verwanten sluit je je op; die engte is beschamend.",
     u"In het struikgewas verstop je wapens, en jarenlang loer je vergeefs.",
     u"Boven op de muur zie je toch af van de aanval: een wijs besluit.",
     u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
@@ -298,20 +298,20 @@ const std::array<QStringView, 576> OracleTexts = {
     // 14 OVERVLOED
     u"Zolang je de lasten kent, bederft rijkdom je niet en is er niets mis.",
     u"Een stevige wagen draagt veel; breng je bezit waar het nodig is.",
-    u"Je beste oogst draag je af aan de vorst; een gierigaard at hem zelf op.",
+    u"De vorst krijgt je beste oogst; een vrek zou hem zelf opeten.",
     u"De pracht gun je je buren, en op jou valt niets aan te merken.",
-    u"Warm en waardig trek je mensen aan zonder dat ze misbruik maken.",
-    u"Als de hemel zelf je bijstaat, lukt alles; vergeet niet wie je dat dankt.",
+    u"Open van hart en toch waardig ontvang je ieder; het geluk zoekt je op.",
+    u"De hemel zelf staat je bij, en alles lukt je; vergeet de dank niet.",
     // 15 DE BESCHEIDENHEID
     u"Door je werk zonder ophef te doen, kom je zelfs over de brede rivier.",
-    u"Ook als je zwijgt, spreekt uit elk gebaar dat je jezelf klein houdt.",
-    u"Ondanks alle verdienste werk je door, en dat wordt je ruim vergolden.",
-    u"Stilte helpt je overal, zolang je je er niet achter verschuilt.",
-    u"Nooit pronk je met je bezit, dus je buren volgen je als je hard ingrijpt.",
+    u"Uit elk gebaar spreekt je bescheidenheid; blijf zo, en het geluk volgt.",
+    u"Ondanks je verdiensten werk je gewoon door, tot een goed einde.",
+    u"Ook als je handelt, maak je jezelf niet groot; overal baat het je.",
+    u"Omdat je nooit pronkt, volgen de buren je, ook als je hard ingrijpt.",
     u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
     // 16 DE GEESTDRIFT
     u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
-    u"Als een rots in de roes stop je bijtijds, en dat is je behoud.",
+    u"Vast als steen blijf je nuchter, en je roes duurt geen dag: dat redt je.",
     u"Kijk je telkens omhoog naar een teken, dan berouwt je het aarzelen.",
     u"Het elan gaat van jou uit; twijfel niet, en vrienden stromen toe.",
     u"Iets knaagt voortdurend aan je, maar het krijgt je niet klein.",
@@ -319,55 +319,55 @@ const std::array<QStringView, 576> OracleTexts = {
     // 17 DE NAVOLGING
     u"Nu het vaste schuift, praat je buiten de deur met wie anders denkt.",
     u"Je blijft bij de kwajongen hangen en mist zo de man die ertoe doet.",
-    u"De man met gezag kies je, de snotneus laat je lopen; dat betaalt zich uit.",
-    u"Men volgt je om de buit; wees open over je doel, dan ben je onschuldig.",
+    u"De man met gezag kies je, de snotneus laat je lopen; dat loont.",
+    u"Men volgt je om de buit: riskant, tot je open zegt waar je heen wilt.",
     u"Met heel je hart volg je het schone, en het lot is je goedgezind.",
-    u"Al wil je vertrekken, een trouwe band bindt je, en dat strekt je tot eer.",
+    u"Al wil je weg, een trouwe band houdt je vast: dat strekt je tot eer.",
     // 18 HET HERSTELLEN
-    u"Je erft een oude familiefout; riskant, maar met beleid buig je hem recht.",
+    u"Wat je vader bedierf, buig je recht; riskant, maar met beleid lukt het.",
     u"Wat een zachte hand liet versloffen, herstel je niet met een harde.",
     u"Met te veel drift schuur je wat: een beetje spijt, maar geen grote fout.",
     u"Voor het oude bederf sluit je je ogen, tot het je schande brengt.",
-    u"Je herstel oogst lof, vooral met vakmensen aan je zijde.",
+    u"Lof alom: wat je vader liet vervallen, richt je weer op.",
     u"Niet alles hoef jij recht te zetten; wat in jezelf scheef zit, gaat voor.",
     // 19 DE TOENADERING
     u"Met gelijkgezinden begin je aan iets beters, en volharding loont.",
     u"Alles werkt mee nu je samen optrekt, dus maak je geen zorgen over later.",
-    u"Gemakzucht levert niets op, maar betreur je haar, dan is het je vergeven.",
-    u"Met open armen ga je de ander tegemoet, en zo hoort het ook.",
-    u"Als wijze leider laat je knappe koppen hun werk doen, tot ieders voordeel.",
+    u"Gemakzucht levert niets op; betreur je haar, dan is het vergeven.",
+    u"Geen fout: met open armen ga je de ander tot aan de poort tegemoet.",
+    u"Wijs leiden is bekwame raadslieden vrij laten; het land vaart er wel bij.",
     u"Al heb je het zelf niet meer nodig, je keert terug om te helpen.",
     // 20 DE BESCHOUWING
-    u"Als een kind kijk je naar de buitenkant; voor een leider is dat schande.",
+    u"Kinderlijk kijk je naar de buitenkant; voor een leider is dat schande.",
     u"Door een kier zie je maar een strook, te smal voor een oordeel.",
-    u"Kijk naar wat je eigen keuzes opleverden, en beslis dan: vooruit of terug?",
+    u"Zie wat je keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men vraagt je als raadgever.",
-    u"Meet je leven aan wat je daden teweegbrengen, niet aan wat je bedoelde.",
-    u"Van een afstand, vrij van eigenbelang, zie je je leven helder liggen.",
+    u"Meet je leven aan wat het anderen bracht; zo treft je geen verwijt.",
+    u"Van verre en vrij van eigenbelang overzie je je leven, zonder smet.",
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
     u"Gretig bijt je door en je gaat wat te ver, maar schuld treft je niet.",
-    u"Een oude, bedorven kwestie ligt je zwaar op de maag, al is het geen ramp.",
+    u"Oud, bedorven vlees maakt je misselijk, maar het is geen ramp.",
     u"Het vlees is taai en vol botten, maar met volharding bijt je erdoorheen.",
     u"In het taaie vlees vind je geel goud, en waakzaam ga je vrijuit.",
-    u"Wilde je nooit luisteren, dan sta je uiteindelijk met het blok om je nek.",
+    u"Wilde je nooit luisteren, dan sta je nu met het blok om je nek.",
     // 22 DE BEKOORLIJKHEID
     u"De aangeboden wagen sla je af, en het eerste stuk loop je gewoon zelf.",
     u"Net als een baard aan de kin beweegt je opsmuk mee met wat eronder zit.",
-    u"Glans en gunst omspoelen je, en zolang je niet verweekt, duurt het geluk.",
-    u"Je kiest voor eenvoud, en de ruiter die je vreesde, komt als vriend.",
+    u"Glans en gunst omspoelen je; verweek niet, dan duurt het geluk.",
+    u"Voor eenvoud kies je, en de ruiter die je vreesde, komt als vriend.",
     u"Je schamele rol zijde beschaamt je even, maar je meent het, en dat telt.",
     u"Aan het eind draag je effen wit, eenvoudiger en mooier dan alle pracht.",
     // 23 DE VERSPLINTERING
-    u"Het rot zit al in de poot van je bed, en dat voorspelt niets goeds.",
+    u"Het rot zit al in de poot van je bed: een slecht voorteken.",
     u"Nu splijt je bed bij de rand, en zonder steun van anderen gaat het mis.",
     u"Breek met wie de boel ondermijnt; het kost je gezelschap, maar geen eer.",
     u"Het verval reikt tot op je huid: dit is het dieptepunt van het verlies.",
-    u"Als vissen aan een snoer volgt men je milde hand, en niets zit je dwars.",
+    u"Als vissen aan een snoer leid je de jouwen naar het hof; dat loont.",
     u"Aan de kale boom hangt nog één vrucht; haar pitten zijn je nieuwe begin.",
     // 24 HET KEERPUNT
-    u"Na een paar passen merk je de dwaling al, en dat omkeren is een zegen.",
-    u"Andermans voorbeeld maakt je terugkeer licht, en dat pakt mooi uit.",
+    u"Vroeg omkeren is een zegen: na een paar passen zie je de dwaling al.",
+    u"Een goed voorbeeld naast je maakt de terugkeer licht en voorspoedig.",
     u"Telkens dwaal je af en keer je om: gevaarlijk, maar elk omkeren telt.",
     u"Midden in een groep die verder trekt, keer jij als enige om.",
     u"Je kijkt jezelf eerlijk aan en keert om: daar krijg je nooit spijt van.",
@@ -389,27 +389,27 @@ const std::array<QStringView, 576> OracleTexts = {
     // 27 DE VOEDING
     u"Je vergeet je voorraad en staart naar andermans bord; dat wreekt zich.",
     u"Waarom bedel je om eten bij wie hoger woont, ver van je eigen pad?",
-    u"Wat je nu eet, stilt geen honger maar holt je uit, dus keer je ervan af.",
+    u"Het voedzame laat je staan voor wat prikkelt: jaren van ongeluk.",
     u"Speur gerust met tijgerogen naar hulp om anderen te voeden.",
     u"Nog sta je niet op eigen benen, dus steek het grote water niet over.",
-    u"Velen leven van wat jij geeft; besef dat gewicht, en waag dan de oversteek.",
+    u"Velen leven van wat jij geeft: riskant, maar waag gerust de oversteek.",
     // 28 OVERDAAD IN HET GROTE
     u"Leg witte biezen onder wat je neerzet, want zoveel zorg kan nooit kwaad.",
     u"Een dorre populier loopt uit aan de wortel: iets jongs doet je herleven.",
     u"Duw je koppig door terwijl de balk kraakt, dan stort het dak in.",
-    u"De balk wordt gestut en houdt, maar misbruik je de steun, dan schaam je je.",
-    u"Als een dorre populier bloei je nog eens; geen schande, maar ook geen eer.",
+    u"De gestutte balk houdt, maar zoek je nog meer steun, dan schaam je je.",
+    u"Als dorre populier bloei je nog één keer; schande noch eer.",
     u"De taak trekt je kopje-onder; toch was het juist dat je eraan begon.",
     // 29 HET ONPEILBARE
     u"Raak je aan het gevaar gewend, dan glijd je ongemerkt dieper de kuil in.",
     u"Midden in de kloof mik je op kleine winst; alles oplossen lukt niet.",
-    u"Voor en achter je gaapt diepte; verroer je niet tot je vaste grond voelt.",
+    u"Voor en achter gaapt diepte; verroer je niet tot je grond voelt.",
     u"Bied eenvoudig door het raam aan wat je hebt; niemand neemt je dat kwalijk.",
     u"Het water reikt tot de rand maar loopt niet over; meer hoef je niet.",
-    u"Met touwen gebonden zit je nog een hele poos tussen doornhagen vast.",
+    u"In een doornhaag van je eigen dwaling zit je jaren vast: een bitter lot.",
     // 30 HET ZICH-HECHTENDE
     u"Rent je hoofd bij het ontwaken alle kanten op, begin dan bedaard.",
-    u"Houd je maat, dan valt er een warm, geel licht over alles wat je aanraakt.",
+    u"Houd maat, en een warm geel licht valt over alles wat je aanraakt.",
     u"Zakt je zon, dan helpen zingen noch klagen; kijk kalm hoe het avond wordt.",
     u"Een strovuur geeft een tel veel licht, en daarna veeg je as bijeen.",
     u"Tranen stromen en je zucht diep, maar juist dat verdriet keert het tij.",
@@ -423,21 +423,21 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het blijft bij je kaken en tong, bij holle praat die niemand raakt.",
     // 32 DE DUURZAAMHEID
     u"Eis je meteen iets blijvends, dan bouw je op zand en lukt niets.",
-    u"Al kun je meer dan je plek vraagt, je matigt je en houdt het zo jaren vol.",
-    u"Vind je de ene dag dit en de andere dag dat, wie neemt je dan nog serieus?",
+    u"Spijt verdwijnt: je kunt meer dan je plek vraagt, maar je houdt maat.",
+    u"Vind je vandaag dit en morgen dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
     u"Dien je, volg dan trouw de oude lijn; leid je, dan moet je soms wenden.",
     u"Altijd ben je in de weer, nooit sta je stil, en zo beklijft er niets.",
     // 33 DE AFZIJDIGHEID
     u"Achteraan in de stoet ben je kwetsbaar, dus begin nu niets nieuws.",
     u"Taai als ossenleer hecht je je aan wie vertrekt, en niemand wrikt je los.",
-    u"Een aftocht die stokt, is riskant; met je helpers dicht bij je red je het.",
-    u"Uit vrije wil en zonder wrok vertrek je, en dat pakt voor jou gunstig uit.",
-    u"Vriendelijk maar vast neem je afscheid, en die beslistheid wordt beloond.",
+    u"Een aftocht die stokt, is riskant; houd je knechten dicht bij je.",
+    u"Zonder wrok ga je heen: dat brengt jou geluk, een kleinzielige niet.",
+    u"Vriendelijk maar beslist neem je afscheid; zo'n vertrek loopt goed af.",
     u"Opgewekt en zonder omkijken vertrek je, en alles slaagt.",
     // 34 MACHT VAN HET GROTE
     u"Alle kracht zit nog in je tenen; stormen loopt hier zeker slecht af.",
-    u"Alles wijkt voor je, maar ram niet; kalm doorstappen brengt voorspoed.",
+    u"Alles gaat voor je opzij; gestaag en kalm vind je voorspoed.",
     u"Ram je als een bok door de heg, dan raken je hoorns gevaarlijk verstrikt.",
     u"De heg wijkt, je wagen draait op een stevige as en niets knaagt meer.",
     u"Zonder moeite raak je de bok in jezelf kwijt, en je mist hem niet.",
@@ -446,26 +446,26 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Ze wijzen je af bij je eerste poging; kalm doorgaan is dan geen fout.",
     u"Bezorgd schuifel je verder, tot een grootmoeder je onverwacht zegent.",
     u"Iedereen om je heen stemt in, en elke wroeging verdwijnt.",
-    u"Als een hamster sleep je stiekem voorraad naar je hol, en dat is riskant.",
-    u"Leg het kasboek van winst en verlies weg; je onderneming gedijt.",
-    u"Ram alleen tegen wanorde in je eigen stad; elders sta je voor schut.",
+    u"Riskant: als een hamster sleep je stiekem voorraad naar je hol.",
+    u"Tel winst en verlies niet langer na; wat je onderneemt, gedijt.",
+    u"Alleen de wanorde thuis verdient je hoorns; verder stoten beschaamt je.",
     // 36 DE VERDUISTERING
     u"Met lage vleugels vlucht je hongerig verder, al roddelt je gastheer.",
     u"Gewond aan je dij red je anderen op een vlug paard; het geluk is met je.",
-    u"De kopman van het duister vang je, maar het herstel vergt tijd.",
+    u"De aanvoerder van het duister vang je, maar herstel gaat traag.",
     u"Dicht bij de macht doorzie je het donker en pak je stil je biezen.",
     u"Speel aan het wrede hof de dwaas, maar doof je licht niet; dat loont.",
     u"De duistere heer klom tot de hemel en stort nu voor je ogen neer.",
     // 37 HET GEZIN (DE CLAN)
     u"Stel de regels bij de eerste maaltijd, en later betreur je niets.",
     u"Zonder grillen zorg je voor de pot op het vuur; zo gedijt het gezin.",
-    u"Een harde toon spijt je, maar dolle pret zonder grens eindigt in schaamte.",
+    u"Een harde toon spijt je, maar pret zonder grens eindigt in schaamte.",
     u"Zuinig beheer je de voorraadkast, en het gezin wordt rijk en gelukkig.",
-    u"Met liefde in plaats van angst leid je je familie, en iedereen bloeit op.",
-    u"Je woord maak je waar, en dat gezag draagt je huis tot een gelukkig einde.",
+    u"Met liefde, niet met angst, leid je je familie; iedereen bloeit op.",
+    u"Met een woord dat je waarmaakt, draag je je huis tot een gelukkig einde.",
     // 38 DE TEGENSTELLING
     u"Ren je weggelopen paard niet na; het vindt zelf zijn stal, zonder spijt.",
-    u"In een steeg tref je toevallig je meester, en dat is geen misstap.",
+    u"Geen misstap: in een steeg tref je toevallig je meester.",
     u"De ossen weigeren en je kar glijdt achteruit, toch eindigt de rit goed.",
     u"Eenzaam tref je één gelijkgezinde, en met hem is het risico te dragen.",
     u"Een vriend bijt zich door je pantser heen; loop hem gerust tegemoet.",
@@ -473,7 +473,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 39 DE HINDERNIS
     u"Ga je verder, dan stuit je op de pas; keer je om, dan oogst je lof.",
     u"Voor je heer ploeter je van kuil naar kuil, en het ligt niet aan jou.",
-    u"Voor de pas keer je om, en thuis is men blij je te zien.",
+    u"Halverwege geef je de klim op, en thuis ontvangt men je met vreugde.",
     u"Zonder reisgenoten haal je de pas niet; wacht tot ze je inhalen.",
     u"Juist nu je last het zwaarst is, snellen vrienden van alle kanten toe.",
     u"Bij een wijze aankloppen brengt je meer geluk dan de top.",
@@ -487,16 +487,16 @@ const std::array<QStringView, 576> OracleTexts = {
     // 41 DE VERMINDERING
     u"Met je werk af spring je een ander bij, en dat is juist, mits met mate.",
     u"Blijf bij jezelf en onderneem niets: zo geef je zonder zelf te verarmen.",
-    u"Een derde paard maakt je span onrustig, maar met twee loop je in de pas.",
-    u"Leg je een slechte gewoonte af, dan staat wie wegbleef blij bij je deur.",
+    u"Een derde paard maakt je span onrustig; met twee loop je in de pas.",
+    u"Leg je een slechte gewoonte af, dan komt wie wegbleef blij terug.",
     u"Gaven vallen je toe die niemand kan tegenhouden: een groot geluk.",
     u"Zonder iemand iets af te nemen groei je, en velen werken graag voor je.",
     // 42 DE VERMEERDERING
     u"Gesteund van boven pak je een groot werk aan, en het lukt zonder smet.",
     u"Niemand stuit wat je toestroomt; wees standvastig, dan zit het mee.",
-    u"Zelfs een tegenslag verrijkt je, en met open vizier handel je onberispelijk.",
+    u"Zelfs een tegenslag verrijkt je; met open vizier blijf je zonder fout.",
     u"Vanuit het midden geef je raad, en op jouw woord verhuist zelfs een stad.",
-    u"Uit goedheid geef je zonder iets te vragen, en dat is het hoogste geluk.",
+    u"Uit goedheid geef je zonder iets te vragen: het hoogste geluk.",
     u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
     u"Vol ongeduld trappel je, maar je kunt het nog niet aan; gaan is een fout.",
@@ -508,35 +508,35 @@ const std::array<QStringView, 576> OracleTexts = {
     // 44 HET TEGEMOETKOMEN
     u"Trap het vonkje meteen uit; in deze wind wordt het een brand.",
     u"De vis hoort in je eigen kom, niet op het bord van je gasten.",
-    u"Elke stap doet pijn, maar je kent het gevaar, dus de schade blijft klein.",
-    u"Je kom is leeg, want je keek neer op gewone mensen, en dat wreekt zich.",
+    u"Elke stap doet pijn, maar je kent het gevaar; grote schade blijft uit.",
+    u"Een lege kom: wie je minachtte, komt niet meer; ongeluk volgt.",
     u"Als een meloen onder wilgenblad rijp je in stilte, en de hemel beloont je.",
-    u"Je weert iedereen af met je hoorns; dat is beschamend, maar niet verkeerd.",
+    u"Met je hoorns weer je iedereen af; beschamend, maar geen fout.",
     // 45 HET VERZAMELEN
-    u"Roep hardop als je twijfelt, en na één handdruk kun je weer lachen.",
+    u"Spreek je twijfel uit; een hand op je schouder, en je lacht weer.",
     u"De gastheer nodigt je uit, en een handvol graan is als gave genoeg.",
-    u"Zuchtend sta je aan de kant, terwijl aansluiten je hooguit wat trots kost.",
+    u"Zuchtend sta je aan de kant; aansluiten kost hooguit wat trots.",
     u"Je brengt mensen samen rond een gedeelde zaak: een groot succes.",
-    u"Sommigen volgen je om je positie, niet om jou; werk door tot ze je kennen.",
-    u"Je huilt omdat je buiten de kring valt, en daar is niets verkeerds aan.",
+    u"Sommigen volgen je om je plaats, niet om jou; volhard, tot ze je kennen.",
+    u"Je tranen, nu je buiten de kring valt, neemt niemand je kwalijk.",
     // 46 HET OMHOOGDRINGEN
     u"Je klim begint doordat men boven je op je rekent: een gelukkig begin.",
     u"Weinig breng je mee, maar je gift is gemeend en wordt gezien.",
     u"Een verlaten stad trek je binnen, en geen poort is gesloten.",
-    u"Op de heilige berg mag je offeren, en die eer is je van harte gegund.",
-    u"Trede voor trede klim je op, en die standvastigheid draagt vrucht.",
+    u"Geluk en geen fout: op de heilige berg mag jij het offer brengen.",
+    u"Standvastig klim je trede voor trede, en het geluk klimt mee.",
     u"Klim je in het donker door, dan heb je meer volharding nodig dan drift.",
     // 47 DE BENAUWENIS
     u"Onder een kale boom zit je te piekeren, en elke dag wordt het donkerder.",
-    u"Eten en drinken genoeg, en toch voel je je leeg, tot iemand je uitnodigt.",
+    u"Eten en drinken genoeg, toch voel je je leeg, tot een heer je ontbiedt.",
     u"Je bonkt tegen een muur die niet wijkt, en dat eindigt bitter.",
     u"In je gouden koets kom je traag en beschaamd aan, maar je komt aan.",
-    u"Beknot van boven en onder, vind je langzaam uitkomst in stille toewijding.",
-    u"Ranken om je enkels doen je wankelen, maar een besliste ruk maakt je vrij.",
+    u"Beknot van alle kanten, vind je langzaam lucht zolang je blijft offeren.",
+    u"Ranken om je enkels doen je wankelen; een besliste ruk maakt je vrij.",
     // 48 DE BRON
     u"Uit je verzande put drinkt niemand, zelfs de vogels niet.",
     u"Uit een gebarsten kruik lekt je water naar een paar visjes.",
-    u"Schoongemaakt staat je put klaar, maar niemand drinkt, en dat doet pijn.",
+    u"Schoon staat je put klaar en niemand drinkt; dat doet je pijn.",
     u"Je metselt de put opnieuw op; dat hij even droog staat, is geen vergrijp.",
     u"Eindelijk drinkt men van wat je te bieden hebt, fris als bronwater.",
     u"Uit de open put schept iedereen, en je water raakt nooit op.",
@@ -546,14 +546,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Doordrukken is nu riskant; pas na drie rondes overleg geloven ze je.",
     u"Men gelooft je, dus je mag het oude bestel omgooien, zonder spijt.",
     u"Als een tijger van vacht verander je, en niemand twijfelt aan je.",
-    u"Als een panter draag je nieuwe vlekken; begin nu geen strijd meer.",
+    u"Nieuwe vlekken draag je als een panter; verder vechten brengt ongeluk.",
     // 50 KOSMISCHE ORDE
     u"Keer de ketel om en schud het oude vuil eruit; daar is niets mis mee.",
     u"Jaloerse blikken glijden over je volle ketel, maar krijgen er geen hap uit.",
     u"Zonder greep blijft je fazant in de ketel koud, maar na de bui keert het.",
     u"Te vol geladen breekt je ketel een poot, en het maal ligt op de vloer.",
     u"Aan de gouden ringen van je ketel tillen helpers mee: volharden loont.",
-    u"Met ringen van jade, hard en toch zacht, is je ketel af en lukt je alles.",
+    u"Met ringen van jade, hard en toch zacht, is je ketel af: groot geluk.",
     // 51 HET OPWINDENDE
     u"Eerst schrik je je wezenloos, dan lach je opgelucht om je angst.",
     u"Vlucht de heuvels in en vergeet je verloren bezit: het komt vanzelf terug.",
@@ -562,8 +562,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het dondert heen en weer, gevaarlijk, maar op je post verlies je niets.",
     u"Om je heen slaat men op hol; neem afstand, ook als men erover kletst.",
     // 52 HET STILHOUDEN
-    u"Nog voor de eerste stap staan je tenen stil, en dat is nooit een fout.",
-    u"Terwijl je leider doorholt, staan je kuiten stil, en dat stemt je somber.",
+    u"Geen fout: nog voor de eerste stap staan je tenen al stil.",
+    u"Je kuiten staan stil terwijl je leider doorholt; dat stemt je somber.",
     u"Zet je je heupen vast, dan verstijft je rug en stikt je hart bijna.",
     u"Tot in je romp word je stil, en je gedachten bedaren; zo hoort het.",
     u"Pas als je woorden op orde zijn, spreek je, en spijt blijft uit.",
@@ -580,14 +580,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met één oog zie je genoeg om je woord na te komen, ook in je eentje.",
     u"Waarom een hogere plek eisen dan je toekomt, als je zo lager belandt?",
     u"Het huwelijk stel je uit, en de late bruiloft blijkt de moeite waard.",
-    u"Als bruid draag je eenvoudiger kleren dan je meid, en juist dat siert je.",
+    u"Eenvoudiger gekleed dan je meid trouw je, onder een gunstig gesternte.",
     u"Een lege mand op het bruiloftsmaal: zo'n holle vorm levert je niets op.",
     // 55 DE VOLHEID
-    u"Een tijd optrekken met je gelijke levert je erkenning op.",
+    u"Geen fout: tien dagen deel je het werk met je gelijke, en men ziet het.",
     u"Op het middaguur zie je sterren en wantrouwt men je, tot je hart spreekt.",
     u"In het middagduister breek je je rechterarm, en niemand rekent het je aan.",
     u"In het donker tref je een heer van jouw soort, en het wordt weer licht.",
-    u"Talentvolle mensen bieden je hulp, en je goede naam groeit.",
+    u"Heldere geesten komen je te hulp; je oogst lof en zegen.",
     u"Je vult je huis met pracht en sluit het af, tot je er eenzaam zit.",
     // 56 DE ZWERVER
     u"Je pingelt in de eerste herberg om een stuiver, en de waard vergeet je niet.",
@@ -597,57 +597,57 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
     u"Eerst lach je, dan huil je, want achteloos verloor je je koe: een ramp.",
     // 57 HET ZACHTMOEDIGE
-    u"Heen en weer geslingerd moet je kiezen zoals een soldaat: kort en beslist.",
-    u"Met hulp haal je tevoorschijn wat onder het bed loert, en dat slaagt.",
-    u"Steeds opnieuw beginnen kost je je gezag, en dat is pijnlijk.",
+    u"Heen en weer geslingerd kies je als een soldaat: kort en beslist.",
+    u"Met hulp haal je tevoorschijn wat onder het bed loert; zo lukt het.",
+    u"Steeds opnieuw beginnen kost je je gezag: een vernedering.",
     u"Zacht maar aanhoudend jaag je, tot er wild is voor de hele tafel.",
     u"Slecht begonnen, mooi geëindigd: overweeg vooraf en kijk achteraf om.",
-    u"Kruip je steeds onder het bed, dan verlies je je bijl en ben je weerloos.",
+    u"Kruip je steeds onder het bed, dan verlies je je bijl: ongeluk.",
     // 58 HET BLIJMOEDIGE
-    u"Aan de oever ben je tevreden met wat het meer je geeft, en dat is goed.",
+    u"Geluk aan de oever: je bent tevreden met wat het meer je geeft.",
     u"Helder tot op de bodem is je vreugde, en de spijt lost op.",
-    u"Naar elk feest aan de overkant roei je, en dat loopt mis.",
+    u"Naar elk feest aan de overkant roei je, tot je ongeluk.",
     u"Tussen ondiep en diep aarzel je, tot je het diepe kiest en weer lacht.",
     u"Vleiers hollen je uit als golfslag een oever; ze geloven is gevaarlijk.",
     u"Glinsterend water lokt je ver van de oever; weet je nog waar je heen wilt?",
     // 59 DE OPLOSSING
-    u"Op een sterk paard ben je er voor het ijs vastvriest, en dat redt de zaak.",
-    u"Als alles uiteendrijft, haast je je naar je oude tafel, en wroeging wijkt.",
-    u"Je zet je eigenbelang opzij, en dat hoef je nooit te betreuren.",
-    u"Stap uit je eigen kliek, en er ontstaat een ruimere kring: een rijke winst.",
+    u"Op een sterk paard ben je er voor het ijs vastvriest: alles komt goed.",
+    u"Drijft alles uiteen, haast je naar je oude tafel; de wroeging wijkt.",
+    u"Geen spijt: je zet je eigenbelang opzij voor iets groters.",
+    u"Laat je eigen aanhang los, en een ruimere kring vormt zich: een zegen.",
     u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
-    u"Je voert je mensen ver van het bloedvergieten, en niemand verwijt het je.",
+    u"Ver van het bloedvergieten voer je je mensen; niemand verwijt het je.",
     // 60 DE BEPERKING
-    u"Je blijft binnen deur en erf, en daar doe je nu niets verkeerd.",
-    u"De poort staat open en je aarzelt nog; blijf je thuis, dan mis je je kans.",
+    u"Binnen de poort van je eigen erf blijven is nu geen fout.",
+    u"De poort staat open en je aarzelt; thuisblijven brengt nu ongeluk.",
     u"Je kende geen maat en betaalt de prijs: wijs niet naar een ander.",
     u"Een grens die je graag draagt, zit als een goede schoen en brengt je ver.",
-    u"Houd eerst zelf maat; dan smaakt je grens anderen zoet en oogst je aanzien.",
+    u"Houd eerst zelf maat, dan smaakt je grens anderen zoet.",
     u"Een bittere grens houd je niet vol; vier de teugels en de spijt vervliegt.",
     // 61 INNERLIJKE WAARHEID
-    u"Op je eigen voorbereiding kun je bouwen; heimelijke plannen brengen onrust.",
+    u"Goed voorbereid sta je vast; een verborgen plan doet je wankelen.",
     u"Als een kraanvogel in het riet roep je, en wie bij je hoort, antwoordt.",
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"Bij bijna volle maan maak je je span los en reik je hoger, zonder fout.",
-    u"Omdat je hart en woord één zijn, rijgen mensen zich als kralen aan je vast.",
-    u"Je kraait als een haan tot de hemel, maar vliegt niet; dat breekt je op.",
+    u"Hart en woord zijn één, en mensen rijgen zich als kralen aan je vast.",
+    u"Tot de hemel kraai je als een haan die niet vliegt; dat breekt je op.",
     // 62 BEPERKTE INVLOED
     u"Vlieg je uit voordat je vleugels dragen, dan stort je neer.",
-    u"Niet de hoogste deur maar een lagere gaat voor je open, en dat volstaat.",
+    u"Niet de hoogste deur gaat voor je open, maar een lagere; dat volstaat.",
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
     u"Forceer niets, want verder is het gevaarlijk; wat je treft, is genoeg.",
-    u"Het broeit zonder los te barsten; haal de vakman uit zijn afzondering.",
-    u"Je schiet elk doel voorbij als een vogel zonder nest: ongeluk en letsel.",
+    u"Dichte wolken, geen regen; haal de wijze uit zijn grot om je te helpen.",
+    u"Elk doel schiet je voorbij als een vogel zonder nest: ongeluk.",
     // 63 NA DE VOLTOOIING
-    u"Op tijd rem je bij de oever, en die natte staart is niet erg.",
-    u"Jaag het aanzien dat je verloor niet na; na zeven dagen is het er weer.",
-    u"Een gewonnen veldtocht kostte jaren: geef geen macht aan prutsers.",
+    u"Op tijd rem je bij de oever; een natte staart is geen fout.",
+    u"Zoek je verloren aanzien niet; binnen zeven dagen keert het terug.",
+    u"Na drie jaar is de veldtocht gewonnen; laat geen kleine lieden heersen.",
     u"Ook na de voltooiing springt er een lek; leg een prop klaar.",
     u"Een kom rijst die je van harte geeft, weegt meer dan een feestmaal.",
-    u"Waad je door tot je kopje-onder gaat, dan breng je jezelf in levensgevaar.",
+    u"Tot je hoofd onder water gaat, waad je door: levensgevaar.",
     // 64 VOOR DE VOLEINDING
     u"Te gretig plons je de rivier in, en doorweekt sta je er beschaamd bij.",
-    u"Je remt de wagen bewust af, en juist die zelfbeheersing brengt geluk.",
+    u"Bewust rem je de wagen af; zulke zelfbeheersing brengt geluk.",
     u"Aanvallen loopt nu mis, maar met hulp waag je de oversteek wel.",
     u"Nu mag je beslist doortasten, en drie jaar strijd wordt ruim beloond.",
     u"Je twijfel is voorbij en je licht is echt: wat je bereikt, is verdiend.",
