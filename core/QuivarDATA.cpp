@@ -223,7 +223,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het aanzoek is gemeend maar te vroeg; je jawoord mag nog jaren rijpen.",
     u"Zonder gids jaag je een hert het bos in; keer om, of je staat voor schut.",
     u"Zoek zelf wie je nodig hebt, want die stap om steun te vragen loont.",
-    u"Je invloed reikt nog kort, zodat een klein plan slaagt en een groot strandt.",
+    u"Je invloed reikt nog kort, dus een klein plan slaagt en een groot strandt.",
     u"Hoe begrijpelijk ook, tranen om een mislukt begin brengen je niets.",
     // 4 ONERVARENHEID
     u"Tucht helpt je op gang, maar ketens voor altijd brengen alleen schaamte.",
@@ -259,7 +259,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Waarom schuif je aan bij mensen die niet bij je passen?",
     u"Je trouw toon je ook naar buiten, en daar word je beter van.",
     u"Eén kant laat je open, zodat ieder vrij kiest; juist zo gedijt de kring.",
-    u"Pas als de grendel dicht is, klop je aan, en je blijft buiten.",
+    u"Pas als de grendel dicht is, klop je aan, en tot je schade blijf je buiten.",
     // 9 KLEINE VRUCHTBAARHEID
     u"Duwt een vlaag je opzij, dan vind je gelukkig je spoor terug.",
     u"Samen met de anderen keer je om, en daar vaar je wel bij.",
@@ -273,7 +273,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
     u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, ook zo dicht bij de tijger.",
-    u"Aan het eind kijk je achterom, en is je spoor recht, dan is je geluk groot.",
+    u"Kijk je aan het eind achterom en is je spoor recht, dan is je geluk groot.",
     // 11 DE VREDE
     u"Trek aan één grashalm en de hele pol komt mee, dus begin bij de jouwen.",
     u"Ook wie met modder aan zijn laarzen binnenkomt, krijgt bij jou een stoel.",
@@ -285,7 +285,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Neem mee wie net zo denkt als jij, en met volharding lukt het vertrek.",
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
-    u"In opdracht van hogerhand handel je zonder schuld, en je gezellen delen mee.",
+    u"Op last van hogerhand handel je zonder schuld, en je gezellen delen mee.",
     u"De stilstand breekt tot je geluk, en wat je wint, veranker je goed.",
     u"Na lang duwen geeft de klemmende deur mee, en blij stap je naar buiten.",
     // 13 SAAMHORIGHEID
@@ -294,7 +294,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"In het struikgewas verstop je wapens, en jarenlang loer je vergeefs.",
     u"Boven op de muur zie je wijselijk af van de aanval die je zinde.",
     u"Na tranen en harde strijd lach je eindelijk bij het weerzien.",
-    u"In de wei buiten de stad vind je nog een paar gezellen, en spijt heb je niet.",
+    u"In de wei buiten de stad vind je nog een paar gezellen, en dat spijt je niet.",
     // 14 OVERVLOED
     u"Zolang je de lasten kent, bederft rijkdom je niet en is er niets mis.",
     u"Een stevige wagen draagt veel; breng je bezit waar het nodig is.",
@@ -303,7 +303,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Open van hart en toch waardig ontvang je ieder; het geluk zoekt je op.",
     u"De hemel zelf staat je bij, zodat alles lukt zolang je de dank niet vergeet.",
     // 15 DE BESCHEIDENHEID
-    u"Door je werk zonder ophef te doen, kom je zelfs veilig over de brede rivier.",
+    u"Doe je werk zonder ophef, en je komt veilig over de brede rivier.",
     u"Uit elk gebaar spreekt je bescheidenheid, en blijf je zo, dan volgt geluk.",
     u"Ondanks je verdiensten werk je gewoon door, tot een goed einde.",
     u"Ook als je handelt, maak je jezelf niet groot, en dat baat je overal.",
@@ -313,14 +313,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Roep je nu al hoe prachtig het wordt, dan volgt een afgang.",
     u"Vast als een rots schud je de roes nog dezelfde dag af, en dat redt je.",
     u"Blijf je omhoogkijken naar een teken, dan ga je dat talmen betreuren.",
-    u"Omdat het elan van jou uitgaat, stromen vrienden toe zolang je niet twijfelt.",
+    u"Het elan gaat van jou uit, en als je niet twijfelt, stromen vrienden toe.",
     u"Iets knaagt voortdurend aan je, maar het krijgt je niet klein.",
     u"Ook na een te lange roes kun je omkeren, en dan is er niets verloren.",
     // 17 DE NAVOLGING
     u"Nu het vaste schuift, praat je buiten de deur met wie anders denkt.",
     u"Je blijft bij de kwajongen hangen en mist zo de man die ertoe doet.",
     u"De man met gezag kies je en de snotneus laat je lopen, wat je goed uitkomt.",
-    u"Men volgt je om de buit, en dat blijft riskant tot je open zegt wat je zoekt.",
+    u"Men volgt je om de buit, wat riskant blijft tot je open zegt wat je zoekt.",
     u"Met heel je hart volg je het schone, en het lot is je goedgezind.",
     u"Al wil je weg, een trouwe band houdt je vast, en dat strekt je tot eer.",
     // 18 HET HERSTELLEN
@@ -342,7 +342,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Door een kier zie je maar een strook, te smal voor een oordeel.",
     u"Zie wat je keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men vraagt je als raadgever.",
-    u"Meet je leven aan wat het anderen bracht, en niemand kan je iets verwijten.",
+    u"Meet je leven aan wat het anderen bracht, en niemand verwijt je iets.",
     u"Van verre en vrij van eigenbelang overzie je je leven, zonder smet.",
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
@@ -423,7 +423,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het blijft bij je kaken en tong, bij holle praat die niemand raakt.",
     // 32 DE DUURZAAMHEID
     u"Eis je meteen iets blijvends, dan bouw je op zand en lukt niets.",
-    u"Je kunt meer dan je plek vraagt, maar dat je het erbij laat, berouw je nooit.",
+    u"Je kunt meer dan je plek vraagt, maar je laat het erbij en berouwt het nooit.",
     u"Vind je vandaag dit en morgen dat, wie neemt je dan nog serieus?",
     u"Hoe lang je ook jaagt op een plek zonder wild, je tas blijft leeg.",
     u"Dien je, volg dan trouw de oude lijn; leid je, dan moet je soms wenden.",
@@ -454,7 +454,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met een gewonde dij help je anderen gelukkig nog op een vlug paard weg.",
     u"De aanvoerder van het duister vang je, maar herstel gaat traag.",
     u"Dicht bij de macht doorzie je het donker en pak je stil je biezen.",
-    u"Aan het wrede hof loont het de dwaas te spelen, als je licht blijft branden.",
+    u"Aan het wrede hof loont het de dwaas te spelen, als je licht maar brandt.",
     u"De duistere heer die zo hoog klom, stort nu voor je ogen neer.",
     // 37 HET GEZIN (DE CLAN)
     u"Stel de regels bij de eerste maaltijd, en later betreur je niets.",
@@ -464,7 +464,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Met liefde en zonder angst leid je je familie, en iedereen bloeit op.",
     u"Met een woord dat je waarmaakt, draag je je huis tot een gelukkig einde.",
     // 38 DE TEGENSTELLING
-    u"Ren je weggelopen paard niet na, want het vindt zelf zijn stal.",
+    u"Zonder spijt laat je je weggelopen paard lopen, want het vindt zijn stal.",
     u"In een steeg tref je toevallig je meester, en daar is niets mis mee.",
     u"De ossen weigeren en je kar glijdt achteruit, toch eindigt de rit goed.",
     u"Eenzaam tref je één gelijkgezinde, en met hem is het risico te dragen.",
@@ -499,7 +499,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Uit goedheid geef je zonder iets te vragen, en hoger geluk bestaat niet.",
     u"Alles voor jezelf bijeengraaien levert je geen hulp op, maar een klap.",
     // 43 DE VASTBERADENHEID
-    u"Vol ongeduld trappel je, maar je kunt het nog niet aan, en gaan is een fout.",
+    u"Vol ongeduld trappel je, maar je kunt het nog niet aan, dus gaan is een fout.",
     u"Waakzaam in de nacht, je wapens bij de hand, hoef je niets te vrezen.",
     u"Alleen in de regen hoor je ze mompelen, maar je bent zonder schuld.",
     u"Onrustig strompel je rond, doof voor de raad die je spijt zou besparen.",
@@ -508,7 +508,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 44 HET TEGEMOETKOMEN
     u"Trap het vonkje meteen uit; in deze wind wordt het een brand.",
     u"De vis hoort in je eigen kom, niet op het bord van je gasten.",
-    u"Elke stap doet pijn, maar omdat je het gevaar kent, blijft grote schade uit.",
+    u"Elke stap doet pijn, maar je kent het gevaar en lijdt geen grote schade.",
     u"De kom blijft leeg, want wie je minachtte, komt niet meer, tot je ongeluk.",
     u"Als een meloen onder wilgenblad rijp je in stilte, en de hemel beloont je.",
     u"Dat je iedereen met je hoorns afweert, is beschamend maar geen fout.",
@@ -516,7 +516,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Spreek je twijfel uit, en na een hand op je schouder lach je weer.",
     u"De gastheer nodigt je uit, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant; aansluiten kost hooguit wat trots.",
-    u"Je brengt mensen samen rond een gedeelde zaak, en dat wordt een groot succes.",
+    u"Je brengt mensen samen rond een gedeelde zaak, met groot succes.",
     u"Sommigen volgen je om je plaats, niet om jou, maar volhard tot ze je kennen.",
     u"Je tranen, nu je buiten de kring valt, neemt niemand je kwalijk.",
     // 46 HET OMHOOGDRINGEN
@@ -571,7 +571,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 53 DE ONTWIKKELING
     u"Als jonge gans aan de waterkant krijg je kritiek, maar dat deert je niet.",
     u"Veilig op de rots eet je in vrede met de anderen, en het gaat je goed.",
-    u"Vlieg je te ver over de kale vlakte, dan ben je verloren, dus bewaak je nest.",
+    u"Vlieg je te ver over de kale vlakte, dan verdwaal je, dus bewaak je nest.",
     u"Met zwemvliezen op een tak zit je onwennig, tot je buigend een plek vindt.",
     u"Op de top ben je lang van je geliefde gescheiden, maar niet voorgoed.",
     u"Hoog boven de wolken vlieg je, en je veren sieren nog de dans beneden.",
@@ -595,26 +595,26 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De herberg brandt af, je hoogmoed kost je de knecht en je raakt in gevaar.",
     u"Onder een afdak vind je geld en een bijl, maar je hart is niet blij.",
     u"Met een enkel raak schot win je als vreemdeling lof en een plaats.",
-    u"Eerst lach je, dan huil je, want achteloos verloor je je koe.",
+    u"De koe die je achteloos verloor, doet je lachen omslaan in rampzalig huilen.",
     // 57 HET ZACHTMOEDIGE
     u"Heen en weer geslingerd kies je als een soldaat, kort en beslist.",
     u"Met hulp lukt het je tevoorschijn te halen wat onder het bed loert.",
     u"Steeds opnieuw beginnen kost je je gezag en vernedert je.",
     u"Zacht maar aanhoudend jaag je, tot er wild is voor de hele tafel.",
-    u"Slecht begonnen, mooi geëindigd, als je vooraf overweegt en achteraf omkijkt.",
-    u"Kruip je steeds onder het bed, dan raakt je bijl zoek en loopt het slecht af.",
+    u"Slecht begonnen, goed geëindigd, als je vooraf weegt en achteraf nakijkt.",
+    u"Kruip je steeds onder het bed, dan raakt je bijl zoek en loopt het mis.",
     // 58 HET BLIJMOEDIGE
     u"Tevreden met wat het meer je geeft, sta je gelukkig aan de oever.",
     u"Je vreugde is helder als het water aan de oever, en niets valt te betreuren.",
     u"Naar elk feest aan de overkant roei je, tot je ongeluk.",
     u"Tussen ondiep en diep aarzel je, tot je het diepe kiest en weer lacht.",
-    u"Vleiers geloven is gevaarlijk, want ze hollen je uit als golfslag een oever.",
+    u"Vleiers geloven is gevaarlijk, want ze hollen je uit als golven een oever.",
     u"Glinsterend water lokt je ver van de oever, tot je vergeet waarom je kwam.",
     // 59 DE OPLOSSING
     u"Een sterk paard redt je, want je bent er voor het ijs vastvriest.",
     u"Drijft alles uiteen, haast je naar je oude tafel, en spijt krijg je niet.",
     u"Je zet je eigenbelang opzij voor iets groters, en dat berouw je niet.",
-    u"Laat je eigen aanhang los, en een ruimere kring vormt zich tot ieders zegen.",
+    u"Laat je eigen aanhang los, dan vormt zich een ruimere kring tot ieders zegen.",
     u"Als zweet dat de koorts uitdrijft, lost je luide woord de verstarring op.",
     u"Dat je je mensen ver van het bloedvergieten wegvoert, verwijt niemand je.",
     // 60 DE BEPERKING
@@ -637,7 +637,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
     u"Forceer niets en neem genoegen met wat je treft, want verder is gevaarlijk.",
     u"Wat je alleen niet klaarkrijgt, lukt met de raad van een stille kenner.",
-    u"Elk doel schiet je voorbij als een vogel zonder nest, en dat loopt slecht af.",
+    u"Als een vogel zonder nest schiet je elk doel voorbij, tot je eigen ongeluk.",
     // 63 NA DE VOLTOOIING
     u"Op tijd rem je bij de oever; een natte staart is geen fout.",
     u"Zoek je verloren aanzien niet; binnen zeven dagen keert het terug.",
