@@ -269,7 +269,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Nu het eindelijk regent, zou verder doordrijven je geluk doen keren.",
     // 10 HET OPTREDEN
     u"Zonder fout ga je op weg in de eenvoudige kleren van elke dag.",
-    u"Alleen en onopvallend volg je het vlakke pad, voorspoedig en vrij.",
+    u"Alleen en onopvallend volg je voorspoedig het vlakke pad.",
     u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
     u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
     u"Je weet wat er moet gebeuren en doet het, ook zo dicht bij de tijger.",
@@ -286,7 +286,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Meebuigen levert wat op, maar wil je vrij blijven, verdraag dan de kou.",
     u"De schaamte over wat je naar je toe trok, is een eerste teken van inkeer.",
     u"Op last van hogerhand handel je zonder schuld, en je gezellen delen mee.",
-    u"De stilstand breekt tot je geluk, en wat je wint, veranker je goed.",
+    u"Tot je geluk breekt de stilstand, en wat je wint, veranker je goed.",
     u"Na lang duwen geeft de klemmende deur mee, en blij stap je naar buiten.",
     // 13 SAAMHORIGHEID
     u"Bij de poort, voor ieders ogen, sluit je vriendschap zonder smet.",
@@ -304,8 +304,8 @@ const std::array<QStringView, 576> OracleTexts = {
     u"De hemel zelf staat je bij, zodat alles lukt zolang je de dank niet vergeet.",
     // 15 DE BESCHEIDENHEID
     u"Doe je werk zonder ophef, en je komt veilig over de brede rivier.",
-    u"Uit elk gebaar spreekt je bescheidenheid, en blijf je zo, dan volgt geluk.",
-    u"Ondanks je verdiensten werk je gewoon door, tot een goed einde.",
+    u"Spreekt je bescheidenheid uit elk gebaar, dan volgt het geluk je vanzelf.",
+    u"Ondanks je verdiensten werk je door en breng je het goed ten einde.",
     u"Ook als je handelt, maak je jezelf niet groot, en dat baat je overal.",
     u"Omdat je nooit pronkt, volgen de buren je, ook als je hard ingrijpt.",
     u"Je treedt nooit op de voorgrond, dus je mag streng zijn voor je huis.",
@@ -343,7 +343,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zie wat je keuzes opleverden, en beslis dan: vooruit of terug?",
     u"Je doorziet hoe het land bestuurd wordt, en men vraagt je als raadgever.",
     u"Meet je leven aan wat het anderen bracht, en niemand verwijt je iets.",
-    u"Van verre en vrij van eigenbelang overzie je je leven, zonder smet.",
+    u"Zonder smet overzie je je leven van verre, vrij van eigenbelang.",
     // 21 HET DOORBIJTEN
     u"Een snelle straf voor je eerste misstap behoedt je voor erger.",
     u"Gretig bijt je door en je gaat wat te ver, maar schuld treft je niet.",
@@ -434,10 +434,10 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Een aftocht die stokt, is riskant; houd je knechten dicht bij je.",
     u"Zonder wrok ga je heen, wat jou geluk brengt en een kleinzielige niet.",
     u"Vriendelijk maar beslist neem je afscheid; zo'n vertrek loopt goed af.",
-    u"Opgewekt en zonder omkijken vertrek je, en alles slaagt.",
+    u"Alles lukt je nu je opgewekt en zonder omkijken vertrekt.",
     // 34 MACHT VAN HET GROTE
     u"Alle kracht zit nog in je tenen; stormen loopt hier zeker slecht af.",
-    u"Zonder te rammen stap je kalm achter de kudde aan, en dat brengt voorspoed.",
+    u"Voorspoedig stap je kalm achter de kudde aan, zonder te rammen.",
     u"Ram je als een bok door de heg, dan raken je hoorns gevaarlijk verstrikt.",
     u"De heg wijkt, je wagen draait op een stevige as en niets knaagt meer.",
     u"In het open veld raak je je geit kwijt, en dat berouw je niet.",
@@ -509,14 +509,14 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Trap het vonkje meteen uit; in deze wind wordt het een brand.",
     u"De vis hoort in je eigen kom, niet op het bord van je gasten.",
     u"Elke stap doet pijn, maar je kent het gevaar en lijdt geen grote schade.",
-    u"De kom blijft leeg, want wie je minachtte, komt niet meer, tot je ongeluk.",
+    u"Tot je ongeluk blijft de kom leeg, want wie je minachtte, komt niet meer.",
     u"Als een meloen onder wilgenblad rijp je in stilte, en de hemel beloont je.",
     u"Dat je iedereen met je hoorns afweert, is beschamend maar geen fout.",
     // 45 HET VERZAMELEN
     u"Spreek je twijfel uit, en na een hand op je schouder lach je weer.",
     u"De gastheer nodigt je uit, en een handvol graan is als gave genoeg.",
     u"Zuchtend sta je aan de kant; aansluiten kost hooguit wat trots.",
-    u"Je brengt mensen samen rond een gedeelde zaak, met groot succes.",
+    u"Met groot succes breng je mensen samen rond een gedeelde zaak.",
     u"Sommigen volgen je om je plaats, niet om jou, maar volhard tot ze je kennen.",
     u"Je tranen, nu je buiten de kring valt, neemt niemand je kwalijk.",
     // 46 HET OMHOOGDRINGEN
@@ -539,7 +539,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Het doet je pijn dat niemand drinkt uit je put die schoon klaarstaat.",
     u"Dat je put even droog staat terwijl je hem opnieuw metselt, is geen fout.",
     u"Eindelijk drinkt men van je put, koel als de ader waaruit hij opwelt.",
-    u"Uit de open put schept iedereen, zonder deksel ertussen, tot ieders geluk.",
+    u"Het grootste geluk is je open put, waaruit iedereen schept zonder deksel.",
     // 49 DE OMWENTELING
     u"Gewikkeld in een gele koeienhuid kun je nog niets veranderen.",
     u"Je dag is gekomen; begin, en je zult het niet berouwen.",
@@ -606,7 +606,7 @@ const std::array<QStringView, 576> OracleTexts = {
     // 58 HET BLIJMOEDIGE
     u"Tevreden met wat het meer je geeft, sta je gelukkig aan de oever.",
     u"Je vreugde is helder als het water aan de oever, en niets valt te betreuren.",
-    u"Naar elk feest aan de overkant roei je, tot je ongeluk.",
+    u"Dat je naar elk feest aan de overkant roeit, brengt je ongeluk.",
     u"Tussen ondiep en diep aarzel je, tot je het diepe kiest en weer lacht.",
     u"Vleiers geloven is gevaarlijk, want ze hollen je uit als golven een oever.",
     u"Glinsterend water lokt je ver van de oever, tot je vergeet waarom je kwam.",
@@ -637,7 +637,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Vind je voorzorg overbodig, dan word je van achteren getroffen.",
     u"Forceer niets en neem genoegen met wat je treft, want verder is gevaarlijk.",
     u"Wat je alleen niet klaarkrijgt, lukt met de raad van een stille kenner.",
-    u"Als een vogel zonder nest schiet je elk doel voorbij, tot je eigen ongeluk.",
+    u"Noodlottig schiet je als een vogel zonder nest elk doel voorbij.",
     // 63 NA DE VOLTOOIING
     u"Op tijd rem je bij de oever; een natte staart is geen fout.",
     u"Zoek je verloren aanzien niet; binnen zeven dagen keert het terug.",
