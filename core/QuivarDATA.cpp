@@ -272,7 +272,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Alleen en onopvallend volg je voorspoedig het vlakke pad.",
     u"Half blind en mank stap je door, tot de tijger bijt en het bloedig afloopt.",
     u"Je staat op de tijgerstaart, maar met uiterste zorg eindigt het goed.",
-    u"Je weet wat er moet gebeuren en doet het, ook zo dicht bij de tijger.",
+    u"Je weet wat moet en doet het, hoe gevaarlijk het ook is bij de tijger.",
     u"Kijk je aan het eind achterom en is je spoor recht, dan is je geluk groot.",
     // 11 DE VREDE
     u"Trek aan één grashalm en de hele pol komt mee, dus begin bij de jouwen.",
@@ -448,7 +448,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Nu iedereen om je heen instemt, heb je niets meer te betreuren.",
     u"Stiekem als een hamster voorraad naar je hol slepen is riskant.",
     u"Tel winst en verlies niet langer na, want wat je onderneemt, gedijt.",
-    u"Je hoorns zet je alleen thuis in om orde te scheppen, want stoten beschaamt.",
+    u"Je hoorns zijn alleen voor de orde thuis, want elders stoten beschaamt je.",
     // 36 DE VERDUISTERING
     u"Met lage vleugels vlucht je hongerig verder, al roddelt je gastheer.",
     u"Met een gewonde dij help je anderen gelukkig nog op een vlug paard weg.",
@@ -493,7 +493,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Zonder iemand iets af te nemen groei je, en velen werken graag voor je.",
     // 42 DE VERMEERDERING
     u"Gesteund van boven pak je een groot werk aan, en het lukt zonder smet.",
-    u"Wat je toestroomt, stuit niemand, en standvastig blijft het je meezitten.",
+    u"Wat je toestroomt, stuit niemand, en blijf je standvastig, dan zit het mee.",
     u"Zelfs een tegenslag verrijkt je; met open vizier blijf je zonder fout.",
     u"Vanuit het midden geef je raad, en op jouw woord verhuist zelfs een stad.",
     u"Uit goedheid geef je zonder iets te vragen, en hoger geluk bestaat niet.",
@@ -630,7 +630,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Hangt je stemming af van een ander, dan trommel en huil je om beurten.",
     u"Bij bijna volle maan maak je terecht je span los en reik je hoger.",
     u"Hart en woord zijn één, en mensen rijgen zich als kralen aan je vast.",
-    u"Kraai je als een haan die niet vliegt tot de hemel, dan breekt dat je op.",
+    u"Kraai je tot de hemel als een haan die niet vliegt, dan breekt dat je op.",
     // 62 BEPERKTE INVLOED
     u"Vlieg je uit voordat je vleugels dragen, dan stort je neer.",
     u"Niet de hoogste maar een lagere deur gaat voor je open, en die volstaat.",
