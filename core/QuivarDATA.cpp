@@ -439,7 +439,7 @@ const std::array<QStringView, 576> OracleTexts = {
     u"Alle kracht zit nog in je tenen; stormen loopt hier zeker slecht af.",
     u"Voorspoedig stap je kalm achter de kudde aan, zonder te rammen.",
     u"Ram je als een bok door de heg, dan raken je hoorns gevaarlijk verstrikt.",
-    u"De heg wijkt, je wagen draait op een stevige as en niets knaagt meer.",
+    u"Gelukkig wijkt de heg, en je wagen rolt door op een stevige as.",
     u"In het open veld raak je je geit kwijt, en dat berouw je niet.",
     u"Klem in de heg kun je nergens heen, tot je het toegeeft en het tij keert.",
     // 35 DE VOORUITGANG
