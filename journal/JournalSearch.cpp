@@ -61,29 +61,12 @@ const std::array<char, 256> &ansiFoldTable()
     return table;
 }
 
-// The bytes through the table, eight at a time where they are all ASCII, whose folding is
-// only its lower case: the carries of two additions mark the bytes from 'A' to 'Z'.
+// Byte for byte through the table, so that the folded copy keeps the line starts.
 void foldBytes(const QByteArray &from, QByteArray &to, const std::array<char, 256> &table)
 {
-    constexpr quint64 Ones = 0x0101010101010101u, Highs = 0x8080808080808080u;
     to.resize(from.size());
-    const char *in = from.constData();
-    char *out = to.data();
-    qsizetype i = 0;
-    for (; i + 8 <= from.size(); i += 8) {
-        quint64 word;
-        std::memcpy(&word, in + i, 8);
-        if (word & Highs) {
-            for (qsizetype k = i; k < i + 8; ++k)
-                out[k] = table[uchar(in[k])];
-            continue;
-        }
-        const quint64 upper = ((word + (0x80 - 'A') * Ones) ^ (word + (0x7F - 'Z') * Ones)) & Highs;
-        word |= upper >> 2;
-        std::memcpy(out + i, &word, 8);
-    }
-    for (; i < from.size(); ++i)
-        out[i] = table[uchar(in[i])];
+    std::transform(
+        from.cbegin(), from.cend(), to.begin(), [&table](char byte) { return table[uchar(byte)]; });
 }
 
 } // namespace
