@@ -37,11 +37,15 @@ class TOKBottomDlg : public QDialog
 public:
     TOKBottomDlg(Session &session, Prompts &prompts, Shell &shell);
 
-    // The lookup state; it lives for the whole run and showing the dialog does not reset it.
-    int lookupNumber = 0;
-    int shownNumber = 0;
-    int upperChoice = 0; // 0 until Boven had its first choice, then the item's position + 1
-    int lowerChoice = 0;
+    // The lookup pane's state; it lives for the whole run and showing the dialog does not reset it.
+    struct Lookup
+    {
+        int number = 0; // the number asked for
+        int shown = 0; // the hexagram the pane shows
+        int upper = 0; // 0 until Boven had its first choice, then the item's position + 1
+        int lower = 0;
+    };
+    const Lookup &lookup() const { return m_lookup; }
 
     // OK's road to a consultation (the session's); returns whether the consultation went ahead.
     bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
@@ -162,6 +166,7 @@ private:
 
     Session &m_session;
     Prompts &m_prompts;
+    Lookup m_lookup;
     Shell &m_shell;
 
     std::chrono::milliseconds m_spinPause { 300 };

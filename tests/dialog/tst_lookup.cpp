@@ -38,7 +38,7 @@ void verifyShows(const DialogRig &rig, int n)
     if (n == 0)
         return verifyShowsNothingYet(rig);
     QCOMPARE(rig.ui.lbHexnr->text(), QString::number(n));
-    QCOMPARE(rig.dialog->shownNumber, n);
+    QCOMPARE(rig.dialog->lookup().shown, n);
     QCOMPARE(rig.ui.Label8->text(), Title(n));
     QCOMPARE(rig.ui.lbl_Comment->text(), ProcessText(n));
     QCOMPARE(rig.ui.lbl_Prakt->text(), AdviceText(n));
@@ -94,7 +94,7 @@ void TestLookup::enterWithNumberLooksUpThenConsults()
     QCOMPARE(DialogRig::checkedCaption(rig.ui.BovenItems), u"Hemel   I  I  I"_s);
     QCOMPARE(DialogRig::checkedCaption(rig.ui.OnderItems), u"Aarde  -- -- --"_s);
     QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
-    QCOMPARE(d.lookupNumber, 12);
+    QCOMPARE(d.lookup().number, 12);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
 
@@ -266,7 +266,7 @@ void TestLookup::trigramPairs()
     DialogRig::clickItem(rig.ui.OnderItems, lower);
     DialogRig::clickItem(rig.ui.BovenItems, upper);
     verifyShows(rig, n);
-    QCOMPARE(d.lookupNumber, n);
+    QCOMPARE(d.lookup().number, n);
     QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
 
     // Looking the number up again from elsewhere selects the same pair.
@@ -276,7 +276,7 @@ void TestLookup::trigramPairs()
     QCOMPARE(DialogRig::checkedCaption(rig.ui.BovenItems), upper);
     QCOMPARE(DialogRig::checkedCaption(rig.ui.OnderItems), lower);
     verifyShows(rig, n);
-    QCOMPARE(d.lookupNumber, n);
+    QCOMPARE(d.lookup().number, n);
 }
 
 void TestLookup::oneTrigramGroupShowsNothing()
@@ -288,8 +288,8 @@ void TestLookup::oneTrigramGroupShowsNothing()
     QCOMPARE(rig.ui.OnderItems->checkedButton(), nullptr);
     DialogRig::clickItem(rig.ui.BovenItems, u"Donder -- -- I"_s);
     DialogRig::clickItem(rig.ui.BovenItems, u"Vuur     I --  I"_s);
-    QCOMPARE(d.upperChoice, 7);
-    QCOMPARE(d.lowerChoice, 0);
+    QCOMPARE(d.lookup().upper, 7);
+    QCOMPARE(d.lookup().lower, 0);
     verifyShowsNothingYet(rig);
     DialogRig::clickItem(rig.ui.OnderItems, u"Hemel   I  I  I"_s);
     verifyShows(rig, 14);
@@ -335,7 +335,7 @@ void TestLookup::emptyNumberIsReported()
     QCOMPARE(rig.prompts.errors, QStringList { u"'' is geen geldig getal."_s });
     QCOMPARE(rig.ui.Hexanr->text(), QString());
     verifyShows(rig, 5);
-    QCOMPARE(d.lookupNumber, 5);
+    QCOMPARE(d.lookup().number, 5);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
 }
