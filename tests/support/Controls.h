@@ -19,3 +19,11 @@ template <class T> T *control(const QObject &window, const char16_t *pattern, in
 {
     return control<T>(window, QString::fromUtf16(pattern).arg(row));
 }
+
+// The same, with the class taken from the pointer it initialises: QLabel *x = Named { w, u"x" }.
+struct Named
+{
+    const QObject &window;
+    QAnyStringView name;
+    template <class T> operator T *() const { return control<T>(window, name); }
+};

@@ -39,39 +39,25 @@ struct MainControls
         }
     }
     const QWidget &form;
-    TGradientPanel *GPnl_Achter = control<TGradientPanel>(form, u"GPnl_Achter");
-    TGradientPanel *GPnl_Hex2b = control<TGradientPanel>(form, u"GPnl_Hex2b");
-    QLabel *lbl_Datumx = control<QLabel>(form, u"lbl_Datumx");
-    QLabel *lbl_Methode = control<QLabel>(form, u"lbl_Methode");
-    QLabel *lbRegelnr = control<QLabel>(form, u"lbRegelnr");
-    QLabel *lbl_Vraag = control<QLabel>(form, u"lbl_Vraag");
-    QLabel *lbl_Hexnr_A = control<QLabel>(form, u"lbl_Hexnr_A");
-    QLabel *lbl_Huistxt_A = control<QLabel>(form, u"lbl_Huistxt_A");
-    QLabel *lbl_HexTitel_A = control<QLabel>(form, u"lbl_HexTitel_A");
-    QLabel *lbl_Hexnr_B = control<QLabel>(form, u"lbl_Hexnr_B");
-    QLabel *lbl_Huistxt_B = control<QLabel>(form, u"lbl_Huistxt_B");
-    QLabel *lbl_HexTitel_B = control<QLabel>(form, u"lbl_HexTitel_B");
-    QLabel *lbl_Verander = control<QLabel>(form, u"lbl_Verander");
-    QLabel *lbl_LijnenTitel = control<QLabel>(form, u"lbl_LijnenTitel");
-    QLabel *lbl_RaadDV_A = control<QLabel>(form, u"lbl_RaadDV_A");
-    QLabel *lbl_RaadSL_A = control<QLabel>(form, u"lbl_RaadSL_A");
-    QLabel *lbl_RaadDV_B = control<QLabel>(form, u"lbl_RaadDV_B");
-    QLabel *lbl_RaadSL_B = control<QLabel>(form, u"lbl_RaadSL_B");
-    TTaoImage *img_taosml = control<TTaoImage>(form, u"img_taosml");
+    Named at(const char16_t *name) const { return { form, name }; }
+    TGradientPanel *GPnl_Achter = at(u"GPnl_Achter"), *GPnl_Hex2b = at(u"GPnl_Hex2b");
+    QLabel *lbl_Datumx = at(u"lbl_Datumx"), *lbl_Methode = at(u"lbl_Methode"), *lbRegelnr = at(u"lbRegelnr"),
+           *lbl_Vraag = at(u"lbl_Vraag"), *lbl_Hexnr_A = at(u"lbl_Hexnr_A"),
+           *lbl_Huistxt_A = at(u"lbl_Huistxt_A"), *lbl_HexTitel_A = at(u"lbl_HexTitel_A"),
+           *lbl_Hexnr_B = at(u"lbl_Hexnr_B"), *lbl_Huistxt_B = at(u"lbl_Huistxt_B"),
+           *lbl_HexTitel_B = at(u"lbl_HexTitel_B"), *lbl_Verander = at(u"lbl_Verander"),
+           *lbl_LijnenTitel = at(u"lbl_LijnenTitel"), *lbl_RaadDV_A = at(u"lbl_RaadDV_A"),
+           *lbl_RaadSL_A = at(u"lbl_RaadSL_A"), *lbl_RaadDV_B = at(u"lbl_RaadDV_B"),
+           *lbl_RaadSL_B = at(u"lbl_RaadSL_B");
+    TTaoImage *img_taosml = at(u"img_taosml");
     std::array<TShape *, 6> shp_LijnA_A {}, shp_LijnBA_A {}, shp_LijnBB_A {}, shp_cirkel_A {}, Shape {};
     std::array<TSMBevel *, 6> SMB_StrpA_A {}, SMB_StrpB_A {};
     std::array<QLabel *, 6> lbl_Uitk_A {}, lbl_Lijnb {};
     std::array<TShape *, 6> shp_LijnA_B {}, shp_LijnBA_B {}, shp_LijnBB_B {};
-    QToolButton *BackHistory = control<QToolButton>(form, u"BackHistory");
-    QToolButton *GoHistory = control<QToolButton>(form, u"GoHistory");
-    QPushButton *knpVraag = control<QPushButton>(form, u"knpVraag");
-    QPushButton *knpBewaar = control<QPushButton>(form, u"knpBewaar");
-    QPushButton *knpOpen = control<QPushButton>(form, u"knpOpen");
-    QPushButton *knpHelp = control<QPushButton>(form, u"knpHelp");
-    QPushButton *knpInfo = control<QPushButton>(form, u"knpInfo");
-    QPushButton *knpStop = control<QPushButton>(form, u"knpStop");
-    QToolButton *btKernHex = control<QToolButton>(form, u"btKernHex");
-    QPushButton *btTussenHex = control<QPushButton>(form, u"btTussenHex");
-    QCheckBox *cbRegen = control<QCheckBox>(form, u"cbRegen");
-    QCheckBox *cbKleur = control<QCheckBox>(form, u"cbKleur");
+    QToolButton *BackHistory = at(u"BackHistory"), *GoHistory = at(u"GoHistory");
+    QPushButton *knpVraag = at(u"knpVraag"), *knpBewaar = at(u"knpBewaar"), *knpOpen = at(u"knpOpen"),
+                *knpHelp = at(u"knpHelp"), *knpInfo = at(u"knpInfo"), *knpStop = at(u"knpStop");
+    QToolButton *btKernHex = at(u"btKernHex");
+    QPushButton *btTussenHex = at(u"btTussenHex");
+    QCheckBox *cbRegen = at(u"cbRegen"), *cbKleur = at(u"cbKleur");
 };
