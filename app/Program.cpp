@@ -55,17 +55,11 @@ void Program::connectWindows()
 TVerleden &Program::journalWindow()
 {
     if (!m_journal) {
-        m_journal
-            = std::make_unique<TVerleden>(m_session.editableState(), m_journalOps, m_journalStore, m_prompts);
+        m_journal = std::make_unique<TVerleden>(m_session, m_journalOps, m_journalStore, m_prompts);
         TVerleden *window = m_journal.get();
         QObject::connect(
             window, &TVerleden::mainWindowEnabledWanted, &m_form, [this] { setMainWindowEnabled(true); });
         QObject::connect(window, &TVerleden::mainWindowFocusWanted, &m_form, [this] { focusMainWindow(); });
-        // The window shows the place the journal's record holds; the session keeps it as a value.
-        QObject::connect(window, &TVerleden::listNumberShown, &m_form, [this] {
-            const JournalState &journal = m_session.journal();
-            m_session.showListPosition(journal.journalPosition, journal.journalCount);
-        });
         QObject::connect(window, &TVerleden::busyChanged, &m_form, [this](bool busy) { setBusy(busy); });
     }
     return *m_journal;

@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstring>
@@ -74,7 +75,7 @@ struct FindRig
 
     FindRig()
     {
-        program.questionDialog().CancelBtnClick();
+        program.questionDialog().findChild<QPushButton *>(QStringLiteral("CancelBtn"))->click();
         window.showJournalWindow();
         find->openField();
         field = window.findChild<QLineEdit *>(QStringLiteral("zoekVeld"));

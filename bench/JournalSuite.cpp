@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListView>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -112,29 +113,31 @@ struct JournalRig
     TForm1 &form = program.mainWindow();
     TVerleden &window = program.journalWindow();
 
-    JournalRig() { program.questionDialog().CancelBtnClick(); }
+    JournalRig() { program.questionDialog().findChild<QPushButton *>(QStringLiteral("CancelBtn"))->click(); }
 
     void newConsultation()
     {
-        form.knpVraag->click();
+        form.findChild<QPushButton *>(QStringLiteral("knpVraag"))->click();
         program.questionDialog().confirmQuestion(
             QStringLiteral("Een nieuwe vraag"), QStringLiteral("977776"), {});
     }
     // The handler of "Open"; the window paints when the event loop runs again.
     void openWindow() { window.showJournalWindow(); }
-    QItemSelectionModel &selection() { return *window.lbxLijst->selectionModel(); }
-    int rows() const { return window.lbxLijst->model()->rowCount(); }
+    // The window's controls, by name as a user's clicks find them.
+    QListView &list() const { return *window.findChild<QListView *>(QStringLiteral("lbxLijst")); }
+    void press(const char16_t *name) { window.findChild<QPushButton *>(QString::fromUtf16(name))->click(); }
+    QItemSelectionModel &selection() { return *list().selectionModel(); }
+    int rows() const { return list().model()->rowCount(); }
     void selectRow(int row)
     {
         selection().clearSelection();
-        selection().setCurrentIndex(window.lbxLijst->model()->index(row, 0), QItemSelectionModel::Select);
+        selection().setCurrentIndex(list().model()->index(row, 0), QItemSelectionModel::Select);
     }
     void selectTen()
     {
         selection().clearSelection();
         for (int k = 0; k < 10; ++k)
-            selection().select(
-                window.lbxLijst->model()->index(rows() / 10 * k + 5, 0), QItemSelectionModel::Select);
+            selection().select(list().model()->index(rows() / 10 * k + 5, 0), QItemSelectionModel::Select);
     }
 };
 
@@ -147,28 +150,28 @@ void measureSize(int n, int rounds, std::map<std::string, Samples> &figures)
         figures[figure].values.push_back(value);
         figures[figure].floors.push_back(floor);
     };
-    rig.form.BackHistoryClick(); // the first step counts the journal and shows the newest entry
+    rig.program.journal().BackHistoryClick(); // the first step counts the journal and shows the newest entry
     for (int round = 0; round < rounds; ++round) {
         QCoreApplication::processEvents();
-        sample("<< step", timed([&] { rig.form.BackHistoryClick(); }), 0);
-        sample(">> step", timed([&] { rig.form.GoHistoryClick(); }), 0);
+        sample("<< step", timed([&] { rig.program.journal().BackHistoryClick(); }), 0);
+        sample(">> step", timed([&] { rig.program.journal().GoHistoryClick(); }), 0);
         rig.newConsultation();
-        sample("save", timed([&] { rig.form.knpBewaarClick(); }), floorOf(1));
+        sample("save", timed([&] { rig.program.journal().knpBewaarClick(); }), floorOf(1));
 
         writeFile(JournalFileName, journal);
         sample("opening the journal window", timed([&] { rig.openWindow(); }), floorOf(0));
         rig.selectRow(rig.rows() / 2 + round);
-        sample("replay from the window", timed([&] { rig.window.btKeuze->click(); }), 0);
+        sample("replay from the window", timed([&] { rig.press(u"btKeuze"); }), 0);
         rig.selectTen();
-        sample("Wis Selectie of 10", timed([&] { rig.window.btWisSel->click(); }), floorOf(2));
-        sample("Herstel", timed([&] { rig.window.btHerstel->click(); }), floorOf(1));
+        sample("Wis Selectie of 10", timed([&] { rig.press(u"btWisSel"); }), floorOf(2));
+        sample("Herstel", timed([&] { rig.press(u"btHerstel"); }), floorOf(1));
         rig.selectRow(rig.rows() / 3 + round);
         rig.prompts.inputAnswer = QStringLiteral("Een andere vraag, ronde %1").arg(round);
-        sample("Bewerk vraag", timed([&] { rig.window.btBewerk->click(); }), floorOf(2));
-        sample("Kopieer Lijst", timed([&] { rig.window.btKlip->click(); }), floorOf(0));
-        sample("Wis Lijst", timed([&] { rig.window.btWisLst->click(); }), floorOf(1, 1));
-        rig.window.btHerstel->click();
-        rig.window.btTerug->click();
+        sample("Bewerk vraag", timed([&] { rig.press(u"btBewerk"); }), floorOf(2));
+        sample("Kopieer Lijst", timed([&] { rig.press(u"btKlip"); }), floorOf(0));
+        sample("Wis Lijst", timed([&] { rig.press(u"btWisLst"); }), floorOf(1, 1));
+        rig.press(u"btHerstel");
+        rig.press(u"btTerug");
         rig.prompts = RecordingPrompts();
         QCoreApplication::processEvents();
     }
@@ -224,7 +227,7 @@ void runJournalSuite(const BenchConfig &config, Report &report)
         const double open = residentMB();
         report.add("memory: journal window on 1,000,000", "MB", { open - idle }, "file size",
             { double(fileSize) / (1024.0 * 1024.0) }, 2.0);
-        rig.window.btTerug->click();
+        rig.press(u"btTerug");
     }
 
     std::map<int, std::map<std::string, Samples>> bySize;

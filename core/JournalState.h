@@ -10,5 +10,4 @@ struct JournalState
     int journalCount = 0; // entries as last counted; follows the file only through us
     int journalPreselect = 0; // 0-based index the journal window selects again; 0 also for none
     bool journalPositioned = false; // the first "<<" of the run has counted the journal
-    QString journalLine; // the entry text last taken from the file
 };

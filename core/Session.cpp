@@ -179,6 +179,68 @@ void Session::savedToJournal()
 {
     Q_EMIT questionTextChanged(m_state.question);
     m_state.storedInJournal = true;
+    ++m_journal.journalPosition;
+    ++m_journal.journalCount;
+}
+
+void Session::journalCounted(int count)
+{
+    m_journal.journalCount = count;
+}
+
+int Session::stepBack(int entries)
+{
+    if (!m_journal.journalPositioned) {
+        m_journal.journalPosition = entries + 1;
+        m_journal.journalPositioned = true;
+    }
+    m_journal.journalPosition = qMax(1, m_journal.journalPosition - 1);
+    return m_journal.journalPosition;
+}
+
+bool Session::stepForward()
+{
+    if (m_journal.journalPosition >= m_journal.journalCount)
+        return false;
+    ++m_journal.journalPosition;
+    return true;
+}
+
+bool Session::replayEntry(int n, const QString &question, const QString &lineDigits, const QString &dateText)
+{
+    m_journal.journalPosition = n;
+    m_journal.journalPreselect = n - 1;
+    if (!replay(question, lineDigits))
+        return false;
+    showEntryDate(dateText);
+    showListPosition(m_journal.journalPosition, m_journal.journalCount);
+    return true;
+}
+
+void Session::journalCleared()
+{
+    m_state.storedInJournal = false;
+    m_journal.journalPosition = 0;
+    m_journal.journalCount = 0;
+    showListPosition(0, 0);
+}
+
+void Session::journalRestored(int count)
+{
+    m_journal.journalPosition = m_journal.journalCount = count;
+    showListPosition(count, count);
+}
+
+void Session::deletionEnded(std::optional<int> remaining)
+{
+    if (remaining) {
+        m_journal.journalPreselect = 0;
+        m_journal.journalPosition = m_journal.journalCount = *remaining;
+    }
+    m_state.storedInJournal = false;
+    if (m_journal.journalCount < m_journal.journalPosition)
+        --m_journal.journalPosition;
+    showListPosition(m_journal.journalPosition, m_journal.journalCount);
 }
 
 void Session::markStored(bool stored)

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 // What the list-number label says: its design caption before anything was asked or stepped to,
 // "Nieuw" for a consultation made since, or the place of a journal entry ("3 v 12").
 struct ListNumber
@@ -37,11 +39,6 @@ public:
 
     const ConsultationState &state() const { return m_state; }
     const JournalState &journal() const { return m_journal; }
-    // The journal's operations keep their bookkeeping (position, count, last line) here.
-    JournalState &journalRecord() { return m_journal; }
-    // The journal window still sets the stored flag itself, and tests set up a state here;
-    // everything else goes through the intents below.
-    ConsultationState &editableState() { return m_state; }
 
     const QString &methodCaption() const { return m_methodCaption; }
     const QString &dateText() const { return m_dateText; }
@@ -67,13 +64,29 @@ public:
 
     // The journal.
     void supplyQuestion(const QString &question);
+    // The consultation became the newest of the journal's entries.
     void savedToJournal();
     void markStored(bool stored = true);
     void resetView();
-    // Entry n of the journal as a personal cast of its digits.
+    // The journal holds this many entries, as just counted.
+    void journalCounted(int count);
+    // "<<": one entry further back, the first step of a run starting past the file's newest of
+    // `entries`. Gives the position to show.
+    int stepBack(int entries);
+    // ">>": one entry further on; false at the newest counted.
+    bool stepForward();
+    // Entry n of the journal as a personal cast of its digits, with its own date; the journal
+    // window selects it again when it opens.
+    bool replayEntry(int n, const QString &question, const QString &lineDigits, const QString &dateText);
     bool replay(const QString &question, const QString &lineDigits);
     void showEntryDate(const QString &dateText);
     void showListPosition(int position, int count);
+    // The journal window's changes of the list. A cleared or restored list stands at its end.
+    void journalCleared();
+    void journalRestored(int count);
+    // After the question to delete, whether or not anything went: the consultation on screen
+    // may have gone with it. `remaining` is the count when entries went.
+    void deletionEnded(std::optional<int> remaining);
 
 Q_SIGNALS:
     // The whole consultation is to be drawn again from the state.
@@ -89,6 +102,9 @@ Q_SIGNALS:
     void questionConfirmed();
 
 private:
+    // Tests set up a state the intents would take long to reach.
+    friend struct SessionProbe;
+
     // ConsultationView: what the procedure says reaches the windows as signals.
     void setMethodCaption(const QString &caption) override;
     void showConsultation() override;

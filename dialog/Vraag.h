@@ -37,6 +37,39 @@ class TOKBottomDlg : public QDialog
 public:
     TOKBottomDlg(Session &session, Prompts &prompts, Shell &shell);
 
+    // The lookup pane's state; it lives for the whole run and showing the dialog does not reset it.
+    struct Lookup
+    {
+        int number = 0; // the number asked for
+        int shown = 0; // the hexagram the pane shows
+        int upper = 0; // 0 until Boven had its first choice, then the item's position + 1
+        int lower = 0;
+    };
+    const Lookup &lookup() const { return m_lookup; }
+
+    // OK's road to a consultation (the session's); returns whether the consultation went ahead.
+    bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
+
+    // Spin steps closer together than this are ignored, so a held arrow steps at most this
+    // often. Tests shorten it.
+    void setSpinPause(std::chrono::milliseconds pause) { m_spinPause = pause; }
+
+    void reject() override;
+
+Q_SIGNALS:
+    // The dialog is on screen for a new question; the main window waits behind it.
+    void opened();
+    // Cancelled: back to the main window, nothing asked.
+    void cancelled();
+    // Closed or stopped: the program ends.
+    void closed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     // Background and frames.
     TGradientPanel *GradientPanel1 = nullptr;
     TGradientPanel *GradientPanel2 = nullptr;
@@ -87,38 +120,9 @@ public:
     QFrame *Bevel10 = nullptr;
     QFrame *Bevel11 = nullptr;
 
-    // The lookup state; it lives for the whole run and showing the dialog does not reset it.
-    int lookupNumber = 0;
-    int shownNumber = 0;
-    int upperChoice = 0; // 0 until Boven had its first choice, then the item's position + 1
-    int lowerChoice = 0;
-
+    void FormShow();
     // Cancel: back to the main window.
     void CancelBtnClick();
-    // OK's road to a consultation (the session's); returns whether the consultation went ahead.
-    bool confirmQuestion(const QString &question, const QString &ownThrow, const QString &dice);
-
-    // Spin steps closer together than this are ignored, so a held arrow steps at most this
-    // often. Tests shorten it.
-    void setSpinPause(std::chrono::milliseconds pause) { m_spinPause = pause; }
-
-    void reject() override;
-
-Q_SIGNALS:
-    // The dialog is on screen for a new question; the main window waits behind it.
-    void opened();
-    // Cancelled: back to the main window, nothing asked.
-    void cancelled();
-    // Closed or stopped: the program ends.
-    void closed();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void FormShow();
     void VragenClick();
     void WorpEnter();
     void DobbelEnter();
@@ -162,6 +166,7 @@ private:
 
     Session &m_session;
     Prompts &m_prompts;
+    Lookup m_lookup;
     Shell &m_shell;
 
     std::chrono::milliseconds m_spinPause { 300 };

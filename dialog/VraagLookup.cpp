@@ -47,7 +47,7 @@ bool TOKBottomDlg::lookUpHexanr()
     const auto value = readHexanr();
     if (!value)
         return false;
-    lookupNumber = *value;
+    m_lookup.number = *value;
     selectTrigramsFor();
     showLookupHexagram();
     return true;
@@ -57,7 +57,7 @@ void TOKBottomDlg::HexaSpinClick()
 {
     // The next step continues from the number looked up, not from the "0" the pane left.
     if (lookUpHexanr())
-        Hexanr->setText(QString::number(lookupNumber));
+        Hexanr->setText(QString::number(m_lookup.number));
 }
 
 void TOKBottomDlg::btAfbeeldClick()
@@ -75,19 +75,19 @@ bool TOKBottomDlg::lookupStep()
 
 void TOKBottomDlg::BovenClick(int index)
 {
-    upperChoice = index + 1;
+    m_lookup.upper = index + 1;
     lookupFromTrigrams();
 }
 
 void TOKBottomDlg::OnderClick(int index)
 {
-    lowerChoice = index + 1;
+    m_lookup.lower = index + 1;
     lookupFromTrigrams();
 }
 
 void TOKBottomDlg::selectTrigramsFor()
 {
-    const int wanted = lookupNumber;
+    const int wanted = m_lookup.number;
     if (wanted < 1 || wanted > 64)
         return;
     for (int lower = 0; lower < 8; ++lower) {
@@ -98,7 +98,7 @@ void TOKBottomDlg::selectTrigramsFor()
             // for a moment; the lower group's handler then settles on the wanted hexagram.
             BovenItems->button(upper)->setChecked(true);
             OnderItems->button(lower)->setChecked(true);
-            lookupNumber = wanted;
+            m_lookup.number = wanted;
             return;
         }
     }
@@ -106,33 +106,33 @@ void TOKBottomDlg::selectTrigramsFor()
 
 void TOKBottomDlg::lookupFromTrigrams()
 {
-    if (upperChoice == 0 || lowerChoice == 0)
+    if (m_lookup.upper == 0 || m_lookup.lower == 0)
         return;
-    const int n = HexagramByTrigrams[std::size_t(8 * (lowerChoice - 1) + (upperChoice - 1))];
+    const int n = HexagramByTrigrams[std::size_t(8 * (m_lookup.lower - 1) + (m_lookup.upper - 1))];
     lbHexnr->setText(QString::number(n));
-    lookupNumber = n;
-    shownNumber = n;
+    m_lookup.number = n;
+    m_lookup.shown = n;
     Hexanr->setText(QString::number(n));
     showLookupHexagram();
 }
 
 void TOKBottomDlg::showLookupHexagram()
 {
-    if (lookupNumber > 64)
+    if (m_lookup.number > 64)
         Hexanr->setText(u"0"_s);
-    if (lookupNumber <= 0 || lookupNumber > 64)
+    if (m_lookup.number <= 0 || m_lookup.number > 64)
         return;
-    shownNumber = lookupNumber;
-    const QLatin1String pattern = HexPatterns[std::size_t(shownNumber - 1)];
+    m_lookup.shown = m_lookup.number;
+    const QLatin1String pattern = HexPatterns[std::size_t(m_lookup.shown - 1)];
     // The pattern lists the top line first; lbl_lijn[0] is the bottom line.
     for (int k = 1; k <= 6; ++k) {
         const bool yin = pattern.at(6 - k) == u'B';
         setLineCaption(k, yin ? u"---   ---"_s : u"--------"_s);
     }
-    Label8->setText(Title(shownNumber));
-    lbl_Comment->setText(ProcessText(shownNumber));
-    lbl_Prakt->setText(AdviceText(shownNumber));
-    lbHexnr->setText(QString::number(shownNumber));
+    Label8->setText(Title(m_lookup.shown));
+    lbl_Comment->setText(ProcessText(m_lookup.shown));
+    lbl_Prakt->setText(AdviceText(m_lookup.shown));
+    lbHexnr->setText(QString::number(m_lookup.shown));
     Hexanr->setText(u"0"_s);
 }
 

@@ -6,6 +6,7 @@
 // taken and a stamp of 17 characters.
 #include "QuietRaise.h"
 #include "ScriptedServices.h"
+#include "SessionProbe.h"
 #include "Vraag.h"
 #include "casting.h"
 
@@ -41,7 +42,7 @@ struct World
     RecordingView view;
     RecordingShell shell;
     Session session { random, clock, prompts };
-    ConsultationState &state = session.editableState();
+    ConsultationState &state = SessionProbe::state(session);
     TOKBottomDlg dialog { session, prompts, shell };
 
     World()
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzedDataProvider in(data, size);
     World &w = *world;
     w.state = ConsultationState {};
-    w.state.method = CastMethod(in.ConsumeIntegralInRange(0, 5));
+    w.session.chooseMethod(CastMethod(in.ConsumeIntegralInRange(0, 5)));
     w.clock.dateSep = text(in, 4);
     w.clock.timeSep = text(in, 4);
     w.clock.moment = QDateTime(QDate(in.ConsumeIntegralInRange(1, 9999), in.ConsumeIntegralInRange(1, 12),

@@ -144,9 +144,9 @@ void JournalListView::keyPressEvent(QKeyEvent *event)
         Q_EMIT chosenByUser();
 }
 
-TVerleden::TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store, Prompts &prompts)
+TVerleden::TVerleden(Session &session, Journal &journal, JournalStore &store, Prompts &prompts)
     : QDialog(nullptr)
-    , m_consultation(consultation)
+    , m_session(session)
     , m_journal(journal)
     , m_store(store)
     , m_prompts(prompts)
@@ -188,6 +188,7 @@ void TVerleden::createControls()
     connect(lbxLijst, &JournalListView::chosenByUser, this, &TVerleden::lbxLijstClick);
     connect(lbxLijst, &JournalListView::deletePressed, this, &TVerleden::btWisSelClick);
 
+    QPushButton *btWisLst, *btWisSel, *btKlip, *btBewerk, *btKeuze, *btHerstel, *btGoBew, *btTerug;
     struct Row
     {
         QPushButton *&button;
@@ -223,7 +224,7 @@ void TVerleden::createControls()
     }
     btHerstel->setCursor(Qt::PointingHandCursor);
 
-    Label1 = new QLabel(u"Is de Vraag al Bewaard??"_s, this);
+    auto *Label1 = new QLabel(u"Is de Vraag al Bewaard??"_s, this);
     Label1->setObjectName(u"Label1"_s);
     Label1->setGeometry(214, 374, 147, 13);
     Label1->setFont(pixelFont(u"MS Sans Serif"_s, 11, true));
@@ -356,11 +357,6 @@ void TVerleden::focusLastEntry()
     lbxLijst->scrollTo(last);
 }
 
-void TVerleden::showPosition()
-{
-    Q_EMIT listNumberShown(m_journal.listNumberText());
-}
-
 void TVerleden::showJournalWindow()
 {
     // Opening starts without a selection, so a list read anew has none to find again.
@@ -374,10 +370,10 @@ void TVerleden::showJournalWindow()
     raise();
     activateWindow();
     focusLastEntry();
-    JournalState &state = m_journal.state();
-    state.journalCount = m_model.rowCount();
-    if (state.journalPreselect > 0 && state.journalPreselect < m_model.rowCount())
-        selectRows({ state.journalPreselect });
+    m_session.journalCounted(m_model.rowCount());
+    const int preselect = m_session.journal().journalPreselect;
+    if (preselect > 0 && preselect < m_model.rowCount())
+        selectRows({ preselect });
 }
 
 void TVerleden::replayFocusedEntry()
@@ -389,7 +385,7 @@ void TVerleden::replayFocusedEntry()
     if (row < 0)
         return;
     if (m_journal.replayJournalEntry(m_store.lines().at(row), row + 1))
-        m_consultation.storedInJournal = true;
+        m_session.markStored();
 }
 
 void TVerleden::lbxLijstClick()
@@ -410,33 +406,24 @@ void TVerleden::btWisLstClick()
         return;
     setEnabled(false);
     if (m_prompts.confirm(QuestionCaption, ClearQuestion, Prompts::Icon::Warning)
-        && report(m_store.clear(), DeletedMeanwhile)) {
-        m_consultation.storedInJournal = false;
-        m_journal.state().journalPosition = 0;
-        m_journal.state().journalCount = 0;
-        showPosition();
-    }
+        && report(m_store.clear(), DeletedMeanwhile))
+        m_session.journalCleared();
     setEnabled(true);
 }
 
 void TVerleden::btWisSelClick()
 {
     setEnabled(false);
-    JournalState &state = m_journal.state();
+    std::optional<int> remaining;
     // The file is followed again after the question, which may have stood open a while.
     if (followFile() && lbxLijst->selectionModel()->hasSelection()
         && m_prompts.confirm(QuestionCaption, DeleteQuestion, Prompts::Icon::Warning) && followFile()
         && report(m_store.removeRows(selectedRows()), DeletedMeanwhile)) {
         focusLastEntry();
-        state.journalPreselect = 0;
-        state.journalPosition = state.journalCount = m_model.rowCount();
-        showPosition();
+        remaining = m_model.rowCount();
     }
     setEnabled(true);
-    m_consultation.storedInJournal = false;
-    if (state.journalCount < state.journalPosition)
-        --state.journalPosition;
-    showPosition();
+    m_session.deletionEnded(remaining);
 }
 
 void TVerleden::btHerstelClick()
@@ -444,9 +431,7 @@ void TVerleden::btHerstelClick()
     if (!followFile() || !report(m_store.restore(), DeletedMeanwhile))
         return;
     focusLastEntry();
-    JournalState &state = m_journal.state();
-    state.journalPosition = state.journalCount = m_model.rowCount();
-    showPosition();
+    m_session.journalRestored(m_model.rowCount());
     m_prompts.message(Restored);
 }
 
@@ -485,7 +470,7 @@ void TVerleden::btKlipClick()
 
 void TVerleden::btGoBewClick()
 {
-    if (m_consultation.question.isEmpty())
+    if (m_session.state().question.isEmpty())
         m_journal.askMissingQuestion();
     m_journal.appendToJournal();
     showJournalWindow();

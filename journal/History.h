@@ -6,9 +6,6 @@
 #include <QDialog>
 #include <QListView>
 
-class QLabel;
-class QPushButton;
-
 // The journal window's rows: the journal store's lines, each row as wide as the list's
 // horizontal scroll range. A model rather than an item widget a line, so that a journal of a
 // million entries opens and scrolls at once. It follows the store's changes row by row; it
@@ -52,20 +49,23 @@ class TVerleden final : public QDialog
 {
     Q_OBJECT
 public:
-    TVerleden(ConsultationState &consultation, Journal &journal, JournalStore &store, Prompts &prompts);
+    TVerleden(Session &session, Journal &journal, JournalStore &store, Prompts &prompts);
 
-    JournalListView *lbxLijst = nullptr;
-    QPushButton *btWisLst = nullptr;
-    QPushButton *btWisSel = nullptr;
-    QPushButton *btKlip = nullptr;
-    QPushButton *btBewerk = nullptr;
-    QPushButton *btKeuze = nullptr;
-    QPushButton *btHerstel = nullptr;
-    QLabel *Label1 = nullptr;
-    QPushButton *btGoBew = nullptr;
-    QPushButton *btTerug = nullptr;
-
+    // "Open": the list as the file holds it, the entry on screen selected again.
     void showJournalWindow();
+
+    void reject() override;
+
+Q_SIGNALS:
+    // What the window needs of the main window and the program around it.
+    void mainWindowEnabledWanted();
+    void mainWindowFocusWanted();
+    void busyChanged(bool busy);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     void replayFocusedEntry();
     void lbxLijstClick();
     void btKeuzeClick();
@@ -78,19 +78,6 @@ public:
     void btTerugClick();
     void FormClose();
 
-    void reject() override;
-
-Q_SIGNALS:
-    // What the window needs of the main window and the program around it.
-    void mainWindowEnabledWanted();
-    void mainWindowFocusWanted();
-    void listNumberShown(const QString &caption);
-    void busyChanged(bool busy);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void createControls();
     // Reads the file again if it changed; false when it could not be read (the user was told).
     bool followFile();
@@ -102,9 +89,10 @@ private:
     void selectRows(const QList<int> &rows);
     QList<int> selectedRows() const;
     int focusedRow() const;
-    void showPosition();
 
-    ConsultationState &m_consultation;
+    JournalListView *lbxLijst = nullptr;
+
+    Session &m_session;
     Journal &m_journal;
     JournalStore &m_store;
     Prompts &m_prompts;

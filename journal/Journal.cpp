@@ -64,8 +64,6 @@ Journal::Saved Journal::appendToJournal()
     }
     m_prompts.message(JournalTexts::Added);
     m_session.savedToJournal();
-    ++m_state.journalPosition;
-    ++m_state.journalCount;
     return Saved::Yes;
 }
 
@@ -99,9 +97,9 @@ Journal::Read Journal::readJournalEntry(int n)
         m_prompts.error(result.problem);
         return Read::Failed;
     }
-    m_state.journalCount = int(read.count);
+    m_session.journalCounted(int(read.count));
     if (read.line)
-        m_state.journalLine = *read.line;
+        m_line = *read.line;
     return Read::Done;
 }
 
@@ -119,7 +117,7 @@ Journal::Step Journal::loadAndReplay(int n)
         m_prompts.error(pastEndText(n, m_state.journalCount));
         return Step::NotShown;
     }
-    return replayJournalEntry(m_state.journalLine, n) ? Step::Shown : Step::NotShown;
+    return replayJournalEntry(m_line, n) ? Step::Shown : Step::NotShown;
 }
 
 // A step that showed an entry leaves the normal view with the consultation counted as stored.
@@ -152,19 +150,14 @@ void Journal::BackHistoryClick()
             m_prompts.error(read.problem);
             return;
         }
-        m_state.journalPosition = int(m_store.lines().size()) + 1;
-        m_state.journalPositioned = true;
     }
-    m_state.journalPosition = qMax(1, m_state.journalPosition - 1);
-    endStep(loadAndReplay(m_state.journalPosition));
+    endStep(loadAndReplay(m_session.stepBack(int(m_store.lines().size()))));
 }
 
 void Journal::GoHistoryClick()
 {
-    if (m_state.journalPosition >= m_state.journalCount)
-        return;
-    ++m_state.journalPosition;
-    endStep(loadAndReplay(m_state.journalPosition));
+    if (m_session.stepForward())
+        endStep(loadAndReplay(m_state.journalPosition));
 }
 
 bool Journal::replayJournalEntry(const QString &entry, int n)
@@ -173,17 +166,6 @@ bool Journal::replayJournalEntry(const QString &entry, int n)
         m_prompts.error(noCastText(n));
         return false;
     }
-    m_state.journalPosition = n;
-    m_state.journalPreselect = n - 1;
     const JournalEntry fields = parseJournalEntry(entry);
-    if (!m_session.replay(fields.question, fields.lineDigits))
-        return false;
-    m_session.showEntryDate(fields.dateText);
-    m_session.showListPosition(m_state.journalPosition, m_state.journalCount);
-    return true;
-}
-
-QString Journal::listNumberText() const
-{
-    return u"%1 v %2"_s.arg(m_state.journalPosition).arg(m_state.journalCount);
+    return m_session.replayEntry(n, fields.question, fields.lineDigits, fields.dateText);
 }

@@ -37,7 +37,7 @@ public:
     Journal(Session &session, JournalStore &store, Prompts &prompts, JournalHost &host)
         : m_session(session)
         , m_consultation(session.state())
-        , m_state(session.journalRecord())
+        , m_state(session.journal())
         , m_store(store)
         , m_prompts(prompts)
         , m_host(host)
@@ -52,7 +52,7 @@ public:
     void askMissingQuestion();
     // "Bewaar".
     void knpBewaarClick();
-    // Sets journalLine to entry n when the file has it and journalCount to the file's entries.
+    // Takes entry n as lastLine() when the file has it and counts the file's entries.
     // A missing or unreadable file has been reported to the user when it returns.
     enum class Read { Done, NoFile, Failed };
     Read readJournalEntry(int n);
@@ -62,10 +62,8 @@ public:
     // Shows entry text n (1-based) as a consultation; an entry without a cast is refused with
     // a message and changes nothing.
     bool replayJournalEntry(const QString &entry, int n);
-    // "3 v 12": the position against the count.
-    QString listNumberText() const;
-
-    JournalState &state() { return m_state; }
+    // The entry text last taken from the file.
+    const QString &lastLine() const { return m_line; }
 
 private:
     enum class Step { Shown, NoFile, NotShown };
@@ -74,8 +72,9 @@ private:
 
     Session &m_session;
     const ConsultationState &m_consultation;
-    JournalState &m_state;
+    const JournalState &m_state;
     JournalStore &m_store;
     Prompts &m_prompts;
     JournalHost &m_host;
+    QString m_line;
 };

@@ -37,12 +37,6 @@ public:
 
     void setMethodCaption(const QString &caption);
     void showConsultation();
-    // The handlers the journal's benchmark and a test call directly.
-    void btTussenHexClick();
-    void knpBewaarClick();
-    void BackHistoryClick();
-    void GoHistoryClick();
-
     // The reading on screen leaves the program (QuivarExport.cpp): Ctrl+C copies it as text and
     // HTML, Ctrl+P prints it, Ctrl+Shift+P saves it as PDF; the context menu offers the same.
     // The file name and any failure go through the prompts, set once by the program.
@@ -52,9 +46,25 @@ public:
     void saveReadingAsPdf();
     // False, after saying why, when the file cannot be written.
     bool writeReadingPdf(const QString &fileName);
-    QAction *actCopyReading = nullptr, *actPrintReading = nullptr, *actSaveReadingPdf = nullptr;
 
-    // The controls, public for the tests, which may as well find them by objectName().
+Q_SIGNALS:
+    // What other windows do, which the program wires.
+    void questionRequested(); // show the question dialog
+    void aboutRequested(); // show the About window
+    void saveRequested(); // append the consultation to the journal
+    void journalRequested(); // show the journal window
+    void historyBackRequested(); // "<<" and Page Up
+    void historyForwardRequested(); // ">>" and Page Down
+    // The window was closed; the program ends with it.
+    void closed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    // The controls; tests find them by objectName().
     // Background and top strip
     TGradientPanel *GPnl_Achter;
     QLabel *lbl_Datum, *lbl_Datumx, *lbl_Methode, *lbRegelnr;
@@ -123,23 +133,8 @@ public:
     QCheckBox *cbRegen, *cbKleur;
     TSMBevel *Bevel11, *Bevel10;
 
-Q_SIGNALS:
-    // What other windows do, which the program wires.
-    void questionRequested(); // show the question dialog
-    void aboutRequested(); // show the About window
-    void saveRequested(); // append the consultation to the journal
-    void journalRequested(); // show the journal window
-    void historyBackRequested(); // "<<" and Page Up
-    void historyForwardRequested(); // ">>" and Page Down
-    // The window was closed; the program ends with it.
-    void closed();
+    QAction *actCopyReading = nullptr, *actPrintReading = nullptr, *actSaveReadingPdf = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-
-private:
     // Colour schemes.
     void applyDoravelColours();
     void applyRainbowColours();
@@ -149,6 +144,7 @@ private:
 
     // View switching.
     void btKernHexClick();
+    void btTussenHexClick();
     // The intermediate hexagram in the second panel, in its grey.
     void showIntermediateView();
     void applyIntermediateGrey();
@@ -160,6 +156,9 @@ private:
     // Commands.
     void FormKeyDown(int key);
     void knpVraagClick();
+    void knpBewaarClick();
+    void BackHistoryClick();
+    void GoHistoryClick();
     void knpHelpClick();
     void knpInfoClick();
     void knpStopClick();

@@ -4,9 +4,11 @@
 
 #include "Accessible.h"
 #include "AppLook.h"
+#include "DialogControls.h"
 #include "QuietRaise.h"
 #include "ScriptedServices.h"
 #include "Session.h"
+#include "SessionProbe.h"
 #include "Vraag.h"
 
 #include <QApplication>
@@ -37,10 +39,11 @@ struct DialogRig
     RecordingPrompts prompts;
     RecordingView view;
     Session session { random, clock, prompts };
-    ConsultationState &state = session.editableState();
+    ConsultationState &state = SessionProbe::state(session);
     FakeHost host;
     RecordingShell shell;
     std::unique_ptr<TOKBottomDlg> dialog;
+    DialogControls ui { *dialog };
 
     DialogRig()
         : dialog(std::make_unique<TOKBottomDlg>(session, prompts, shell))
@@ -101,7 +104,7 @@ struct DialogRig
     // Empties Hexanr as a user does: to the end, then Backspace over its digits.
     void eraseHexanr()
     {
-        QLineEdit *field = dialog->Hexanr;
+        QLineEdit *field = ui.Hexanr;
         clickInto(field);
         QTest::keyClick(field, Qt::Key_End);
         while (!field->text().isEmpty())
@@ -111,7 +114,7 @@ struct DialogRig
     void typeHexanr(const QString &digits)
     {
         eraseHexanr();
-        QTest::keyClicks(dialog->Hexanr, digits);
+        QTest::keyClicks(ui.Hexanr, digits);
     }
 
     // Clicks into the named field and types there, as a user does; Hexanr is emptied first.
@@ -120,7 +123,7 @@ struct DialogRig
         auto *field = dialog->findChild<QLineEdit *>(fieldName);
         if (!field)
             return nullptr;
-        if (field == dialog->Hexanr)
+        if (field == ui.Hexanr)
             eraseHexanr();
         clickInto(field);
         QTest::keyClicks(field, text);
@@ -128,7 +131,7 @@ struct DialogRig
     }
 
     // Clicks the method item with the given index (0 yarrow .. 5 computer's pick).
-    void chooseMethod(int method) { clickItem(dialog->RadioGroepItems->button(method)); }
+    void chooseMethod(int method) { clickItem(ui.RadioGroepItems->button(method)); }
 
     static QString checkedCaption(QButtonGroup *group)
     {

@@ -22,35 +22,35 @@ const QString Yang = u"--------"_s;
 const QString Yin = u"---   ---"_s;
 
 // The six line captions, top line (lbl_lijn6) first.
-QStringList captionsOfLines(const TOKBottomDlg &d)
+QStringList captionsOfLines(const DialogRig &rig)
 {
     QStringList captions;
     for (int k = 6; k >= 1; --k)
-        captions.append(d.lbl_lijn[std::size_t(k - 1)]->text());
+        captions.append(rig.ui.lbl_lijn[std::size_t(k - 1)]->text());
     return captions;
 }
 
-void verifyShowsNothingYet(const TOKBottomDlg &d);
+void verifyShowsNothingYet(const DialogRig &rig);
 
 // n 0: nothing looked up yet.
-void verifyShows(const TOKBottomDlg &d, int n)
+void verifyShows(const DialogRig &rig, int n)
 {
     if (n == 0)
-        return verifyShowsNothingYet(d);
-    QCOMPARE(d.lbHexnr->text(), QString::number(n));
-    QCOMPARE(d.shownNumber, n);
-    QCOMPARE(d.Label8->text(), Title(n));
-    QCOMPARE(d.lbl_Comment->text(), ProcessText(n));
-    QCOMPARE(d.lbl_Prakt->text(), AdviceText(n));
+        return verifyShowsNothingYet(rig);
+    QCOMPARE(rig.ui.lbHexnr->text(), QString::number(n));
+    QCOMPARE(rig.dialog->lookup().shown, n);
+    QCOMPARE(rig.ui.Label8->text(), Title(n));
+    QCOMPARE(rig.ui.lbl_Comment->text(), ProcessText(n));
+    QCOMPARE(rig.ui.lbl_Prakt->text(), AdviceText(n));
 }
 
-void verifyShowsNothingYet(const TOKBottomDlg &d)
+void verifyShowsNothingYet(const DialogRig &rig)
 {
-    QCOMPARE(d.lbHexnr->text(), QString());
-    QCOMPARE(d.Label8->text(), u"Naam"_s);
-    QCOMPARE(d.lbl_Comment->text(), u"   Commentaar"_s);
-    QCOMPARE(d.lbl_Prakt->text(), u"   Praktische Raad"_s);
-    QCOMPARE(captionsOfLines(d), QStringList(6, u"--"_s));
+    QCOMPARE(rig.ui.lbHexnr->text(), QString());
+    QCOMPARE(rig.ui.Label8->text(), u"Naam"_s);
+    QCOMPARE(rig.ui.lbl_Comment->text(), u"   Commentaar"_s);
+    QCOMPARE(rig.ui.lbl_Prakt->text(), u"   Praktische Raad"_s);
+    QCOMPARE(captionsOfLines(rig), QStringList(6, u"--"_s));
 }
 
 } // namespace
@@ -88,17 +88,17 @@ void TestLookup::enterWithNumberLooksUpThenConsults()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.typeHexanr(u"12"_s);
-    QTest::keyClick(d.Hexanr, Qt::Key_Return);
+    QTest::keyClick(rig.ui.Hexanr, Qt::Key_Return);
 
-    verifyShows(d, 12);
-    QCOMPARE(DialogRig::checkedCaption(d.BovenItems), u"Hemel   I  I  I"_s);
-    QCOMPARE(DialogRig::checkedCaption(d.OnderItems), u"Aarde  -- -- --"_s);
-    QCOMPARE(d.Hexanr->text(), u"0"_s);
-    QCOMPARE(d.lookupNumber, 12);
+    verifyShows(rig, 12);
+    QCOMPARE(DialogRig::checkedCaption(rig.ui.BovenItems), u"Hemel   I  I  I"_s);
+    QCOMPARE(DialogRig::checkedCaption(rig.ui.OnderItems), u"Aarde  -- -- --"_s);
+    QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
+    QCOMPARE(d.lookup().number, 12);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
 
-    QTest::keyClick(d.Hexanr, Qt::Key_Return);
+    QTest::keyClick(rig.ui.Hexanr, Qt::Key_Return);
     QCOMPARE(rig.view.shown, 1);
     QVERIFY(!d.isVisible());
 }
@@ -124,21 +124,21 @@ void TestLookup::okLookupStep()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.typeHexanr(typed);
-    QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-    verifyShows(d, shown);
-    QCOMPARE(d.Hexanr->text(), fieldAfter);
+    QTest::mouseClick(rig.ui.OKBtn, Qt::LeftButton);
+    verifyShows(rig, shown);
+    QCOMPARE(rig.ui.Hexanr->text(), fieldAfter);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
 
     if (fieldAfter != u"0"_s) {
         // Still in the lookup step, until a click into the question puts "0" back.
-        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+        QTest::mouseClick(rig.ui.OKBtn, Qt::LeftButton);
         QVERIFY(d.isVisible());
         QCOMPARE(rig.view.shown, 0);
-        DialogRig::clickInto(d.Vragen);
-        QCOMPARE(d.Hexanr->text(), u"0"_s);
+        DialogRig::clickInto(rig.ui.Vragen);
+        QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
     }
-    QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.OKBtn, Qt::LeftButton);
     QCOMPARE(rig.view.shown, 1);
     QVERIFY(!d.isVisible());
 }
@@ -161,13 +161,13 @@ void TestLookup::lineCaptions()
     DialogRig rig;
     QVERIFY(rig.waitActive());
     rig.typeHexanr(QString::number(n));
-    QTest::mouseClick(rig.dialog->btAfbeeld, Qt::LeftButton);
-    QCOMPARE(captionsOfLines(*rig.dialog), captions);
-    verifyShows(*rig.dialog, n);
+    QTest::mouseClick(rig.ui.btAfbeeld, Qt::LeftButton);
+    QCOMPARE(captionsOfLines(rig), captions);
+    verifyShows(rig, n);
     // A screen reader hears the same lines in words, line 6 first as they are shown.
     for (int k = 6; k >= 1; --k) {
         const bool yin = captions.at(6 - k) == Yin;
-        QCOMPARE(QAccessible::queryAccessibleInterface(rig.dialog->lbl_lijn[std::size_t(k - 1)])
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.ui.lbl_lijn[std::size_t(k - 1)])
                      ->text(QAccessible::Name),
             u"Lijn %1: %2"_s.arg(k).arg(yin ? u"gebroken lijn"_s : u"hele lijn"_s));
     }
@@ -176,18 +176,17 @@ void TestLookup::lineCaptions()
 void TestLookup::spinFromZeroToOneAndBack()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::mouseClick(d.HexaSpin->upButton(), Qt::LeftButton);
-    QCOMPARE(d.Hexanr->text(), u"1"_s);
-    verifyShows(d, 1);
-    QCOMPARE(captionsOfLines(d), QStringList(6, Yang));
-    QCOMPARE(DialogRig::checkedCaption(d.BovenItems), u"Hemel   I  I  I"_s);
-    QCOMPARE(DialogRig::checkedCaption(d.OnderItems), u"Hemel   I  I  I"_s);
+    QTest::mouseClick(rig.ui.HexaSpin->upButton(), Qt::LeftButton);
+    QCOMPARE(rig.ui.Hexanr->text(), u"1"_s);
+    verifyShows(rig, 1);
+    QCOMPARE(captionsOfLines(rig), QStringList(6, Yang));
+    QCOMPARE(DialogRig::checkedCaption(rig.ui.BovenItems), u"Hemel   I  I  I"_s);
+    QCOMPARE(DialogRig::checkedCaption(rig.ui.OnderItems), u"Hemel   I  I  I"_s);
 
-    QTest::mouseClick(d.HexaSpin->downButton(), Qt::LeftButton);
-    QCOMPARE(d.Hexanr->text(), u"0"_s);
-    verifyShows(d, 1);
+    QTest::mouseClick(rig.ui.HexaSpin->downButton(), Qt::LeftButton);
+    QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
+    verifyShows(rig, 1);
     QVERIFY(rig.prompts.errors.isEmpty());
 }
 
@@ -216,15 +215,15 @@ void TestLookup::spinSteps()
     QFETCH(QString, fieldAfter);
     QFETCH(int, shown);
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.typeHexanr(start);
     if (key != 0)
-        QTest::keyClick(d.Hexanr, Qt::Key(key));
+        QTest::keyClick(rig.ui.Hexanr, Qt::Key(key));
     else
-        QTest::mouseClick(step > 0 ? d.HexaSpin->upButton() : d.HexaSpin->downButton(), Qt::LeftButton);
-    QCOMPARE(d.Hexanr->text(), fieldAfter);
-    verifyShows(d, shown);
+        QTest::mouseClick(
+            step > 0 ? rig.ui.HexaSpin->upButton() : rig.ui.HexaSpin->downButton(), Qt::LeftButton);
+    QCOMPARE(rig.ui.Hexanr->text(), fieldAfter);
+    verifyShows(rig, shown);
 }
 
 void TestLookup::spinPauseIgnoresQuickSteps()
@@ -233,13 +232,13 @@ void TestLookup::spinPauseIgnoresQuickSteps()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     d.setSpinPause(std::chrono::hours(1));
-    QTest::mouseClick(d.HexaSpin->upButton(), Qt::LeftButton);
-    QTest::mouseClick(d.HexaSpin->upButton(), Qt::LeftButton);
-    QTest::keyClick(d.Hexanr, Qt::Key_Up);
-    QCOMPARE(d.Hexanr->text(), u"1"_s);
+    QTest::mouseClick(rig.ui.HexaSpin->upButton(), Qt::LeftButton);
+    QTest::mouseClick(rig.ui.HexaSpin->upButton(), Qt::LeftButton);
+    QTest::keyClick(rig.ui.Hexanr, Qt::Key_Up);
+    QCOMPARE(rig.ui.Hexanr->text(), u"1"_s);
     d.setSpinPause(std::chrono::milliseconds(0));
-    QTest::mouseClick(d.HexaSpin->upButton(), Qt::LeftButton);
-    QCOMPARE(d.Hexanr->text(), u"2"_s);
+    QTest::mouseClick(rig.ui.HexaSpin->upButton(), Qt::LeftButton);
+    QCOMPARE(rig.ui.Hexanr->text(), u"2"_s);
 }
 
 void TestLookup::trigramPairs_data()
@@ -264,20 +263,20 @@ void TestLookup::trigramPairs()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(d.OnderItems, lower);
-    DialogRig::clickItem(d.BovenItems, upper);
-    verifyShows(d, n);
-    QCOMPARE(d.lookupNumber, n);
-    QCOMPARE(d.Hexanr->text(), u"0"_s);
+    DialogRig::clickItem(rig.ui.OnderItems, lower);
+    DialogRig::clickItem(rig.ui.BovenItems, upper);
+    verifyShows(rig, n);
+    QCOMPARE(d.lookup().number, n);
+    QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
 
     // Looking the number up again from elsewhere selects the same pair.
-    DialogRig::clickItem(d.OnderItems->button((d.OnderItems->checkedId() + 1) % 8));
+    DialogRig::clickItem(rig.ui.OnderItems->button((rig.ui.OnderItems->checkedId() + 1) % 8));
     rig.typeHexanr(QString::number(n));
-    QTest::mouseClick(d.btAfbeeld, Qt::LeftButton);
-    QCOMPARE(DialogRig::checkedCaption(d.BovenItems), upper);
-    QCOMPARE(DialogRig::checkedCaption(d.OnderItems), lower);
-    verifyShows(d, n);
-    QCOMPARE(d.lookupNumber, n);
+    QTest::mouseClick(rig.ui.btAfbeeld, Qt::LeftButton);
+    QCOMPARE(DialogRig::checkedCaption(rig.ui.BovenItems), upper);
+    QCOMPARE(DialogRig::checkedCaption(rig.ui.OnderItems), lower);
+    verifyShows(rig, n);
+    QCOMPARE(d.lookup().number, n);
 }
 
 void TestLookup::oneTrigramGroupShowsNothing()
@@ -285,29 +284,28 @@ void TestLookup::oneTrigramGroupShowsNothing()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QCOMPARE(d.BovenItems->checkedButton(), nullptr);
-    QCOMPARE(d.OnderItems->checkedButton(), nullptr);
-    DialogRig::clickItem(d.BovenItems, u"Donder -- -- I"_s);
-    DialogRig::clickItem(d.BovenItems, u"Vuur     I --  I"_s);
-    QCOMPARE(d.upperChoice, 7);
-    QCOMPARE(d.lowerChoice, 0);
-    verifyShowsNothingYet(d);
-    DialogRig::clickItem(d.OnderItems, u"Hemel   I  I  I"_s);
-    verifyShows(d, 14);
+    QCOMPARE(rig.ui.BovenItems->checkedButton(), nullptr);
+    QCOMPARE(rig.ui.OnderItems->checkedButton(), nullptr);
+    DialogRig::clickItem(rig.ui.BovenItems, u"Donder -- -- I"_s);
+    DialogRig::clickItem(rig.ui.BovenItems, u"Vuur     I --  I"_s);
+    QCOMPARE(d.lookup().upper, 7);
+    QCOMPARE(d.lookup().lower, 0);
+    verifyShowsNothingYet(rig);
+    DialogRig::clickItem(rig.ui.OnderItems, u"Hemel   I  I  I"_s);
+    verifyShows(rig, 14);
 }
 
 void TestLookup::pairLookupSurvivesHideAndShow()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    DialogRig::clickItem(d.BovenItems, u"Donder -- -- I"_s);
-    DialogRig::clickItem(d.OnderItems, u"Hemel   I  I  I"_s);
-    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    DialogRig::clickItem(rig.ui.BovenItems, u"Donder -- -- I"_s);
+    DialogRig::clickItem(rig.ui.OnderItems, u"Hemel   I  I  I"_s);
+    QTest::mouseClick(rig.ui.CancelBtn, Qt::LeftButton);
     QVERIFY(rig.showAgain());
-    verifyShows(d, 34);
-    DialogRig::clickItem(d.OnderItems, u"Aarde  -- -- --"_s);
-    verifyShows(d, 16);
+    verifyShows(rig, 34);
+    DialogRig::clickItem(rig.ui.OnderItems, u"Aarde  -- -- --"_s);
+    verifyShows(rig, 16);
 }
 
 void TestLookup::emptyNumberIsReported_data()
@@ -327,17 +325,17 @@ void TestLookup::emptyNumberIsReported()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.typeHexanr(u"5"_s);
-    QTest::mouseClick(d.btAfbeeld, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.btAfbeeld, Qt::LeftButton);
     rig.eraseHexanr();
     if (action == u"key"_s)
-        QTest::keyClick(d.Hexanr, Qt::Key_Up);
+        QTest::keyClick(rig.ui.Hexanr, Qt::Key_Up);
     else
         QTest::mouseClick(d.findChild<QAbstractButton *>(action), Qt::LeftButton);
 
     QCOMPARE(rig.prompts.errors, QStringList { u"'' is geen geldig getal."_s });
-    QCOMPARE(d.Hexanr->text(), QString());
-    verifyShows(d, 5);
-    QCOMPARE(d.lookupNumber, 5);
+    QCOMPARE(rig.ui.Hexanr->text(), QString());
+    verifyShows(rig, 5);
+    QCOMPARE(d.lookup().number, 5);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
 }
@@ -357,11 +355,11 @@ void TestLookup::pastedNonNumberIsReported()
     QVERIFY(rig.waitActive());
     QApplication::clipboard()->setText(pasted);
     rig.eraseHexanr();
-    QTest::keySequence(d.Hexanr, QKeySequence::Paste);
-    QCOMPARE(d.Hexanr->text(), pasted);
-    QTest::keyClick(d.Hexanr, Qt::Key_Return);
+    QTest::keySequence(rig.ui.Hexanr, QKeySequence::Paste);
+    QCOMPARE(rig.ui.Hexanr->text(), pasted);
+    QTest::keyClick(rig.ui.Hexanr, Qt::Key_Return);
     QCOMPARE(rig.prompts.errors, QStringList { u"'%1' is geen geldig getal."_s.arg(pasted) });
-    verifyShowsNothingYet(d);
+    verifyShowsNothingYet(rig);
     QVERIFY(d.isVisible());
     QCOMPARE(rig.view.shown, 0);
 }
@@ -370,7 +368,7 @@ void TestLookup::pastedNonNumberIsReported()
 void TestLookup::trigramIndicatorsFitTheirPitch()
 {
     DialogRig rig;
-    for (QButtonGroup *group : { rig.dialog->BovenItems, rig.dialog->OnderItems }) {
+    for (QButtonGroup *group : { rig.ui.BovenItems, rig.ui.OnderItems }) {
         QRect previous;
         for (QAbstractButton *item : group->buttons()) {
             QStyleOptionButton option;

@@ -68,13 +68,13 @@ void TestVraag::createdShownOverDisabledMainWindow()
     QCOMPARE(d.geometry(), QRect(592, 208, 689, 448));
     QCOMPARE(d.minimumSize(), d.maximumSize());
     QCOMPARE(d.font().family(), u"Microsoft Sans Serif"_s);
-    QCOMPARE(d.lbl_lijn[0]->font().family(), u"MS Sans Serif"_s);
+    QCOMPARE(rig.ui.lbl_lijn[0]->font().family(), u"MS Sans Serif"_s);
     QVERIFY(d.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!d.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!d.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(QApplication::focusWidget(), d.Vragen);
-    QCOMPARE(d.Hexanr->text(), u"0"_s);
-    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+    QCOMPARE(QApplication::focusWidget(), rig.ui.Vragen);
+    QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
+    QCOMPARE(rig.ui.RadioGroepItems->checkedButton(), nullptr);
 }
 
 void TestVraag::enterConsultsWithLastClickedMethod_data()
@@ -98,13 +98,13 @@ void TestVraag::enterConsultsWithLastClickedMethod()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     // Each row is named after its item's caption.
-    QCOMPARE(d.RadioGroepItems->button(method)->text(), QString::fromUtf8(QTest::currentDataTag()));
+    QCOMPARE(rig.ui.RadioGroepItems->button(method)->text(), QString::fromUtf8(QTest::currentDataTag()));
     // Another item first: the last click counts.
     rig.chooseMethod((method + 1) % 6);
     rig.chooseMethod(method);
-    DialogRig::clickInto(d.Vragen);
-    QTest::keyClicks(d.Vragen, u"Wat brengt het nieuwe jaar?"_s);
-    QTest::keyClick(d.Vragen, Qt::Key_Return);
+    DialogRig::clickInto(rig.ui.Vragen);
+    QTest::keyClicks(rig.ui.Vragen, u"Wat brengt het nieuwe jaar?"_s);
+    QTest::keyClick(rig.ui.Vragen, Qt::Key_Return);
 
     QCOMPARE(rig.view.shown, 1);
     QCOMPARE(rig.view.caption(), caption);
@@ -124,13 +124,12 @@ void TestVraag::enterConsultsWithLastClickedMethod()
 void TestVraag::methodOutlivesTheClearedSelection()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.chooseMethod(1);
-    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.CancelBtn, Qt::LeftButton);
     QVERIFY(rig.showAgain());
-    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
-    QTest::keyClick(d.Vragen, Qt::Key_Return);
+    QCOMPARE(rig.ui.RadioGroepItems->checkedButton(), nullptr);
+    QTest::keyClick(rig.ui.Vragen, Qt::Key_Return);
     QCOMPARE(rig.view.caption(), MethodCaptions::Coins);
 }
 
@@ -165,7 +164,7 @@ void TestVraag::manualDigitsConsult()
     QLineEdit *edit = rig.typeInto(field, digits);
     QVERIFY(edit);
     if (!pastedOwnThrow.isEmpty())
-        rig.dialog->Worp->setText(pastedOwnThrow);
+        rig.ui.Worp->setText(pastedOwnThrow);
     // Enter in the digit field itself still reaches the OK button.
     QTest::keyClick(edit, Qt::Key_Return);
 
@@ -188,12 +187,11 @@ void TestVraag::incompleteOwnDigitsCastYarrow()
 {
     QFETCH(int, method);
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.chooseMethod(method);
-    DialogRig::clickInto(d.Worp);
-    QTest::keyClicks(d.Worp, u"789"_s);
-    QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    DialogRig::clickInto(rig.ui.Worp);
+    QTest::keyClicks(rig.ui.Worp, u"789"_s);
+    QTest::mouseClick(rig.ui.OKBtn, Qt::LeftButton);
 
     QCOMPARE(rig.prompts.messages, QStringList { CastMessages::Incomplete });
     QCOMPARE(rig.view.caption(), MethodCaptions::Yarrow);
@@ -226,8 +224,8 @@ void TestVraag::enteringOneDigitFieldEmptiesTheOther()
     DialogRig::clickInto(other);
     QCOMPARE(QApplication::focusWidget(), other);
     QCOMPARE(one->text(), QString());
-    QCOMPARE(d.Hexanr->text(), u"0"_s);
-    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+    QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
+    QCOMPARE(rig.ui.RadioGroepItems->checkedButton(), nullptr);
     QCOMPARE(int(rig.state.method), 2);
 }
 
@@ -245,11 +243,10 @@ void TestVraag::returningFocusIsNoEntry()
     QFETCH(int, reason);
     QFETCH(bool, entered);
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
-    d.Dobbel->setText(u"12"_s);
+    rig.ui.Dobbel->setText(u"12"_s);
     QFocusEvent focusIn(QEvent::FocusIn, Qt::FocusReason(reason));
-    QCoreApplication::sendEvent(d.Worp, &focusIn);
-    QCOMPARE(d.Dobbel->text().isEmpty(), entered);
+    QCoreApplication::sendEvent(rig.ui.Worp, &focusIn);
+    QCOMPARE(rig.ui.Dobbel->text().isEmpty(), entered);
 }
 
 void TestVraag::keyFiltersDropOtherCharacters_data()
@@ -299,8 +296,8 @@ void TestVraag::questionIsOneLine()
     QFETCH(QString, pasted);
     QFETCH(QString, expected);
     DialogRig rig;
-    rig.dialog->Vragen->insert(pasted);
-    QCOMPARE(rig.dialog->Vragen->text(), expected);
+    rig.ui.Vragen->insert(pasted);
+    QCOMPARE(rig.ui.Vragen->text(), expected);
 }
 
 void TestVraag::editingShortcutsAct_data()
@@ -344,7 +341,7 @@ void TestVraag::tabWalksTheKeyboardOrder()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::keyClicks(d.Vragen, u"half af"_s);
+    QTest::keyClicks(rig.ui.Vragen, u"half af"_s);
     const QStringList expected = { u"Worp"_s, u"Hexanr"_s, u"btAfbeeld"_s, u"OKBtn"_s, u"CancelBtn"_s,
         u"RadioGroep_0"_s, u"HexaSpinUp"_s, u"HexaSpinDown"_s, u"Boven_0"_s, u"Onder_0"_s, u"Dobbel"_s,
         u"Vragen"_s, u"Dobbel"_s, u"Dobbel"_s };
@@ -356,8 +353,8 @@ void TestVraag::tabWalksTheKeyboardOrder()
     }
     QCOMPARE(heard, expected);
     QVERIFY(d.isVisible());
-    QCOMPARE(d.Vragen->text(), u"half af"_s);
-    QCOMPARE(d.lbHexnr->text(), QString());
+    QCOMPARE(rig.ui.Vragen->text(), u"half af"_s);
+    QCOMPARE(rig.ui.lbHexnr->text(), QString());
     QCOMPARE(rig.view.shown, 0);
 }
 
@@ -366,34 +363,32 @@ void TestVraag::numberSelectsItselfOnFocus()
     // Clicked into or tabbed into, the field is selected: typing 12 replaces the "0".
     for (const bool byClick : { true, false }) {
         DialogRig rig;
-        TOKBottomDlg &d = *rig.dialog;
         QVERIFY(rig.waitActive());
         if (byClick)
-            rig.clickInto(d.Hexanr);
+            rig.clickInto(rig.ui.Hexanr);
         else
-            QTest::keyClicks(d.Vragen, u"\t\t"_s);
-        QCOMPARE(QApplication::focusWidget(), d.Hexanr);
-        QTest::keyClicks(d.Hexanr, u"12"_s);
-        QTest::keyClick(d.Hexanr, Qt::Key_Return);
-        QCOMPARE(d.lbHexnr->text(), u"12"_s);
+            QTest::keyClicks(rig.ui.Vragen, u"\t\t"_s);
+        QCOMPARE(QApplication::focusWidget(), rig.ui.Hexanr);
+        QTest::keyClicks(rig.ui.Hexanr, u"12"_s);
+        QTest::keyClick(rig.ui.Hexanr, Qt::Key_Return);
+        QCOMPARE(rig.ui.lbHexnr->text(), u"12"_s);
     }
 }
 
 void TestVraag::clearButtons()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::keyClicks(d.Vragen, u"vraag"_s);
+    QTest::keyClicks(rig.ui.Vragen, u"vraag"_s);
     // The fields are filled as a paste would; entering them by click would empty the other.
-    d.Worp->setText(u"6789"_s);
-    d.Dobbel->setText(u"12"_s);
-    QTest::mouseClick(d.Wis1, Qt::LeftButton);
-    QCOMPARE(d.Worp->text(), QString());
-    QCOMPARE(d.Dobbel->text(), QString());
-    QCOMPARE(d.Vragen->text(), u"vraag"_s);
-    QTest::mouseClick(d.Wis2, Qt::LeftButton);
-    QCOMPARE(d.Vragen->text(), QString());
+    rig.ui.Worp->setText(u"6789"_s);
+    rig.ui.Dobbel->setText(u"12"_s);
+    QTest::mouseClick(rig.ui.Wis1, Qt::LeftButton);
+    QCOMPARE(rig.ui.Worp->text(), QString());
+    QCOMPARE(rig.ui.Dobbel->text(), QString());
+    QCOMPARE(rig.ui.Vragen->text(), u"vraag"_s);
+    QTest::mouseClick(rig.ui.Wis2, Qt::LeftButton);
+    QCOMPARE(rig.ui.Vragen->text(), QString());
 }
 
 void TestVraag::closingPaths_data()
@@ -413,9 +408,9 @@ void TestVraag::closingPaths()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::keyClicks(d.Vragen, u"nog niet"_s);
+    QTest::keyClicks(rig.ui.Vragen, u"nog niet"_s);
     if (how == u"Esc"_s)
-        QTest::keyClick(d.Vragen, Qt::Key_Escape);
+        QTest::keyClick(rig.ui.Vragen, Qt::Key_Escape);
     else if (how == u"close"_s)
         QVERIFY(d.close());
     else
@@ -426,23 +421,22 @@ void TestVraag::closingPaths()
     QCOMPARE(rig.state.question, QString());
     if (!endsProgram) {
         QVERIFY(rig.host.mainEnabled);
-        QCOMPARE(d.Vragen->text(), u"nog niet"_s);
+        QCOMPARE(rig.ui.Vragen->text(), u"nog niet"_s);
     }
 }
 
 void TestVraag::showingAgainResetsTheInputs()
 {
     DialogRig rig;
-    TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     rig.typeHexanr(u"12"_s);
-    QTest::mouseClick(d.btAfbeeld, Qt::LeftButton);
-    QTest::keyClicks(d.Vragen, u"vraag"_s);
-    d.Worp->setText(u"6789"_s);
-    d.Dobbel->setText(u"12"_s);
+    QTest::mouseClick(rig.ui.btAfbeeld, Qt::LeftButton);
+    QTest::keyClicks(rig.ui.Vragen, u"vraag"_s);
+    rig.ui.Worp->setText(u"6789"_s);
+    rig.ui.Dobbel->setText(u"12"_s);
     rig.typeHexanr(u"7"_s);
     rig.chooseMethod(4);
-    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.CancelBtn, Qt::LeftButton);
     // A journal entry is on screen when the question button is pressed.
     rig.state.isFromJournal = true;
     rig.state.isOwnThrow = true;
@@ -450,18 +444,18 @@ void TestVraag::showingAgainResetsTheInputs()
 
     QVERIFY(rig.showAgain());
     QVERIFY(!rig.host.mainEnabled);
-    QCOMPARE(QApplication::focusWidget(), d.Vragen);
+    QCOMPARE(QApplication::focusWidget(), rig.ui.Vragen);
     QVERIFY(rig.state.storedInJournal);
     QVERIFY(!rig.state.isFromJournal);
     QVERIFY(!rig.state.isOwnThrow);
-    QCOMPARE(d.RadioGroepItems->checkedButton(), nullptr);
+    QCOMPARE(rig.ui.RadioGroepItems->checkedButton(), nullptr);
     QCOMPARE(int(rig.state.method), 4);
-    QCOMPARE(d.Vragen->text(), QString());
-    QCOMPARE(d.Worp->text(), QString());
-    QCOMPARE(d.Dobbel->text(), QString());
-    QCOMPARE(d.Hexanr->text(), u"0"_s);
+    QCOMPARE(rig.ui.Vragen->text(), QString());
+    QCOMPARE(rig.ui.Worp->text(), QString());
+    QCOMPARE(rig.ui.Dobbel->text(), QString());
+    QCOMPARE(rig.ui.Hexanr->text(), u"0"_s);
     // The lookup pane keeps what it showed.
-    QCOMPARE(d.lbHexnr->text(), u"12"_s);
+    QCOMPARE(rig.ui.lbHexnr->text(), u"12"_s);
 }
 
 void TestVraag::refusedInputChangesNothing_data()
@@ -486,17 +480,17 @@ void TestVraag::refusedInputChangesNothing()
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
     // An earlier consultation is on screen.
-    QTest::keyClicks(d.Vragen, u"oude vraag"_s);
-    QTest::keyClick(d.Vragen, Qt::Key_Return);
+    QTest::keyClicks(rig.ui.Vragen, u"oude vraag"_s);
+    QTest::keyClick(rig.ui.Vragen, Qt::Key_Return);
     const ConsultationState before = rig.state;
     QVERIFY(rig.showAgain());
     rig.state.storedInJournal = true;
     rig.host.focusCount = 0;
 
-    QTest::keyClicks(d.Vragen, u"nieuwe vraag"_s);
-    d.Worp->setText(ownThrow);
-    d.Dobbel->setText(dice);
-    QTest::keyClick(d.Vragen, Qt::Key_Return);
+    QTest::keyClicks(rig.ui.Vragen, u"nieuwe vraag"_s);
+    rig.ui.Worp->setText(ownThrow);
+    rig.ui.Dobbel->setText(dice);
+    QTest::keyClick(rig.ui.Vragen, Qt::Key_Return);
 
     QCOMPARE(rig.prompts.errors, QStringList { message });
     QVERIFY(d.isVisible());
@@ -509,7 +503,7 @@ void TestVraag::refusedInputChangesNothing()
     QCOMPARE(rig.state.lineDigits, before.lineDigits);
     QCOMPARE(rig.state.castDate, before.castDate);
     QVERIFY(rig.state.storedInJournal);
-    QCOMPARE(d.Vragen->text(), u"nieuwe vraag"_s);
+    QCOMPARE(rig.ui.Vragen->text(), u"nieuwe vraag"_s);
 }
 
 void TestVraag::journalConfirmsWhileHidden()
@@ -517,7 +511,7 @@ void TestVraag::journalConfirmsWhileHidden()
     DialogRig rig;
     TOKBottomDlg &d = *rig.dialog;
     QVERIFY(rig.waitActive());
-    QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.CancelBtn, Qt::LeftButton);
     rig.state.isFromJournal = true;
     rig.state.castDate = u"01-02-03 04:05:06"_s;
     rig.state.storedInJournal = true;
@@ -537,7 +531,7 @@ void TestVraag::helpButtonOpensHelpFile()
 {
     DialogRig rig;
     QVERIFY(rig.waitActive());
-    QTest::mouseClick(rig.dialog->btHLP, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.btHLP, Qt::LeftButton);
     QCOMPARE(rig.shell.opened, QStringList { u"QUIVARHELP.chm"_s });
     QVERIFY(rig.dialog->isVisible());
 }
@@ -597,7 +591,7 @@ void TestVraag::keyboardOrder()
     for (int i = 0; i < 8; ++i)
         expected.append(u"Onder_"_s + QString::number(i));
     expected.append(u"Dobbel"_s);
-    QCOMPARE(tabStops(rig.dialog->Vragen), expected);
+    QCOMPARE(tabStops(rig.ui.Vragen), expected);
 }
 
 void TestVraag::colours_data()

@@ -36,8 +36,9 @@ struct JournalRig : WindowServices
     const QString home = QDir::currentPath();
     Program program { { &random, &clock, &prompts, &shell } };
     TForm1 &form = program.mainWindow();
-    ConsultationState &state = program.session().editableState();
-    JournalState &journal = program.session().journalRecord();
+    MainControls ui { form };
+    ConsultationState &state = SessionProbe::state(program.session());
+    JournalState &journal = SessionProbe::journal(program.session());
 
     static void setUpApplication()
     {
@@ -50,14 +51,14 @@ struct JournalRig : WindowServices
     {
         QDir::setCurrent(dir.path());
         // The user leaves the question dialog; the main window is usable.
-        program.questionDialog().CancelBtnClick();
+        control<QPushButton>(program.questionDialog(), u"CancelBtn")->click();
     }
     ~JournalRig() { QDir::setCurrent(home); }
 
     // A new question, asked through the dialog with own digits.
     void consult(const QString &question, const QString &digits = u"977777"_s)
     {
-        QTest::mouseClick(form.knpVraag, Qt::LeftButton);
+        QTest::mouseClick(ui.knpVraag, Qt::LeftButton);
         QVERIFY(program.questionDialog().isVisible());
         QVERIFY(program.questionDialog().confirmQuestion(question, digits, QString()));
     }
@@ -75,19 +76,19 @@ struct JournalRig : WindowServices
     void back(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(form.BackHistory, Qt::LeftButton);
+            QTest::mouseClick(ui.BackHistory, Qt::LeftButton);
     }
-    void forward() { QTest::mouseClick(form.GoHistory, Qt::LeftButton); }
-    void save() { QTest::mouseClick(form.knpBewaar, Qt::LeftButton); }
-    QString shownQuestion() const { return form.lbl_Vraag->text(); }
-    QString listNumber() const { return form.lbRegelnr->text(); }
+    void forward() { QTest::mouseClick(ui.GoHistory, Qt::LeftButton); }
+    void save() { QTest::mouseClick(ui.knpBewaar, Qt::LeftButton); }
+    QString shownQuestion() const { return ui.lbl_Vraag->text(); }
+    QString listNumber() const { return ui.lbRegelnr->text(); }
 };
 
 // Entry n is on screen as a consultation from the journal.
 #define QVERIFY_SHOWS(rig, n, of)                                                                            \
     do {                                                                                                     \
         QCOMPARE((rig).listNumber(), u"%1 v %2"_s.arg(n).arg(of));                                           \
-        QCOMPARE((rig).form.lbl_Datumx->text(), entry(n).left(17));                                          \
+        QCOMPARE((rig).ui.lbl_Datumx->text(), entry(n).left(17));                                            \
         QCOMPARE((rig).shownQuestion(), u"Vraag %1, of niet?"_s.arg(n, 2, 10, QChar(u'0')));                 \
-        QCOMPARE((rig).form.lbl_Methode->text(), MethodCaptions::FromJournal);                               \
+        QCOMPARE((rig).ui.lbl_Methode->text(), MethodCaptions::FromJournal);                                 \
     } while (false)

@@ -63,14 +63,14 @@ int main(int argc, char *argv[])
 
     WindowServices services;
     Program program { { &services.random, &services.clock, &services.prompts, &services.shell } };
-    program.questionDialog().CancelBtnClick();
-    program.mainWindow().knpOpen->click();
+    control<QPushButton>(program.questionDialog(), u"CancelBtn")->click();
+    control<QPushButton>(program.mainWindow(), u"knpOpen")->click();
     TVerleden &window = program.journalWindow();
     if (!QTest::qWaitForWindowExposed(&window))
         std::fprintf(stderr, "the window was not shown; the picture may be incomplete\n");
-    const QModelIndex fifth = window.lbxLijst->model()->index(4, 0);
-    QTest::mouseClick(
-        window.lbxLijst->viewport(), Qt::LeftButton, {}, window.lbxLijst->visualRect(fifth).center());
+    auto *list = control<QListView>(window, u"lbxLijst");
+    const QModelIndex fifth = list->model()->index(4, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(fifth).center());
     window.activateWindow();
     QApplication::processEvents();
     if (!window.grab().save(picture)) {

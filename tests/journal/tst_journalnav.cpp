@@ -174,7 +174,7 @@ private Q_SLOTS:
         QVERIFY(rig.prompts.shown.isEmpty());
         // Entry 7 of 3 leaves the line last read and counts the file.
         QCOMPARE(rig.program.journal().readJournalEntry(7), Journal::Read::Done);
-        QCOMPARE(rig.journal.journalLine, entry(2));
+        QCOMPARE(rig.program.journal().lastLine(), entry(2));
         QCOMPARE(rig.journal.journalCount, 3);
     }
 

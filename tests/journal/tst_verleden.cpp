@@ -22,6 +22,7 @@ namespace {
 struct WindowRig : JournalRig
 {
     TVerleden &window = program.journalWindow();
+    QListView *list = control<QListView>(window, u"lbxLijst");
 
     explicit WindowRig(int entries = 5)
         : WindowRig(journalOf(entries))
@@ -31,26 +32,28 @@ struct WindowRig : JournalRig
         write(bytes);
         open();
     }
-    void open() { QTest::mouseClick(form.knpOpen, Qt::LeftButton); }
-    void press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void open() { QTest::mouseClick(ui.knpOpen, Qt::LeftButton); }
+    void press(const char16_t *button)
+    {
+        QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+    }
     // A click on entry n (1-based) of the list.
     void clickEntry(int n, Qt::KeyboardModifiers modifiers = {})
     {
-        const QModelIndex index = window.lbxLijst->model()->index(n - 1, 0);
-        window.lbxLijst->scrollTo(index);
-        QTest::mouseClick(window.lbxLijst->viewport(), Qt::LeftButton, modifiers,
-            window.lbxLijst->visualRect(index).center());
+        const QModelIndex index = list->model()->index(n - 1, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRect(index).center());
     }
     QList<int> selected() const
     {
         QList<int> rows;
-        for (const QModelIndex &index : window.lbxLijst->selectionModel()->selectedRows())
+        for (const QModelIndex &index : list->selectionModel()->selectedRows())
             rows.append(index.row() + 1);
         std::sort(rows.begin(), rows.end());
         return rows;
     }
-    int focused() const { return window.lbxLijst->currentIndex().row() + 1; }
-    int rows() const { return window.lbxLijst->model()->rowCount(); }
+    int focused() const { return list->currentIndex().row() + 1; }
+    int rows() const { return list->model()->rowCount(); }
     static QByteArray backup() { return file(JournalBackupName); }
 };
 
@@ -143,16 +146,16 @@ private Q_SLOTS:
     {
         WindowRig rig;
         TVerleden &w = rig.window;
-        QList<QWidget *> order { w.lbxLijst };
-        for (QWidget *next = w.lbxLijst->nextInFocusChain(); next != w.lbxLijst;
+        QStringList order { rig.list->objectName() };
+        for (QWidget *next = rig.list->nextInFocusChain(); next != rig.list;
              next = next->nextInFocusChain()) {
             if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(&w))
-                order.append(next);
+                order.append(next->objectName());
         }
         QCOMPARE(order,
-            (QList<QWidget *> { w.lbxLijst, w.btWisLst, w.btWisSel, w.btKeuze, w.btTerug, w.btKlip, w.btGoBew,
-                w.btBewerk, w.btHerstel }));
-        QCOMPARE(w.btHerstel->cursor().shape(), Qt::PointingHandCursor);
+            (QStringList { u"lbxLijst"_s, u"btWisLst"_s, u"btWisSel"_s, u"btKeuze"_s, u"btTerug"_s,
+                u"btKlip"_s, u"btGoBew"_s, u"btBewerk"_s, u"btHerstel"_s }));
+        QCOMPARE(control<QPushButton>(w, u"btHerstel")->cursor().shape(), Qt::PointingHandCursor);
         QTest::keyClick(&w, Qt::Key_Escape);
         QVERIFY(!w.isVisible());
         QVERIFY(rig.form.isEnabled());
@@ -164,17 +167,18 @@ private Q_SLOTS:
     {
         WindowRig rig;
         TVerleden &w = rig.window;
-        w.btHerstel->setFocus();
-        QTest::keyClick(w.btHerstel, Qt::Key_Tab);
-        QCOMPARE(w.focusWidget(), w.lbxLijst);
-        QTest::keyClick(w.lbxLijst, Qt::Key_Return);
+        auto *herstel = control<QPushButton>(w, u"btHerstel");
+        herstel->setFocus();
+        QTest::keyClick(herstel, Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), rig.list);
+        QTest::keyClick(rig.list, Qt::Key_Return);
         QVERIFY_SHOWS(rig, 5, 5);
         QCOMPARE(rig.selected(), QList<int> { 5 });
-        QTest::keyClick(w.lbxLijst, Qt::Key_Up);
-        QTest::keyClick(w.lbxLijst, Qt::Key_Delete);
+        QTest::keyClick(rig.list, Qt::Key_Up);
+        QTest::keyClick(rig.list, Qt::Key_Delete);
         QCOMPARE(rig.prompts.confirms, QStringList { u"Selectie wordt verwijderd!"_s });
         QCOMPARE(rig.file(), entries({ 1, 2, 3, 5 }));
-        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w.lbxLijst);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(rig.list);
         QCOMPARE(list->text(QAccessible::Name), u"Geschiedenislijst"_s);
         QCOMPARE(list->text(QAccessible::Description), u"Kopieer de tekst naar klembord"_s);
         QCOMPARE(list->child(0)->text(QAccessible::Name),
@@ -227,7 +231,7 @@ private Q_SLOTS:
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(!field->isVisible());
         QVERIFY(w.isVisible());
-        QCOMPARE(w.focusWidget(), w.lbxLijst);
+        QCOMPARE(w.focusWidget(), rig.list);
         QCOMPARE(rig.file(), journal);
         QCOMPARE(rig.listNumber(), u"Lijstnummer"_s);
     }
@@ -243,9 +247,9 @@ private Q_SLOTS:
         QVERIFY_SHOWS(rig, 4, 5);
         QCOMPARE(rig.selected(), (QList<int> { 2, 4 }));
         QVERIFY(rig.state.storedInJournal);
-        QTest::keyClick(rig.window.lbxLijst, Qt::Key_Up);
+        QTest::keyClick(rig.list, Qt::Key_Up);
         QVERIFY_SHOWS(rig, 3, 5);
-        rig.press(rig.window.btKeuze);
+        rig.press(u"btKeuze");
         QVERIFY_SHOWS(rig, 3, 5);
     }
 
@@ -262,7 +266,7 @@ private Q_SLOTS:
         QFETCH(int, replayed);
         WindowRig rig(6);
         rig.clickEntry(replayed);
-        rig.press(rig.window.btTerug);
+        rig.press(u"btTerug");
         rig.open();
         QFETCH(QList<int>, selection);
         QCOMPARE(rig.selected(), selection);
@@ -274,7 +278,7 @@ private Q_SLOTS:
         WindowRig rig;
         rig.clickEntry(2);
         rig.clickEntry(4, Qt::ControlModifier);
-        rig.press(rig.window.btWisSel);
+        rig.press(u"btWisSel");
         QCOMPARE(rig.prompts.confirms, QStringList { u"Selectie wordt verwijderd!"_s });
         QCOMPARE(rig.prompts.confirmIcons, QList<Prompts::Icon> { Prompts::Icon::Warning });
         QCOMPARE(rig.file(), entries({ 1, 3, 5 }));
@@ -282,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(rig.listNumber(), u"3 v 3"_s);
         QVERIFY(!rig.state.storedInJournal);
         QVERIFY(rig.window.isEnabled());
-        rig.press(rig.window.btTerug);
+        rig.press(u"btTerug");
         rig.open();
         QCOMPARE(rig.selected(), QList<int>());
     }
@@ -291,7 +295,7 @@ private Q_SLOTS:
     {
         WindowRig rig;
         rig.state.storedInJournal = true;
-        rig.press(rig.window.btWisSel);
+        rig.press(u"btWisSel");
         QVERIFY(rig.prompts.confirms.isEmpty());
         QCOMPARE(rig.file(), journalOf(5));
         QCOMPARE(rig.backup(), QByteArray("<none>"));
@@ -303,17 +307,17 @@ private Q_SLOTS:
     {
         WindowRig rig;
         rig.prompts.confirmAnswer = false;
-        rig.press(rig.window.btWisLst);
+        rig.press(u"btWisLst");
         QCOMPARE(rig.prompts.confirms, QStringList { u"Hele Lijst Wissen?!"_s });
         QCOMPARE(rig.file(), journalOf(5));
         QVERIFY(rig.window.isEnabled());
         rig.prompts.confirmAnswer = true;
-        rig.press(rig.window.btWisLst);
+        rig.press(u"btWisLst");
         QCOMPARE(rig.file(), QByteArray());
         QCOMPARE(rig.backup(), journalOf(5));
         QCOMPARE(rig.rows(), 0);
         QCOMPARE(rig.listNumber(), u"0 v 0"_s);
-        rig.press(rig.window.btHerstel);
+        rig.press(u"btHerstel");
         QCOMPARE(rig.file(), journalOf(5));
         QCOMPARE(rig.rows(), 5);
         QCOMPARE(rig.listNumber(), u"5 v 5"_s);
@@ -343,7 +347,7 @@ private Q_SLOTS:
         WindowRig rig(3);
         rig.clickEntry(2);
         rig.prompts.inputAnswer = answer;
-        rig.press(rig.window.btBewerk);
+        rig.press(u"btBewerk");
         QCOMPARE(rig.prompts.inputCaptions, QStringList { u"Bewerk Selectie:"_s });
         QCOMPARE(rig.prompts.inputInitials, QStringList { u"Vraag 02, of niet?"_s });
         QCOMPARE(rig.prompts.inputMaxLengths, QList<int> { 255 });
@@ -365,7 +369,7 @@ private Q_SLOTS:
         QFETCH(int, count);
         WindowRig rig(count);
         QGuiApplication::clipboard()->setText(u"iets anders"_s);
-        rig.press(rig.window.btKlip);
+        rig.press(u"btKlip");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(journalOf(count)));
     }
 
@@ -374,7 +378,7 @@ private Q_SLOTS:
         WindowRig rig(2);
         rig.clickEntry(1);
         rig.write(journalOf(3));
-        rig.press(rig.window.btGoBew);
+        rig.press(u"btGoBew");
         QVERIFY(rig.prompts.shown.isEmpty());
         QCOMPARE(rig.rows(), 3);
         QVERIFY(rig.window.isVisible());
@@ -391,7 +395,7 @@ private Q_SLOTS:
         rig.save();
         QTRY_COMPARE(rig.rows(), 4);
         QCOMPARE(rig.selected(), QList<int> { 2 });
-        rig.press(rig.window.btWisSel);
+        rig.press(u"btWisSel");
         const QByteArray first = rig.file().mid(entries({ 1, 3 }).size());
         QVERIFY(first.contains(",Eerst bewaard,01,44,977777"));
         QCOMPARE(rig.backup(), journalOf(3) + first);
@@ -399,7 +403,7 @@ private Q_SLOTS:
         rig.save();
         const QByteArray second = rig.file().mid(entries({ 1, 3 }).size() + first.size());
         QVERIFY(second.contains(",Daarna bewaard,"));
-        rig.press(rig.window.btHerstel);
+        rig.press(u"btHerstel");
         QCOMPARE(rig.file(), journalOf(3) + first + second);
         QCOMPARE(rig.listNumber(), u"5 v 5"_s);
     }
@@ -408,7 +412,7 @@ private Q_SLOTS:
     {
         WindowRig rig;
         QVERIFY(QDir().mkdir(JournalBackupName));
-        rig.press(rig.window.btWisLst);
+        rig.press(u"btWisLst");
         QCOMPARE(rig.prompts.errors.size(), 1);
         QVERIFY(rig.prompts.errors.first().contains(JournalBackupName));
         QCOMPARE(rig.file(), journalOf(5));
@@ -429,18 +433,17 @@ private Q_SLOTS:
             rig.clickEntry(2);
             rig.clickEntry(3, Qt::ControlModifier);
             rig.clickEntry(4, Qt::ControlModifier);
-            rig.press(rig.window.btWisSel);
+            rig.press(u"btWisSel");
             rig.clickEntry(1);
-            rig.press(rig.window.btBewerk);
-            rig.press(rig.window.btHerstel);
+            rig.press(u"btBewerk");
+            rig.press(u"btHerstel");
         }) << journalOf(4) << 4 << journalOf(4) << u"Lijst is hersteld naar laatst bewerkte versie."_s;
         QTest::newRow("Herstel without a backup")
-            << journalOf(2) << Steps([](WindowRig &rig) { rig.press(rig.window.btHerstel); }) << journalOf(2)
-            << 2 << QByteArray("<none>") << u"Er is geen reservekopie"_s;
+            << journalOf(2) << Steps([](WindowRig &rig) { rig.press(u"btHerstel"); }) << journalOf(2) << 2
+            << QByteArray("<none>") << u"Er is geen reservekopie"_s;
         const QByteArray utf8 = u"01/01/25 10:01:00,Café of thé?,01,00,777777\r\n"_s.toUtf8();
         QTest::newRow("UTF-8 without a mark stays UTF-8") << utf8 << Steps([](WindowRig &rig) {
-            QCOMPARE(
-                rig.window.lbxLijst->model()->index(0, 0).data().toString().mid(18, 12), u"Café of thé?"_s);
+            QCOMPARE(rig.list->model()->index(0, 0).data().toString().mid(18, 12), u"Café of thé?"_s);
             rig.consult(u"Één vraag"_s);
             rig.save();
             QVERIFY(rig.file().endsWith(u",Één vraag,01,44,977777\r\n"_s.toUtf8()));
@@ -455,12 +458,12 @@ private Q_SLOTS:
         QTest::newRow("an unchanged long question writes nothing") << long300 << Steps([](WindowRig &rig) {
             rig.clickEntry(1);
             rig.prompts.inputAnswer = QString(255, u'v');
-            rig.press(rig.window.btBewerk);
+            rig.press(u"btBewerk");
         }) << long300 << 1 << QByteArray("<none>") << u"Max. Ongeveer 90 tekens."_s;
         const QByteArray dateOnly = "26/02/25 11:00:00\r\n" + entries({ 2 });
         QTest::newRow("an entry too short to hold a question") << dateOnly << Steps([](WindowRig &rig) {
             rig.clickEntry(1);
-            rig.press(rig.window.btBewerk);
+            rig.press(u"btBewerk");
             QVERIFY(rig.prompts.inputs.isEmpty());
         }) << dateOnly << 2 << QByteArray("<none>") << u"te kort om een vraag te bevatten"_s;
         QTest::newRow("a read-only folder is named") << journalOf(1) << Steps([](WindowRig &rig) {

@@ -4,11 +4,13 @@
 // no real clock, randomness, message box or shell.
 
 #include "GradPnl.h"
+#include "MainControls.h"
 #include "Quivar.h"
 #include "QuivarDATA.h"
 #include "SMBevel.h"
 #include "ScriptedServices.h"
 #include "Session.h"
+#include "SessionProbe.h"
 #include "Shapes.h"
 #include "consultation.h"
 
@@ -38,8 +40,9 @@ inline constexpr int SecondaryBarY[6] = { 141, 168, 195, 222, 249, 276 };
 struct Rig : WindowServices
 {
     Session session { random, clock, prompts };
-    ConsultationState &state = session.editableState();
+    ConsultationState &state = SessionProbe::state(session);
     TForm1 form { session, shell };
+    MainControls ui { form };
 
     Rig()
     {
@@ -102,9 +105,9 @@ struct Rig : WindowServices
         return { primary ? 197 : 617, (primary ? PrimaryBarY : SecondaryBarY)[row - 1] + 9 };
     }
 
-    std::array<TShape *, 6> &solid(bool primary) { return primary ? form.shp_LijnA_A : form.shp_LijnA_B; }
-    std::array<TShape *, 6> &left(bool primary) { return primary ? form.shp_LijnBA_A : form.shp_LijnBA_B; }
-    std::array<TShape *, 6> &right(bool primary) { return primary ? form.shp_LijnBB_A : form.shp_LijnBB_B; }
+    std::array<TShape *, 6> &solid(bool primary) { return primary ? ui.shp_LijnA_A : ui.shp_LijnA_B; }
+    std::array<TShape *, 6> &left(bool primary) { return primary ? ui.shp_LijnBA_A : ui.shp_LijnBA_B; }
+    std::array<TShape *, 6> &right(bool primary) { return primary ? ui.shp_LijnBB_A : ui.shp_LijnBB_B; }
 
     // Position in the stacking order (higher lies over lower).
     int stackIndex(const QWidget *w) const { return int(form.children().indexOf(const_cast<QWidget *>(w))); }
@@ -112,7 +115,7 @@ struct Rig : WindowServices
     // What the covering gradient paints at a window position inside it.
     QRgb secondaryGradientAt(QPoint windowPos) const
     {
-        const TGradientPanel *panel = form.GPnl_Hex2b;
+        const TGradientPanel *panel = ui.GPnl_Hex2b;
         QImage image(panel->size(), QImage::Format_RGB32);
         image.fill(Qt::black);
         QPainter painter(&image);

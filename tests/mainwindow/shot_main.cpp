@@ -36,9 +36,9 @@ int main(int argc, char *argv[])
     if (!digits.isEmpty())
         rig.cast(digits, u"Hoe vind ik rust in mijn werk?"_s);
     if (args.contains(u"--nuclear"_s))
-        rig.form.btKernHex->click();
+        rig.ui.btKernHex->click();
     if (args.contains(u"--intermediate"_s))
-        rig.form.btTussenHex->click();
+        rig.ui.btTussenHex->click();
     if (args.contains(u"--long-texts"_s)) {
         TForm1 &f = rig.form;
         const QString process = u"Wat lang verborgen bleef, komt nu stap voor stap aan het licht; wie "
@@ -46,18 +46,18 @@ int main(int argc, char *argv[])
         const QString advice = u"Wacht af en houd je woord gestand."_s;
         const QString line
             = u"Je staat aan het begin van een lange weg; neem de tijd en kijk goed om je heen."_s.left(77);
-        f.lbl_RaadDV_A->setText(process);
-        f.lbl_RaadDV_B->setText(process);
-        f.lbl_RaadSL_A->setText(advice);
-        f.lbl_RaadSL_B->setText(advice);
-        f.lbl_Lijnb[0]->setText(line);
-        f.lbl_Lijnb[5]->setText(line);
-        f.lbl_Vraag->setText(u"Wat moet ik weten over mijn werk, mijn huis en de mensen om mij?"_s);
-        f.lbl_HexTitel_A->setText(Title(28));
-        f.lbl_HexTitel_B->setText(Title(9));
-        f.lbl_Huistxt_A->setText(HouseWords(7));
+        rig.ui.lbl_RaadDV_A->setText(process);
+        rig.ui.lbl_RaadDV_B->setText(process);
+        rig.ui.lbl_RaadSL_A->setText(advice);
+        rig.ui.lbl_RaadSL_B->setText(advice);
+        rig.ui.lbl_Lijnb[0]->setText(line);
+        rig.ui.lbl_Lijnb[5]->setText(line);
+        rig.ui.lbl_Vraag->setText(u"Wat moet ik weten over mijn werk, mijn huis en de mensen om mij?"_s);
+        rig.ui.lbl_HexTitel_A->setText(Title(28));
+        rig.ui.lbl_HexTitel_B->setText(Title(9));
+        rig.ui.lbl_Huistxt_A->setText(HouseWords(7));
         f.setMethodCaption(MethodCaptions::PickedRiceGrains);
-        f.lbRegelnr->setText(u"Lijstnummer"_s);
+        rig.ui.lbRegelnr->setText(u"Lijstnummer"_s);
     }
     for (const QString &arg : args) {
         if (arg.startsWith(u"--pdf="_s) && !rig.form.writeReadingPdf(arg.mid(6)))

@@ -75,8 +75,8 @@ private Q_SLOTS:
             doAction(button, QAccessibleActionInterface::pressAction());
             QTRY_VERIFY(button->text() != before);
         }
-        QTEST(accessible(rig.form.btKernHex)->text(QAccessible::Description), "kern");
-        QTEST(accessible(rig.form.btTussenHex)->text(QAccessible::Description), "tussen");
+        QTEST(accessible(rig.ui.btKernHex)->text(QAccessible::Description), "kern");
+        QTEST(accessible(rig.ui.btTussenHex)->text(QAccessible::Description), "tussen");
     }
 
     // A value or a line text is read with its line; a row at rest has no text to read.
@@ -98,8 +98,8 @@ private Q_SLOTS:
         Rig rig;
         rig.cast(u"789678"_s);
         const std::size_t i = std::size_t(row - 1);
-        QTEST(accessible(rig.form.lbl_Uitk_A[i])->text(QAccessible::Name), "value");
-        QTEST(accessible(rig.form.lbl_Lijnb[i])->text(QAccessible::Name), "text");
+        QTEST(accessible(rig.ui.lbl_Uitk_A[i])->text(QAccessible::Name), "value");
+        QTEST(accessible(rig.ui.lbl_Lijnb[i])->text(QAccessible::Name), "text");
     }
 
     void toolButtonPressReturnsBeforeItsHandler_data()
@@ -120,7 +120,7 @@ private Q_SLOTS:
         WindowServices services;
         Program program { { &services.random, &services.clock, &services.prompts, &services.shell } };
         if (!inDialog)
-            program.questionDialog().CancelBtnClick();
+            control<QPushButton>(program.questionDialog(), u"CancelBtn")->click();
         QWidget &window = inDialog ? static_cast<QWidget &>(program.questionDialog()) : program.mainWindow();
         auto *button = window.findChild<QAbstractButton *>(name);
         QVERIFY(button);

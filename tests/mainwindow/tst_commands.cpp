@@ -73,11 +73,11 @@ void TestCommands::recastKey()
     QWidget *target = focus == u"Form1"_s ? &rig.form : rig.form.findChild<QWidget *>(focus);
     QTest::keyClick(target, Qt::Key_H, modifiers);
     QCOMPARE(rig.state.lineDigits, u"977776"_s);
-    QCOMPARE(rig.form.lbl_Methode->text(), MethodCaptions::SixLines);
-    QCOMPARE(rig.form.lbl_Datumx->text(), u"07/03/25 09:05:07"_s);
-    QVERIFY(rig.form.lbl_Vraag->text().isEmpty());
-    QCOMPARE(rig.form.lbl_Hexnr_A->text(), u"43"_s);
-    QCOMPARE(rig.form.lbl_Hexnr_B->text(), u"44"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::SixLines);
+    QCOMPARE(rig.ui.lbl_Datumx->text(), u"07/03/25 09:05:07"_s);
+    QVERIFY(rig.ui.lbl_Vraag->text().isEmpty());
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), u"43"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"44"_s);
 }
 
 void TestCommands::recastClearsJournalMarks()
@@ -87,17 +87,17 @@ void TestCommands::recastClearsJournalMarks()
     // As if it had come from the journal and been saved there.
     rig.state.isFromJournal = true;
     rig.state.storedInJournal = true;
-    rig.form.lbRegelnr->setText(u"3"_s);
+    rig.ui.lbRegelnr->setText(u"3"_s);
     rig.clock.moment = rig.clock.moment.addSecs(61);
     QTest::keyClick(&rig.form, Qt::Key_H);
     QVERIFY(!rig.state.isFromJournal);
     QVERIFY(!rig.state.storedInJournal);
     QVERIFY(!rig.state.isOwnThrow);
     QCOMPARE(rig.state.lineDigits.size(), 6);
-    QCOMPARE(rig.form.lbl_Methode->text(), MethodCaptions::Yarrow);
-    QCOMPARE(rig.form.lbl_Datumx->text(), u"07/03/25 09:06:08"_s);
-    QCOMPARE(rig.form.lbl_Vraag->text(), u"Blijf ik hier?"_s);
-    QCOMPARE(rig.form.lbRegelnr->text(), u"3"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::Yarrow);
+    QCOMPARE(rig.ui.lbl_Datumx->text(), u"07/03/25 09:06:08"_s);
+    QCOMPARE(rig.ui.lbl_Vraag->text(), u"Blijf ik hier?"_s);
+    QCOMPARE(rig.ui.lbRegelnr->text(), u"3"_s);
 }
 
 void TestCommands::recastInDerivedViewReturnsToNormal_data()
@@ -118,13 +118,13 @@ void TestCommands::recastInDerivedViewReturnsToNormal()
     rig.random.draws = { 2, 0, 3, 1, 2, 0 }; // 8, 7, 6, 9, 8, 7
     QTest::keyClick(&rig.form, Qt::Key_H);
     QVERIFY(!rig.state.secondaryViewActive);
-    QCOMPARE(rig.form.btKernHex->text(), u"S"_s);
-    QCOMPARE(rig.form.btTussenHex->text(), u"R"_s);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
     QCOMPARE(rig.state.lineDigits, u"876987"_s);
-    QCOMPARE(rig.form.lbl_Methode->text(), MethodCaptions::SixLines);
-    QVERIFY(rig.form.btTussenHex->isVisibleTo(&rig.form));
-    QVERIFY(!rig.form.img_taosml->isVisibleTo(&rig.form));
-    QCOMPARE(rig.form.lbl_Hexnr_A->text(), QString::number(rig.state.primaryNumber));
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::SixLines);
+    QVERIFY(rig.ui.btTussenHex->isVisibleTo(&rig.form));
+    QVERIFY(!rig.ui.img_taosml->isVisibleTo(&rig.form));
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), QString::number(rig.state.primaryNumber));
     QCOMPARE(rig.state.primaryNumber, 64);
 }
 
@@ -158,9 +158,9 @@ void TestCommands::closing()
     if (how == u"Esc"_s)
         QTest::keyClick(&rig.form, Qt::Key_Escape);
     else if (how == u"Esc on knpBewaar"_s)
-        QTest::keyClick(rig.form.knpBewaar, Qt::Key_Escape);
+        QTest::keyClick(rig.ui.knpBewaar, Qt::Key_Escape);
     else if (how == u"knpStop"_s)
-        QTest::mouseClick(rig.form.knpStop, Qt::LeftButton);
+        QTest::mouseClick(rig.ui.knpStop, Qt::LeftButton);
     else
         rig.form.close();
     QCOMPARE(closed.count(), 1);
@@ -209,7 +209,7 @@ void TestCommands::unwiredCommandsDoNothing()
     QTest::keyClick(&bare.form, Qt::Key_PageUp);
     QTest::keyClick(&bare.form, Qt::Key_PageDown);
     for (auto *button : bare.form.findChildren<QAbstractButton *>()) {
-        if (button != bare.form.knpStop && button != bare.form.knpHelp)
+        if (button != bare.ui.knpStop && button != bare.ui.knpHelp)
             QTest::mouseClick(button, Qt::LeftButton);
     }
     QVERIFY(bare.form.isVisible());
@@ -218,7 +218,7 @@ void TestCommands::unwiredCommandsDoNothing()
 void TestCommands::helpOpensHelpFile()
 {
     Rig rig;
-    QTest::mouseClick(rig.form.knpHelp, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.knpHelp, Qt::LeftButton);
     QCOMPARE(rig.shell.opened, QStringList { u"QUIVARHELP.chm"_s });
     QVERIFY(rig.prompts.shown.isEmpty());
 }
@@ -431,7 +431,7 @@ void TestCommands::tabOrder()
     const QStringList expected
         = { u"knpVraag"_s, u"knpBewaar"_s, u"knpOpen"_s, u"BackHistory"_s, u"GoHistory"_s, u"knpInfo"_s,
               u"knpHelp"_s, u"knpStop"_s, u"btKernHex"_s, u"btTussenHex"_s, u"cbKleur"_s, u"cbRegen"_s };
-    QCOMPARE(tabStops(rig.form.knpVraag), expected);
+    QCOMPARE(tabStops(rig.ui.knpVraag), expected);
 }
 
 void TestCommands::hintsAndAccessibleNames_data()
@@ -470,24 +470,25 @@ void TestCommands::programWiresTheWindows()
     RecordingPrompts prompts;
     Program program({ nullptr, nullptr, &prompts, nullptr });
     TForm1 &form = program.mainWindow();
+    const MainControls ui(form);
     TOKBottomDlg &dialog = program.questionDialog();
     QVERIFY(dialog.isVisible());
     QVERIFY(!form.isEnabled());
-    dialog.CancelBtnClick();
+    control<QPushButton>(dialog, u"CancelBtn")->click();
     QVERIFY(form.isEnabled());
-    QTest::mouseClick(form.knpVraag, Qt::LeftButton);
+    QTest::mouseClick(ui.knpVraag, Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QVERIFY(!form.isEnabled());
     QVERIFY(dialog.confirmQuestion(QString(), u"977776"_s, QString()));
     QVERIFY(!dialog.isVisible());
     QVERIFY(form.isEnabled());
-    QCOMPARE(form.lbRegelnr->text(), u"Nieuw"_s);
-    QTest::mouseClick(form.btKernHex, Qt::LeftButton);
-    QCOMPARE(form.btKernHex->text(), u"K"_s);
+    QCOMPARE(ui.lbRegelnr->text(), u"Nieuw"_s);
+    QTest::mouseClick(ui.btKernHex, Qt::LeftButton);
+    QCOMPARE(ui.btKernHex->text(), u"K"_s);
 
     program.session().resetView();
-    QCOMPARE(form.btKernHex->text(), u"S"_s);
-    QCOMPARE(form.btTussenHex->text(), u"R"_s);
+    QCOMPARE(ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(ui.btTussenHex->text(), u"R"_s);
     QVERIFY(!program.state().secondaryViewActive);
     QSignalSpy closed(&form, &TForm1::closed);
     dialog.close();
@@ -508,8 +509,8 @@ void TestCommands::fixedLook()
         QCOMPARE(QFontInfo(font).family(), u"Liberation Sans"_s);
     }
     Rig rig;
-    QCOMPARE(QFontInfo(rig.form.knpVraag->font()).family(), u"DejaVu Sans"_s);
-    QVERIFY(QFontMetrics(rig.form.knpVraag->font()).inFont(QChar(0x262F)));
+    QCOMPARE(QFontInfo(rig.ui.knpVraag->font()).family(), u"DejaVu Sans"_s);
+    QVERIFY(QFontMetrics(rig.ui.knpVraag->font()).inFont(QChar(0x262F)));
 }
 
 void TestCommands::textsFitTheirLabels_data()

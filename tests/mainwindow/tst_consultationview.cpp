@@ -102,16 +102,16 @@ void TestConsultationView::checkPrimaryRows(Rig &rig, const Rows &rows, int numb
         const bool yang = kind == u'Y' || kind == u'O';
         const bool moving = kind == u'O' || kind == u'X';
         const QByteArray where = "row " + QByteArray::number(r);
-        QVERIFY2(f.shp_LijnA_A[i]->isVisibleTo(&f) == yang, where);
-        QVERIFY2(f.shp_LijnBA_A[i]->isVisibleTo(&f) == !yang, where);
-        QVERIFY2(f.shp_LijnBB_A[i]->isVisibleTo(&f) == !yang, where);
-        QVERIFY2(f.shp_cirkel_A[i]->isVisibleTo(&f) == (kind == u'O'), where);
-        QVERIFY2(f.SMB_StrpA_A[i]->isVisibleTo(&f) == (kind == u'X'), where);
-        QVERIFY2(f.SMB_StrpB_A[i]->isVisibleTo(&f) == (kind == u'X'), where);
+        QVERIFY2(rig.ui.shp_LijnA_A[i]->isVisibleTo(&f) == yang, where);
+        QVERIFY2(rig.ui.shp_LijnBA_A[i]->isVisibleTo(&f) == !yang, where);
+        QVERIFY2(rig.ui.shp_LijnBB_A[i]->isVisibleTo(&f) == !yang, where);
+        QVERIFY2(rig.ui.shp_cirkel_A[i]->isVisibleTo(&f) == (kind == u'O'), where);
+        QVERIFY2(rig.ui.SMB_StrpA_A[i]->isVisibleTo(&f) == (kind == u'X'), where);
+        QVERIFY2(rig.ui.SMB_StrpB_A[i]->isVisibleTo(&f) == (kind == u'X'), where);
         const QString value = kind == u'Y' ? u"7"_s : kind == u'N' ? u"8"_s : kind == u'O' ? u"9"_s : u"6"_s;
-        QCOMPARE(f.lbl_Uitk_A[i]->text(), value);
+        QCOMPARE(rig.ui.lbl_Uitk_A[i]->text(), value);
         // Row r shows line 7 - r.
-        QCOMPARE(f.lbl_Lijnb[i]->text(), moving ? LineTexts(number, 7 - r) : QString());
+        QCOMPARE(rig.ui.lbl_Lijnb[i]->text(), moving ? LineTexts(number, 7 - r) : QString());
     }
     // A ring is a closed band 3 pixels wide round its bar's centre, filling its 24 x 24 box.
     const QImage screen = rig.screen();
@@ -136,9 +136,9 @@ void TestConsultationView::checkSecondaryRows(Rig &rig, const Rows &rows)
         const std::size_t i = std::size_t(r - 1);
         const bool yang = rows.at(r - 1) == u'Y';
         const QByteArray where = "row " + QByteArray::number(r);
-        QVERIFY2(f.shp_LijnA_B[i]->isVisibleTo(&f) == yang, where);
-        QVERIFY2(f.shp_LijnBA_B[i]->isVisibleTo(&f) == !yang, where);
-        QVERIFY2(f.shp_LijnBB_B[i]->isVisibleTo(&f) == !yang, where);
+        QVERIFY2(rig.ui.shp_LijnA_B[i]->isVisibleTo(&f) == yang, where);
+        QVERIFY2(rig.ui.shp_LijnBA_B[i]->isVisibleTo(&f) == !yang, where);
+        QVERIFY2(rig.ui.shp_LijnBB_B[i]->isVisibleTo(&f) == !yang, where);
     }
 }
 
@@ -177,15 +177,15 @@ void TestConsultationView::windowBeforeFirstConsultation()
     QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
     // The design captions and what is shown or hidden at design are rows of the layout table
     // (tst_commands); here the state around them.
-    QVERIFY(!f.cbRegen->isChecked());
-    QVERIFY(!f.cbKleur->isChecked());
+    QVERIFY(!rig.ui.cbRegen->isChecked());
+    QVERIFY(!rig.ui.cbKleur->isChecked());
     for (int r = 1; r <= 6; ++r) {
         const std::size_t i = std::size_t(r - 1);
         // The secondary solid bars lie over the gradient, the sign over them.
-        QVERIFY(rig.stackIndex(f.shp_LijnA_B[i]) > rig.stackIndex(f.GPnl_Hex2b));
-        QVERIFY(rig.stackIndex(f.img_taosml) > rig.stackIndex(f.shp_LijnA_B[i]));
+        QVERIFY(rig.stackIndex(rig.ui.shp_LijnA_B[i]) > rig.stackIndex(rig.ui.GPnl_Hex2b));
+        QVERIFY(rig.stackIndex(rig.ui.img_taosml) > rig.stackIndex(rig.ui.shp_LijnA_B[i]));
     }
-    QVERIFY(f.img_taosml->isVisibleTo(&f));
+    QVERIFY(rig.ui.img_taosml->isVisibleTo(&f));
     const QImage screen = rig.screen();
     for (int r = 1; r <= 6; ++r) {
         QCOMPARE(pixel(screen, Rig::solidSpot(true, r)), Palette::clFuchsia);
@@ -194,7 +194,7 @@ void TestConsultationView::windowBeforeFirstConsultation()
     // lbRegelnr alone is drawn on the face colour, behind its text only (it ends at 623).
     QCOMPARE(pixel(screen, QPoint(622, 6)), f.palette().color(QPalette::Window));
     QCOMPARE(pixel(screen, QPoint(524, 6)), pixel(screen, QPoint(510, 6))); // the gradient
-    QCOMPARE(f.focusWidget(), f.knpVraag);
+    QCOMPARE(f.focusWidget(), rig.ui.knpVraag);
 }
 
 void TestConsultationView::lineRows_data()
@@ -234,35 +234,35 @@ void TestConsultationView::lineRows()
     Rig rig;
     rig.cast(digits, u"Wat brengt de dag?"_s);
     TForm1 &f = rig.form;
-    QCOMPARE(f.lbl_Vraag->text(), u"Wat brengt de dag?"_s);
-    QCOMPARE(f.lbl_Datumx->text(), u"07/03/25 09:05:07"_s);
-    QCOMPARE(f.lbl_Methode->text(), MethodCaptions::OwnThrow);
-    QCOMPARE(f.lbl_Hexnr_A->text(), QString::number(primary));
-    QCOMPARE(f.lbl_HexTitel_A->text(), Title(primary));
-    QCOMPARE(f.lbl_Huistxt_A->text(), primaryHouse);
-    QCOMPARE(f.lbl_RaadDV_A->text(), ProcessText(primary));
-    QCOMPARE(f.lbl_RaadSL_A->text(), AdviceText(primary));
+    QCOMPARE(rig.ui.lbl_Vraag->text(), u"Wat brengt de dag?"_s);
+    QCOMPARE(rig.ui.lbl_Datumx->text(), u"07/03/25 09:05:07"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::OwnThrow);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), QString::number(primary));
+    QCOMPARE(rig.ui.lbl_HexTitel_A->text(), Title(primary));
+    QCOMPARE(rig.ui.lbl_Huistxt_A->text(), primaryHouse);
+    QCOMPARE(rig.ui.lbl_RaadDV_A->text(), ProcessText(primary));
+    QCOMPARE(rig.ui.lbl_RaadSL_A->text(), AdviceText(primary));
     checkPrimaryRows(rig, primaryRows, primary);
 
     if (changed == 0) {
-        QCOMPARE(f.lbl_Verander->text(), u"Geen Veranderingen"_s);
-        QVERIFY(f.lbl_LijnenTitel->text().isEmpty());
-        for (QLabel *empty :
-            { f.lbl_Hexnr_B, f.lbl_Huistxt_B, f.lbl_HexTitel_B, f.lbl_RaadDV_B, f.lbl_RaadSL_B })
+        QCOMPARE(rig.ui.lbl_Verander->text(), u"Geen Veranderingen"_s);
+        QVERIFY(rig.ui.lbl_LijnenTitel->text().isEmpty());
+        for (QLabel *empty : { rig.ui.lbl_Hexnr_B, rig.ui.lbl_Huistxt_B, rig.ui.lbl_HexTitel_B,
+                 rig.ui.lbl_RaadDV_B, rig.ui.lbl_RaadSL_B })
             QVERIFY2(empty->text().isEmpty(), qPrintable(empty->objectName()));
-        QVERIFY(!f.btTussenHex->isVisibleTo(&f));
-        QVERIFY(f.img_taosml->isVisibleTo(&f));
+        QVERIFY(!rig.ui.btTussenHex->isVisibleTo(&f));
+        QVERIFY(rig.ui.img_taosml->isVisibleTo(&f));
     } else {
-        QCOMPARE(f.lbl_Verander->text(), u"Hexagram verandert"_s);
-        QCOMPARE(f.lbl_LijnenTitel->text(), u"De Bewegende Lijnen"_s);
-        QCOMPARE(f.lbl_Hexnr_B->text(), QString::number(changed));
-        QCOMPARE(f.lbl_HexTitel_B->text(), Title(changed));
-        QCOMPARE(f.lbl_Huistxt_B->text(), changedHouse);
-        QCOMPARE(f.lbl_RaadDV_B->text(), ProcessText(changed));
-        QCOMPARE(f.lbl_RaadSL_B->text(), AdviceText(changed));
+        QCOMPARE(rig.ui.lbl_Verander->text(), u"Hexagram verandert"_s);
+        QCOMPARE(rig.ui.lbl_LijnenTitel->text(), u"De Bewegende Lijnen"_s);
+        QCOMPARE(rig.ui.lbl_Hexnr_B->text(), QString::number(changed));
+        QCOMPARE(rig.ui.lbl_HexTitel_B->text(), Title(changed));
+        QCOMPARE(rig.ui.lbl_Huistxt_B->text(), changedHouse);
+        QCOMPARE(rig.ui.lbl_RaadDV_B->text(), ProcessText(changed));
+        QCOMPARE(rig.ui.lbl_RaadSL_B->text(), AdviceText(changed));
         checkSecondaryRows(rig, changedRows);
-        QVERIFY(f.btTussenHex->isVisibleTo(&f));
-        QVERIFY(!f.img_taosml->isVisibleTo(&f));
+        QVERIFY(rig.ui.btTussenHex->isVisibleTo(&f));
+        QVERIFY(!rig.ui.img_taosml->isVisibleTo(&f));
     }
 }
 
@@ -270,14 +270,13 @@ void TestConsultationView::coveredSecondaryArea()
 {
     Rig rig;
     rig.cast(u"777777"_s);
-    TForm1 &f = rig.form;
     for (int r = 1; r <= 6; ++r) {
         const std::size_t i = std::size_t(r - 1);
-        for (QWidget *bar :
-            { (QWidget *)f.shp_LijnA_B[i], (QWidget *)f.shp_LijnBA_B[i], (QWidget *)f.shp_LijnBB_B[i] })
-            QVERIFY(rig.stackIndex(f.GPnl_Hex2b) > rig.stackIndex(bar));
+        for (QWidget *bar : { (QWidget *)rig.ui.shp_LijnA_B[i], (QWidget *)rig.ui.shp_LijnBA_B[i],
+                 (QWidget *)rig.ui.shp_LijnBB_B[i] })
+            QVERIFY(rig.stackIndex(rig.ui.GPnl_Hex2b) > rig.stackIndex(bar));
     }
-    QVERIFY(rig.stackIndex(f.img_taosml) > rig.stackIndex(f.GPnl_Hex2b));
+    QVERIFY(rig.stackIndex(rig.ui.img_taosml) > rig.stackIndex(rig.ui.GPnl_Hex2b));
     // On screen the gradient is seen where the solid bars would be.
     const QImage screen = rig.screen();
     for (int r = 1; r <= 6; ++r) {
@@ -294,15 +293,15 @@ void TestConsultationView::noMovesThenMoves()
     rig.cast(u"777777"_s);
     rig.cast(u"977776"_s);
     TForm1 &f = rig.form;
-    QVERIFY(!f.img_taosml->isVisibleTo(&f));
-    QVERIFY(f.btTussenHex->isVisibleTo(&f));
-    QCOMPARE(rig.stackIndex(f.GPnl_Achter), 0);
-    QCOMPARE(rig.stackIndex(f.GPnl_Hex2b), 1);
+    QVERIFY(!rig.ui.img_taosml->isVisibleTo(&f));
+    QVERIFY(rig.ui.btTussenHex->isVisibleTo(&f));
+    QCOMPARE(rig.stackIndex(rig.ui.GPnl_Achter), 0);
+    QCOMPARE(rig.stackIndex(rig.ui.GPnl_Hex2b), 1);
     checkSecondaryRows(rig, u"YYYYYN"_s);
     checkColours(rig, false, u"YYYYYN"_s,
         colours({ u"#B49238", u"#B49238", u"#B49238", u"#0E7106", u"#0E7106", u"#0E7106" }));
-    QCOMPARE(f.lbl_Verander->text(), u"Hexagram verandert"_s);
-    QCOMPARE(f.lbl_LijnenTitel->text(), u"De Bewegende Lijnen"_s);
+    QCOMPARE(rig.ui.lbl_Verander->text(), u"Hexagram verandert"_s);
+    QCOMPARE(rig.ui.lbl_LijnenTitel->text(), u"De Bewegende Lijnen"_s);
 }
 
 void TestConsultationView::noMovesKeepsSecondaryBarsCovered()
@@ -310,9 +309,8 @@ void TestConsultationView::noMovesKeepsSecondaryBarsCovered()
     Rig rig;
     rig.cast(u"977776"_s); // changed 44: row 6 broken
     rig.cast(u"788878"_s); // no moving line
-    TForm1 &f = rig.form;
     checkSecondaryRows(rig, u"YYYYYN"_s);
-    QVERIFY(rig.stackIndex(f.GPnl_Hex2b) > rig.stackIndex(f.shp_LijnBA_B[5]));
+    QVERIFY(rig.stackIndex(rig.ui.GPnl_Hex2b) > rig.stackIndex(rig.ui.shp_LijnBA_B[5]));
     const QImage screen = rig.screen();
     const QPoint spot = Rig::leftHalfSpot(false, 6);
     QCOMPARE(pixel(screen, spot), QColor(rig.secondaryGradientAt(spot)));
@@ -328,10 +326,10 @@ void TestConsultationView::valueOutsideSixToNineLeavesRow()
     rig.state.changedLines[5] = 0; // and a changed value other than 7 or 8 leaves its row too
     rig.form.showConsultation();
     TForm1 &f = rig.form;
-    QVERIFY(f.SMB_StrpA_A[0]->isVisibleTo(&f));
+    QVERIFY(rig.ui.SMB_StrpA_A[0]->isVisibleTo(&f));
     checkSecondaryRows(rig, u"YYYYYN"_s);
-    QCOMPARE(f.lbl_Lijnb[0]->text(), LineTexts(43, 6));
-    QCOMPARE(f.lbl_Uitk_A[0]->text(), u"5"_s);
+    QCOMPARE(rig.ui.lbl_Lijnb[0]->text(), LineTexts(43, 6));
+    QCOMPARE(rig.ui.lbl_Uitk_A[0]->text(), u"5"_s);
 }
 
 void TestConsultationView::stacking_data()
@@ -484,8 +482,8 @@ void TestConsultationView::schemeBoxesExclude()
                 = QAccessible::queryAccessibleInterface(rig.form.findChild<QWidget *>(name));
             box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         }
-        QCOMPARE(rig.form.cbRegen->isChecked(), regen);
-        QCOMPARE(rig.form.cbKleur->isChecked(), kleur);
+        QCOMPARE(rig.ui.cbRegen->isChecked(), regen);
+        QCOMPARE(rig.ui.cbKleur->isChecked(), kleur);
         const QImage screen = rig.screen();
         QCOMPARE(pixel(screen, Rig::leftHalfSpot(true, 1)), topPrimary);
         QCOMPARE(pixel(screen, Rig::rightHalfSpot(true, 1)), topPrimary);
@@ -514,7 +512,7 @@ void TestConsultationView::schemeBeforeFirstConsultation()
     for (const QString &name : clicks)
         rig.click(name);
     QVERIFY(rig.state.lineDigits.isEmpty()); // nothing was cast
-    QCOMPARE(rig.form.lbl_Methode->text(), u"Gebruikte Methode"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), u"Gebruikte Methode"_s);
     for (bool primary : { true, false }) {
         for (std::size_t i = 0; i < 6; ++i) {
             QCOMPARE(rig.solid(primary)[i]->brushColor(), bars);
@@ -537,41 +535,40 @@ void TestConsultationView::intermediateView()
 {
     QFETCH(QString, box);
     Rig rig;
-    TForm1 &f = rig.form;
     if (!box.isEmpty())
         rig.click(box);
     rig.cast(u"977776"_s);
     const QImage before = rig.screenWithoutControls();
 
-    QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
-    QCOMPARE(f.btTussenHex->text(), u"T"_s);
+    QTest::mouseClick(rig.ui.btTussenHex, Qt::LeftButton);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"T"_s);
     QVERIFY(rig.state.secondaryViewActive);
-    QCOMPARE(f.lbl_Hexnr_B->text(), u"27"_s);
-    QCOMPARE(f.lbl_HexTitel_B->text(), Title(27));
-    QCOMPARE(f.lbl_Huistxt_B->text(), u"Vastberadenheid"_s);
-    QCOMPARE(f.lbl_RaadDV_B->text(), ProcessText(27));
-    QCOMPARE(f.lbl_RaadSL_B->text(), AdviceText(27));
+    QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"27"_s);
+    QCOMPARE(rig.ui.lbl_HexTitel_B->text(), Title(27));
+    QCOMPARE(rig.ui.lbl_Huistxt_B->text(), u"Vastberadenheid"_s);
+    QCOMPARE(rig.ui.lbl_RaadDV_B->text(), ProcessText(27));
+    QCOMPARE(rig.ui.lbl_RaadSL_B->text(), AdviceText(27));
     checkSecondaryRows(rig, u"YNNNNY"_s);
     checkColours(rig, false, u"YNNNNY"_s, sixTimes(u"#A0A0A4"));
     for (std::size_t i = 0; i < 6; ++i) { // hidden ones too
-        QCOMPARE(f.shp_LijnA_B[i]->brushColor(), Palette::clMedGray);
-        QCOMPARE(f.shp_LijnBA_B[i]->brushColor(), Palette::clMedGray);
-        QCOMPARE(f.shp_LijnBB_B[i]->brushColor(), Palette::clMedGray);
+        QCOMPARE(rig.ui.shp_LijnA_B[i]->brushColor(), Palette::clMedGray);
+        QCOMPARE(rig.ui.shp_LijnBA_B[i]->brushColor(), Palette::clMedGray);
+        QCOMPARE(rig.ui.shp_LijnBB_B[i]->brushColor(), Palette::clMedGray);
     }
     // The primary side stays exactly as it was.
-    QCOMPARE(f.lbl_Hexnr_A->text(), u"43"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), u"43"_s);
     checkPrimaryRows(rig, u"XYYYYO"_s, 43);
-    QCOMPARE(f.lbl_Verander->text(), u"Hexagram verandert"_s);
+    QCOMPARE(rig.ui.lbl_Verander->text(), u"Hexagram verandert"_s);
     const QImage during = rig.screenWithoutControls();
     QCOMPARE(during.copy(0, 130, 420, 180), before.copy(0, 130, 420, 180));
 
-    QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
+    QTest::mouseClick(rig.ui.btTussenHex, Qt::LeftButton);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
     QVERIFY(!rig.state.secondaryViewActive);
-    QCOMPARE(f.lbl_Hexnr_A->text(), u"43"_s);
-    QCOMPARE(f.lbl_Hexnr_B->text(), u"44"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), u"43"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"44"_s);
     checkSecondaryRows(rig, u"YYYYYN"_s);
     QCOMPARE(rig.screenWithoutControls(), before);
 }
@@ -605,30 +602,30 @@ void TestConsultationView::nuclearView()
     rig.cast(digits);
     const QImage normal = rig.screenWithoutControls();
 
-    QTest::mouseClick(f.btKernHex, Qt::LeftButton);
-    QCOMPARE(f.btKernHex->text(), u"K"_s);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
-    QCOMPARE(f.lbl_Hexnr_A->text(), QString::number(nuclear));
-    QCOMPARE(f.lbl_HexTitel_A->text(), Title(nuclear));
+    QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
+    QCOMPARE(rig.ui.btKernHex->text(), u"K"_s);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), QString::number(nuclear));
+    QCOMPARE(rig.ui.lbl_HexTitel_A->text(), Title(nuclear));
     checkPrimaryRows(rig, nuclearRows, nuclear);
     QCOMPARE(rig.state.lineDigits, digits); // the cast is kept for the way back
     if (nuclearChanged == 0) {
-        QCOMPARE(f.lbl_Verander->text(), u"Geen Veranderingen"_s);
-        QVERIFY(f.img_taosml->isVisibleTo(&f));
-        QVERIFY(!f.btTussenHex->isVisibleTo(&f));
-        QVERIFY(f.lbl_Hexnr_B->text().isEmpty());
+        QCOMPARE(rig.ui.lbl_Verander->text(), u"Geen Veranderingen"_s);
+        QVERIFY(rig.ui.img_taosml->isVisibleTo(&f));
+        QVERIFY(!rig.ui.btTussenHex->isVisibleTo(&f));
+        QVERIFY(rig.ui.lbl_Hexnr_B->text().isEmpty());
         const QImage screen = rig.screen();
         const QPoint spot = Rig::solidSpot(false, 2);
         QCOMPARE(pixel(screen, spot), QColor(rig.secondaryGradientAt(spot)));
     } else {
-        QCOMPARE(f.lbl_Hexnr_B->text(), QString::number(nuclearChanged));
+        QCOMPARE(rig.ui.lbl_Hexnr_B->text(), QString::number(nuclearChanged));
         checkSecondaryRows(rig, nuclearChangedRows);
-        QVERIFY(f.btTussenHex->isVisibleTo(&f));
+        QVERIFY(rig.ui.btTussenHex->isVisibleTo(&f));
     }
 
-    QTest::mouseClick(f.btKernHex, Qt::LeftButton);
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
-    QCOMPARE(f.lbl_Hexnr_A->text(), QString::number(cast));
+    QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), QString::number(cast));
     QCOMPARE(rig.screenWithoutControls(), normal);
 }
 
@@ -651,10 +648,10 @@ void TestConsultationView::crossPressReturnsToNormal()
     QVERIFY(rig.state.secondaryViewActive);
     rig.click(close);
     QVERIFY(!rig.state.secondaryViewActive);
-    QCOMPARE(rig.form.btKernHex->text(), u"S"_s);
-    QCOMPARE(rig.form.btTussenHex->text(), u"R"_s);
-    QCOMPARE(rig.form.lbl_Hexnr_A->text(), u"18"_s);
-    QCOMPARE(rig.form.lbl_Hexnr_B->text(), u"64"_s);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), u"18"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"64"_s);
     QCOMPARE(rig.screenWithoutControls(), normal);
 }
 
@@ -675,83 +672,79 @@ void TestConsultationView::viewPressesKeepMethodAndDate()
     QFETCH(QString, digits);
     QFETCH(QStringList, presses);
     Rig rig;
-    TForm1 &f = rig.form;
     // A journal entry: its own date text and the journal caption, both different from what a
     // run of the consultation would show.
     rig.replay(digits, u"01/01/01 01:01:01"_s);
-    QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::FromJournal);
     for (const QString &press : presses) {
         QTest::mouseClick(
-            press == u"K"_s ? static_cast<QAbstractButton *>(f.btKernHex) : f.btTussenHex, Qt::LeftButton);
-        QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
-        QCOMPARE(f.lbl_Datumx->text(), u"01/01/01 01:01:01"_s);
+            press == u"K"_s ? static_cast<QAbstractButton *>(rig.ui.btKernHex) : rig.ui.btTussenHex,
+            Qt::LeftButton);
+        QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::FromJournal);
+        QCOMPARE(rig.ui.lbl_Datumx->text(), u"01/01/01 01:01:01"_s);
     }
 }
 
 void TestConsultationView::viewPressesBeforeFirstConsultationDoNothing()
 {
     Rig rig;
-    TForm1 &f = rig.form;
     const QImage before = rig.screenWithoutControls();
-    QTest::mouseClick(f.btKernHex, Qt::LeftButton);
-    QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.btTussenHex, Qt::LeftButton);
     QVERIFY(!rig.state.secondaryViewActive);
     QVERIFY(rig.state.lineDigits.isEmpty());
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
-    QCOMPARE(f.lbl_Methode->text(), u"Gebruikte Methode"_s);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), u"Gebruikte Methode"_s);
     QCOMPARE(rig.screenWithoutControls(), before);
 }
 
 void TestConsultationView::intermediatePressWithoutMovingLineKeepsCaption()
 {
     Rig rig;
-    TForm1 &f = rig.form;
     rig.cast(u"977776"_s);
-    QTest::mouseClick(f.btKernHex, Qt::LeftButton); // saves the own-throw caption
-    QTest::mouseClick(f.btKernHex, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton); // saves the own-throw caption
+    QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
     rig.replay(u"788878"_s, u"01/01/01 01:01:01"_s);
     // The button is hidden now; a press that reaches the handler anyway opens nothing, and the
     // caption saved for the earlier consultation must not replace this one's.
-    f.btTussenHexClick();
+    rig.ui.btTussenHex->click();
     QVERIFY(!rig.state.secondaryViewActive);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
-    QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::FromJournal);
 }
 
 void TestConsultationView::tickChangeInIntermediateViewLeavesIt()
 {
     Rig rig;
-    TForm1 &f = rig.form;
     rig.replay(u"977776"_s, u"01/01/01 01:01:01"_s);
-    QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
-    QCOMPARE(f.btTussenHex->text(), u"T"_s);
+    QTest::mouseClick(rig.ui.btTussenHex, Qt::LeftButton);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"T"_s);
 
-    QTest::mouseClick(f.cbRegen, Qt::LeftButton);
-    QCOMPARE(f.btTussenHex->text(), u"R"_s);
-    QCOMPARE(f.btKernHex->text(), u"S"_s);
+    QTest::mouseClick(rig.ui.cbRegen, Qt::LeftButton);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
+    QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
     QVERIFY(!rig.state.secondaryViewActive);
-    QCOMPARE(f.lbl_Hexnr_B->text(), u"44"_s);
-    QCOMPARE(f.lbl_Methode->text(), MethodCaptions::FromJournal);
-    QCOMPARE(f.lbl_Datumx->text(), u"01/01/01 01:01:01"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"44"_s);
+    QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::FromJournal);
+    QCOMPARE(rig.ui.lbl_Datumx->text(), u"01/01/01 01:01:01"_s);
     checkColours(rig, false, u"YYYYYN"_s,
         colours({ u"#FFFFFF", u"#FFFFFF", u"#FFFFFF", u"#6CB48C", u"#6CB48C", u"#6CB48C" }));
 
-    QTest::mouseClick(f.btTussenHex, Qt::LeftButton);
-    QCOMPARE(f.btTussenHex->text(), u"T"_s);
-    QCOMPARE(f.lbl_Hexnr_B->text(), u"27"_s);
+    QTest::mouseClick(rig.ui.btTussenHex, Qt::LeftButton);
+    QCOMPARE(rig.ui.btTussenHex->text(), u"T"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"27"_s);
 }
 
 void TestConsultationView::tickChangeInNuclearViewRecolours()
 {
     Rig rig;
-    TForm1 &f = rig.form;
     rig.cast(u"879687"_s);
-    QTest::mouseClick(f.btKernHex, Qt::LeftButton);
-    QTest::mouseClick(f.cbRegen, Qt::LeftButton);
-    QCOMPARE(f.btKernHex->text(), u"K"_s);
+    QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
+    QTest::mouseClick(rig.ui.cbRegen, Qt::LeftButton);
+    QCOMPARE(rig.ui.btKernHex->text(), u"K"_s);
     QVERIFY(rig.state.secondaryViewActive);
-    QCOMPARE(f.lbl_Hexnr_A->text(), u"54"_s);
+    QCOMPARE(rig.ui.lbl_Hexnr_A->text(), u"54"_s);
     // 54: Thunder over Lake; 63: Water over Fire.
     checkColours(rig, true, u"NXOXOY"_s,
         colours({ u"#F2EF5B", u"#F2EF5B", u"#F2EF5B", u"#D1215A", u"#D1215A", u"#D1215A" }));

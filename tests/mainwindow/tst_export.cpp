@@ -1,6 +1,7 @@
 // A reading leaves the program: copied with Ctrl+C, saved as PDF with Ctrl+Shift+P, offered in
 // the main window's context menu.
 #include "AppSetup.h"
+#include "DialogControls.h"
 #include "MainWindowRig.h"
 #include "Program.h"
 #include "QuietRaise.h"
@@ -35,7 +36,8 @@ private Q_SLOTS:
         WindowServices services;
         Program program { { &services.random, &services.clock, &services.prompts, &services.shell } };
         TForm1 &form = program.mainWindow();
-        TOKBottomDlg &dialog = program.questionDialog();
+        const MainControls ui(form);
+        const DialogControls dialog(program.questionDialog());
         QTest::keyClicks(dialog.Vragen, u"Wat brengt de zomer?"_s);
         QTest::keyClicks(dialog.Worp, u"789678"_s);
         QTest::keyClick(dialog.Worp, Qt::Key_Return);
@@ -45,9 +47,9 @@ private Q_SLOTS:
         QStringList shown
             = { u"Wat brengt de zomer?"_s, u"63"_s, u"NA DE VOLTOOIING"_s, u"17"_s, u"DE NAVOLGING"_s };
         // Rows 3 and 4 show lines 4 and 3, the moving ones.
-        for (QLabel *label : { form.lbl_Datumx, form.lbl_Methode, form.lbl_Huistxt_A, form.lbl_RaadDV_A,
-                 form.lbl_RaadSL_A, form.lbl_Huistxt_B, form.lbl_RaadDV_B, form.lbl_RaadSL_B,
-                 form.lbl_Lijnb[2], form.lbl_Lijnb[3] })
+        for (QLabel *label :
+            { ui.lbl_Datumx, ui.lbl_Methode, ui.lbl_Huistxt_A, ui.lbl_RaadDV_A, ui.lbl_RaadSL_A,
+                ui.lbl_Huistxt_B, ui.lbl_RaadDV_B, ui.lbl_RaadSL_B, ui.lbl_Lijnb[2], ui.lbl_Lijnb[3] })
             shown << label->text();
 
         QApplication::clipboard()->clear();
@@ -112,7 +114,7 @@ private Q_SLOTS:
         });
         QContextMenuEvent event(
             QContextMenuEvent::Mouse, { 300, 200 }, rig.form.mapToGlobal(QPoint(300, 200)));
-        QApplication::sendEvent(rig.form.lbl_RaadDV_A, &event);
+        QApplication::sendEvent(rig.ui.lbl_RaadDV_A, &event);
         QCOMPARE(items,
             (QStringList { u"Kopieer raadpleging Ctrl+C"_s, u"Afdrukken... Ctrl+P"_s,
                 u"Bewaar als PDF... Ctrl+Shift+P"_s }));

@@ -1,6 +1,7 @@
 // The whole program through its real windows: start-up, a question asked in the dialog and
 // answered in the main window, recasting, the About window, and the ways it ends.
 #include "AppSetup.h"
+#include "DialogControls.h"
 #include "MainWindowRig.h"
 #include "Program.h"
 #include "WidgetChecks.h"
@@ -17,14 +18,16 @@ struct ProgramRig : WindowServices
 {
     Program program { { &random, &clock, &prompts, &shell } };
     TForm1 &form = program.mainWindow();
+    MainControls ui { form };
     TOKBottomDlg &dialog = program.questionDialog();
+    DialogControls dlg { dialog };
     TAboutBox &about = program.aboutWindow();
 
     // The user types a question and presses Enter in the dialog.
     void ask(const QString &question)
     {
-        QTest::keyClicks(dialog.Vragen, question);
-        QTest::keyClick(dialog.Vragen, Qt::Key_Return);
+        QTest::keyClicks(dlg.Vragen, question);
+        QTest::keyClick(dlg.Vragen, Qt::Key_Return);
     }
 
     // The offscreen platform keeps a hidden window active; a desktop hands activation back.
@@ -60,7 +63,7 @@ private Q_SLOTS:
         QVERIFY(!rig.about.isVisible());
         QVERIFY(rig.program.state().lineDigits.isEmpty());
         QVERIFY(QTest::qWaitForWindowActive(&rig.dialog));
-        QCOMPARE(QApplication::focusWidget(), rig.dialog.Vragen);
+        QCOMPARE(QApplication::focusWidget(), rig.dlg.Vragen);
     }
 
     void questionAnsweredInTheMainWindow_data()
@@ -77,49 +80,49 @@ private Q_SLOTS:
         QFETCH(int, method);
         ProgramRig rig;
         if (method >= 0)
-            rig.dialog.RadioGroepItems->button(method)->click();
+            rig.dlg.RadioGroepItems->button(method)->click();
         rig.ask(u"Waar gaat mijn werk heen?"_s);
         QVERIFY(!rig.dialog.isVisible());
         QVERIFY(rig.form.isEnabled());
-        QTEST(rig.form.lbl_Methode->text(), "caption");
-        QCOMPARE(rig.form.lbl_Vraag->text(), u"Waar gaat mijn werk heen?"_s);
-        QCOMPARE(rig.form.lbl_Datumx->text(), u"07/03/25 09:05:07"_s);
-        QCOMPARE(rig.form.lbRegelnr->text(), u"Nieuw"_s);
+        QTEST(rig.ui.lbl_Methode->text(), "caption");
+        QCOMPARE(rig.ui.lbl_Vraag->text(), u"Waar gaat mijn werk heen?"_s);
+        QCOMPARE(rig.ui.lbl_Datumx->text(), u"07/03/25 09:05:07"_s);
+        QCOMPARE(rig.ui.lbRegelnr->text(), u"Nieuw"_s);
         QCOMPARE(rig.program.state().lineDigits.size(), 6);
-        QCOMPARE(rig.form.lbl_Hexnr_A->text(), QString::number(rig.program.state().primaryNumber));
+        QCOMPARE(rig.ui.lbl_Hexnr_A->text(), QString::number(rig.program.state().primaryNumber));
     }
 
     void ownDigitsThroughTheDialog()
     {
         ProgramRig rig;
-        QTest::keyClicks(rig.dialog.Vragen, u"Eigen worp"_s);
-        QTest::mouseClick(rig.dialog.Worp, Qt::LeftButton);
-        QTest::keyClicks(rig.dialog.Worp, u"789678"_s);
-        QTest::keyClick(rig.dialog.Worp, Qt::Key_Return);
-        QCOMPARE(rig.form.lbl_Hexnr_A->text(), u"63"_s);
-        QCOMPARE(rig.form.lbl_Hexnr_B->text(), u"17"_s);
-        QCOMPARE(rig.form.lbl_Methode->text(), MethodCaptions::OwnThrow);
-        QCOMPARE(rig.form.lbl_HexTitel_A->text(), Title(63));
-        QCOMPARE(rig.form.lbl_Lijnb[3]->text(), LineTexts(63, 3)); // row 4 shows line 3, a 9
+        QTest::keyClicks(rig.dlg.Vragen, u"Eigen worp"_s);
+        QTest::mouseClick(rig.dlg.Worp, Qt::LeftButton);
+        QTest::keyClicks(rig.dlg.Worp, u"789678"_s);
+        QTest::keyClick(rig.dlg.Worp, Qt::Key_Return);
+        QCOMPARE(rig.ui.lbl_Hexnr_A->text(), u"63"_s);
+        QCOMPARE(rig.ui.lbl_Hexnr_B->text(), u"17"_s);
+        QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::OwnThrow);
+        QCOMPARE(rig.ui.lbl_HexTitel_A->text(), Title(63));
+        QCOMPARE(rig.ui.lbl_Lijnb[3]->text(), LineTexts(63, 3)); // row 4 shows line 3, a 9
     }
 
     void recastWithTheKeyH()
     {
         ProgramRig rig;
-        rig.dialog.RadioGroepItems->button(1)->click();
+        rig.dlg.RadioGroepItems->button(1)->click();
         rig.ask(u"Nog eens?"_s);
         QVERIFY(rig.activateMain());
-        QTest::mouseClick(rig.form.btKernHex, Qt::LeftButton);
-        QCOMPARE(rig.form.btKernHex->text(), u"K"_s);
+        QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
+        QCOMPARE(rig.ui.btKernHex->text(), u"K"_s);
         rig.clock.moment = rig.clock.moment.addSecs(75);
         rig.random.draws = { 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1 };
         QTest::keyClick(&rig.form, Qt::Key_H);
         QCOMPARE(rig.program.state().lineDigits, u"999999"_s);
-        QCOMPARE(rig.form.lbl_Methode->text(), MethodCaptions::Coins);
-        QCOMPARE(rig.form.lbl_Datumx->text(), u"07/03/25 09:06:22"_s);
-        QCOMPARE(rig.form.lbl_Vraag->text(), u"Nog eens?"_s);
-        QCOMPARE(rig.form.btKernHex->text(), u"S"_s);
-        QCOMPARE(rig.form.btTussenHex->text(), u"R"_s);
+        QCOMPARE(rig.ui.lbl_Methode->text(), MethodCaptions::Coins);
+        QCOMPARE(rig.ui.lbl_Datumx->text(), u"07/03/25 09:06:22"_s);
+        QCOMPARE(rig.ui.lbl_Vraag->text(), u"Nog eens?"_s);
+        QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
+        QCOMPARE(rig.ui.btTussenHex->text(), u"R"_s);
     }
 
     void mainWindowTakesNoInputWhileCovered_data()
@@ -136,18 +139,18 @@ private Q_SLOTS:
         rig.ask(u"Eerst een vraag"_s);
         const QString digits = rig.program.state().lineDigits;
         if (about)
-            QTest::mouseClick(rig.form.knpInfo, Qt::LeftButton);
+            QTest::mouseClick(rig.ui.knpInfo, Qt::LeftButton);
         else
-            QTest::mouseClick(rig.form.knpVraag, Qt::LeftButton);
+            QTest::mouseClick(rig.ui.knpVraag, Qt::LeftButton);
         QVERIFY((about ? static_cast<QWidget *>(&rig.about) : &rig.dialog)->isVisible());
         QVERIFY(!rig.form.isEnabled());
 
         QSignalSpy closed(&rig.form, &TForm1::closed);
         QTest::keyClick(&rig.form, Qt::Key_H);
-        QTest::mouseClick(rig.form.knpStop, Qt::LeftButton);
-        QTest::mouseClick(rig.form.btKernHex, Qt::LeftButton);
+        QTest::mouseClick(rig.ui.knpStop, Qt::LeftButton);
+        QTest::mouseClick(rig.ui.btKernHex, Qt::LeftButton);
         QCOMPARE(rig.program.state().lineDigits, digits);
-        QCOMPARE(rig.form.btKernHex->text(), u"S"_s);
+        QCOMPARE(rig.ui.btKernHex->text(), u"S"_s);
         QCOMPARE(closed.count(), 0);
     }
 
@@ -163,9 +166,9 @@ private Q_SLOTS:
     {
         QFETCH(int, key);
         ProgramRig rig;
-        QTest::mouseClick(rig.dialog.CancelBtn, Qt::LeftButton);
+        QTest::mouseClick(rig.dlg.CancelBtn, Qt::LeftButton);
         QVERIFY(rig.form.isEnabled());
-        QTest::mouseClick(rig.form.knpInfo, Qt::LeftButton);
+        QTest::mouseClick(rig.ui.knpInfo, Qt::LeftButton);
         QVERIFY(rig.about.isVisible());
         QVERIFY(!rig.form.isEnabled());
         QVERIFY(QTest::qWaitForWindowActive(&rig.about));
@@ -193,14 +196,14 @@ private Q_SLOTS:
         ProgramRig rig;
         QSignalSpy closed(&rig.form, &TForm1::closed);
         if (how == u"btStop")
-            QTest::mouseClick(rig.dialog.btStop, Qt::LeftButton);
+            QTest::mouseClick(rig.dlg.btStop, Qt::LeftButton);
         else if (how == u"dialog")
             rig.dialog.close();
         else {
             rig.ask(u"Een vraag, niet bewaard"_s);
             QVERIFY(rig.activateMain());
             if (how == u"knpStop")
-                QTest::mouseClick(rig.form.knpStop, Qt::LeftButton);
+                QTest::mouseClick(rig.ui.knpStop, Qt::LeftButton);
             else
                 QTest::keyClick(&rig.form, Qt::Key_Escape);
         }
@@ -212,9 +215,9 @@ private Q_SLOTS:
     void helpFromBothWindows()
     {
         ProgramRig rig;
-        QTest::mouseClick(rig.dialog.btHLP, Qt::LeftButton);
-        QTest::mouseClick(rig.dialog.CancelBtn, Qt::LeftButton);
-        QTest::mouseClick(rig.form.knpHelp, Qt::LeftButton);
+        QTest::mouseClick(rig.dlg.btHLP, Qt::LeftButton);
+        QTest::mouseClick(rig.dlg.CancelBtn, Qt::LeftButton);
+        QTest::mouseClick(rig.ui.knpHelp, Qt::LeftButton);
         QCOMPARE(rig.shell.opened, (QStringList { u"QUIVARHELP.chm"_s, u"QUIVARHELP.chm"_s }));
     }
 
@@ -222,12 +225,11 @@ private Q_SLOTS:
     void everyOracleTextFitsItsLabel()
     {
         ProgramRig rig;
-        const TForm1 &f = rig.form;
-        const TOKBottomDlg &d = rig.dialog;
-        const std::pair<const QLabel *, QString (*)(int)> labels[]
-            = { { f.lbl_HexTitel_A, Title }, { f.lbl_RaadDV_A, ProcessText }, { f.lbl_RaadSL_A, AdviceText },
-                  { f.lbl_RaadDV_B, ProcessText }, { f.lbl_RaadSL_B, AdviceText }, { d.Label8, Title },
-                  { d.lbl_Comment, ProcessText }, { d.lbl_Prakt, AdviceText } };
+        const DialogControls &d = rig.dlg;
+        const std::pair<const QLabel *, QString (*)(int)> labels[] = { { rig.ui.lbl_HexTitel_A, Title },
+            { rig.ui.lbl_RaadDV_A, ProcessText }, { rig.ui.lbl_RaadSL_A, AdviceText },
+            { rig.ui.lbl_RaadDV_B, ProcessText }, { rig.ui.lbl_RaadSL_B, AdviceText }, { d.Label8, Title },
+            { d.lbl_Comment, ProcessText }, { d.lbl_Prakt, AdviceText } };
         const auto verifyFits = [](const QLabel *label, const QString &text) {
             const QByteArray overflow = textOverflow(label, text);
             QVERIFY2(overflow.isEmpty(), overflow.constData());
@@ -236,7 +238,7 @@ private Q_SLOTS:
             for (const auto &[label, text] : labels)
                 verifyFits(label, text(n));
             for (int k = 1; k <= 6; ++k)
-                verifyFits(f.lbl_Lijnb[std::size_t(6 - k)], LineTexts(n, k));
+                verifyFits(rig.ui.lbl_Lijnb[std::size_t(6 - k)], LineTexts(n, k));
             if (QTest::currentTestFailed())
                 return;
         }
