@@ -24,6 +24,9 @@ Program::Program(ProgramServices services)
     m_dialog = std::make_unique<TOKBottomDlg>(m_session, m_prompts, m_shell);
     connectWindows();
     m_dialog->show();
+    // The dialog is mapped by now; nothing is painted before the event loop runs, so the labels
+    // sized to their text take their sizes before anyone sees them.
+    m_measures.finish();
 }
 
 Program::~Program() = default;

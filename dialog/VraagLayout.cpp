@@ -54,8 +54,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geom
 {
     QLabel *l = newLabel(parent, QLatin1String(name), text, font);
     if (geometry.size().isEmpty()) {
-        l->adjustSize();
-        l->move(geometry.topLeft());
+        // Any size until the text is measured: a widget shown without one would measure at once.
+        l->setGeometry(QRect(geometry.topLeft(), QSize(1, 1)));
+        measureText(l, [l] { l->adjustSize(); });
     } else {
         l->setGeometry(geometry);
     }
@@ -97,10 +98,12 @@ QGroupBox *radioGroup(QWidget *parent, const char *name, const QString &caption,
     buttons = new QButtonGroup(group);
     for (int i = 0; i < int(items.size()); ++i) {
         auto *item = new QRadioButton(items.at(i), group);
+        // Placed by arrangeItems; until then any size keeps showing it from measuring its text.
+        item->resize(1, 1);
         item->setObjectName(QLatin1String(name) + u'_' + QString::number(i));
         buttons->addButton(item, i);
     }
-    arrangeItems(group, buttons->buttons(), columns);
+    measureText(group, [group, buttons, columns] { arrangeItems(group, buttons->buttons(), columns); });
     return group;
 }
 
