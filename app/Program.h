@@ -48,6 +48,7 @@ public:
 
 private:
     void connectWindows();
+    void paintMainWindowWhenUncovered();
 
     ClockRandomSource m_systemRandom;
     SystemClock m_systemClock;
