@@ -1,6 +1,7 @@
 #pragma once
 
 #include "About.h"
+#include "FormKit.h"
 #include "History.h"
 #include "Journal.h"
 #include "QtServices.h"
@@ -47,6 +48,7 @@ public:
 
 private:
     void connectWindows();
+    void paintMainWindowWhenUncovered();
 
     ClockRandomSource m_systemRandom;
     SystemClock m_systemClock;
@@ -61,6 +63,8 @@ private:
     Session m_session;
     JournalStore m_journalStore;
     Journal m_journalOps;
+    // Text is first measured once both windows are on screen: see the constructor.
+    TextMeasureDeferral m_measures;
     // The windows, in the order they are made.
     TForm1 m_form;
     std::unique_ptr<TOKBottomDlg> m_dialog;

@@ -114,10 +114,13 @@ void TOKBottomDlg::FormShow()
     activateWindow();
     m_session.beginQuestion();
     clearMethodSelection();
-    Worp->clear();
-    Dobbel->clear();
-    Vragen->clear();
-    Hexanr->setText(u"0"_s);
+    // Laying out the fields' texts may wait, at start-up, until the dialog is on screen.
+    measureText(this, [this] {
+        Worp->clear();
+        Dobbel->clear();
+        Vragen->clear();
+        Hexanr->setText(u"0"_s);
+    });
 }
 
 void TOKBottomDlg::VragenClick()

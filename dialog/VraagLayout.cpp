@@ -54,8 +54,9 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, QRect geom
 {
     QLabel *l = newLabel(parent, QLatin1String(name), text, font);
     if (geometry.size().isEmpty()) {
-        l->adjustSize();
-        l->move(geometry.topLeft());
+        // Any size until the text is measured: a widget shown without one would measure at once.
+        l->setGeometry(QRect(geometry.topLeft(), QSize(1, 1)));
+        measureText(l, [l] { l->adjustSize(); });
     } else {
         l->setGeometry(geometry);
     }
@@ -97,10 +98,12 @@ QGroupBox *radioGroup(QWidget *parent, const char *name, const QString &caption,
     buttons = new QButtonGroup(group);
     for (int i = 0; i < int(items.size()); ++i) {
         auto *item = new QRadioButton(items.at(i), group);
+        // Placed by arrangeItems; until then any size keeps showing it from measuring its text.
+        item->resize(1, 1);
         item->setObjectName(QLatin1String(name) + u'_' + QString::number(i));
         buttons->addButton(item, i);
     }
-    arrangeItems(group, buttons->buttons(), columns);
+    measureText(group, [group, buttons, columns] { arrangeItems(group, buttons->buttons(), columns); });
     return group;
 }
 
@@ -190,7 +193,8 @@ void TOKBottomDlg::buildQuestionArea()
     Worp = named(new QLineEdit(this), "Worp");
     Worp->setGeometry(516, 55, 64, 23);
     Worp->setMaxLength(6);
-    Worp->setFont(pixelFont(base, 13, true));
+    // A line edit lays out its text as soon as it has a font: see measureText.
+    measureText(Worp, [this, base] { Worp->setFont(pixelFont(base, 13, true)); });
     Worp->setToolTip(u"6 cijfers: begin met onderste getal"_s);
     Worp->setAccessibleName(u"Eigen Worp"_s);
     Label2->setBuddy(Worp);
@@ -205,7 +209,7 @@ void TOKBottomDlg::buildQuestionArea()
     Dobbel = named(new QLineEdit(this), "Dobbel");
     Dobbel->setGeometry(613, 55, 39, 23);
     Dobbel->setMaxLength(3);
-    Dobbel->setFont(pixelFont(base, 12, true));
+    measureText(Dobbel, [this, base] { Dobbel->setFont(pixelFont(base, 12, true)); });
     setColour(Dobbel, QPalette::Text, clMaroon);
     Dobbel->setToolTip(u"3 Cijfers:  Onder - Boven + Lijn"_s);
     Dobbel->setAccessibleName(u"Dobbelstenen"_s);
@@ -306,10 +310,13 @@ void TOKBottomDlg::buildLookupPane()
     lbl_Prakt = label(this, "lbl_Prakt", u"   Praktische Raad"_s, QRect(9, 359, 167, 30), base);
     lbl_Prakt->setWordWrap(true);
 
-    Hexanr = named(new QLineEdit(u"0"_s, this), "Hexanr");
+    Hexanr = named(new QLineEdit(this), "Hexanr");
     Hexanr->setGeometry(8, 57, 36, 22);
     Hexanr->setMaxLength(2);
-    Hexanr->setFont(pixelFont(base, 11, true));
+    measureText(Hexanr, [this, base] {
+        Hexanr->setFont(pixelFont(base, 11, true));
+        Hexanr->setText(u"0"_s);
+    });
     Hexanr->setAccessibleName(u"Opzoeken hexagram nummer"_s);
     Label6->setBuddy(Hexanr);
 

@@ -255,7 +255,8 @@ void TForm1::createControls()
     lbRegelnr = new TFaceLabel(this);
     lbRegelnr->setObjectName(u"lbRegelnr"_s);
     lbRegelnr->setText(m_session.listNumber().text());
-    lbRegelnr->setGeometry(523, 6, 100, QFontMetrics(font()).lineSpacing());
+    lbRegelnr->setGeometry(523, 6, 100, 1);
+    measureText(lbRegelnr, [this] { lbRegelnr->resize(100, QFontMetrics(font()).lineSpacing()); });
     lbl_Vraagtitel = makeLabel(this, u"lbl_Vraagtitel"_s, 13, 22, 0, 0, u"Mijn Vraag aan de QUIVAR was:"_s,
         look(12, true, false, clNavy));
     lbl_Vraag = makeLabel(this, u"lbl_Vraag"_s, 215, 25, 450, 0, {}, look(11, true));

@@ -3,6 +3,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -60,13 +64,64 @@ QLabel *makeLabel(QWidget *parent, const QString &name, int left, int top, int w
     setTextColour(label, look.colour);
     label->setAlignment(alignment);
     label->setWordWrap(wraps);
-    const QFontMetrics metrics(label->font());
-    if (width == 0)
-        width = metrics.horizontalAdvance(text) + 1;
-    // The height a line of text takes when laid out, which rounds up past lineSpacing().
-    if (height == 0)
-        height
-            = metrics.boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, u"Xg"_s).height();
-    label->setGeometry(left, top, width, height);
+    if (width != 0 && height != 0) {
+        label->setGeometry(left, top, width, height);
+        return label;
+    }
+    // Any size until the text is measured: a widget shown without one would measure at once.
+    label->setGeometry(left, top, std::max(width, 1), std::max(height, 1));
+    measureText(label, [label, width, height, text] {
+        const QFontMetrics metrics(label->font());
+        // The height a line of text takes when laid out, which rounds up past lineSpacing().
+        label->resize(width != 0 ? width : metrics.horizontalAdvance(text) + 1,
+            height != 0 ? height
+                        : metrics.boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, u"Xg"_s)
+                              .height());
+    });
     return label;
+}
+
+namespace {
+
+struct DeferredStep
+{
+    QPointer<QWidget> owner;
+    std::function<void()> step;
+};
+
+// Null while no deferral is in force.
+std::vector<DeferredStep> *deferredSteps = nullptr;
+
+} // namespace
+
+TextMeasureDeferral::TextMeasureDeferral()
+{
+    if (!deferredSteps)
+        deferredSteps = new std::vector<DeferredStep>;
+}
+
+TextMeasureDeferral::~TextMeasureDeferral()
+{
+    finish();
+}
+
+void TextMeasureDeferral::finish()
+{
+    std::vector<DeferredStep> *steps = deferredSteps;
+    deferredSteps = nullptr;
+    if (!steps)
+        return;
+    for (const DeferredStep &deferred : *steps) {
+        if (deferred.owner)
+            deferred.step();
+    }
+    delete steps;
+}
+
+void measureText(QWidget *owner, std::function<void()> step)
+{
+    if (deferredSteps)
+        deferredSteps->push_back({ owner, std::move(step) });
+    else
+        step();
 }

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QWidget;
 
@@ -54,3 +56,20 @@ QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, cons
 QLabel *makeLabel(QWidget *parent, const QString &name, int left, int top, int width, int height,
     const QString &text, const Look &look = {}, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
     bool wraps = false);
+
+// Measuring text loads the font database, the dearest step of start-up. While a program builds
+// its first windows it may defer every measuring step to after they are on screen; outside such
+// a stretch each step runs at once.
+class TextMeasureDeferral
+{
+public:
+    TextMeasureDeferral();
+    ~TextMeasureDeferral();
+    TextMeasureDeferral(const TextMeasureDeferral &) = delete;
+    TextMeasureDeferral &operator=(const TextMeasureDeferral &) = delete;
+    // Runs the deferred steps in the order they came and ends the deferral.
+    void finish();
+};
+// Runs `step` now, or when the deferral in force finishes; a step whose `owner` is gone by
+// then is dropped.
+void measureText(QWidget *owner, std::function<void()> step);

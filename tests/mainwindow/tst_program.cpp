@@ -66,6 +66,34 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), rig.dlg.Vragen);
     }
 
+    // Start-up measures text only once the windows are mapped and keeps the covered main
+    // window from painting; what comes out must be the windows as they are built alone. (Only
+    // the controls the windows place: the spin buttons place their own parts when shown.)
+    void startUpBuildsTheWindowsAsAlone()
+    {
+        ProgramRig rig;
+        Session session { rig.random, rig.clock, rig.prompts };
+        const TForm1 form { session, rig.shell };
+        const TOKBottomDlg dialog { session, rig.prompts, rig.shell };
+        for (const auto &[built, alone] :
+            { std::pair<const QWidget *, const QWidget *> { &rig.form, &form }, { &rig.dialog, &dialog } }) {
+            for (const QWidget *child : alone->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                if (child->objectName().isEmpty())
+                    continue;
+                const auto *twin = built->findChild<QWidget *>(child->objectName());
+                QVERIFY2(twin, qPrintable(child->objectName()));
+                const QByteArray name = child->objectName().toUtf8();
+                QVERIFY2(twin->geometry() == child->geometry(), name.constData());
+                QVERIFY2(twin->font() == child->font(), name.constData());
+            }
+        }
+        QCOMPARE(rig.dialog.Hexanr->text(), u"0"_s);
+        QVERIFY(!rig.form.updatesEnabled());
+        QTest::keyClick(rig.dialog.Vragen, Qt::Key_Escape);
+        QVERIFY(!rig.dialog.isVisible());
+        QVERIFY(rig.form.updatesEnabled());
+    }
+
     void questionAnsweredInTheMainWindow_data()
     {
         QTest::addColumn<int>("method"); // the item clicked in the method group, -1 for none
