@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
 
 Program::Program(ProgramServices services)
     : m_random(services.random ? *services.random : m_systemRandom)
@@ -28,73 +27,9 @@ Program::Program(ProgramServices services)
     // The dialog is mapped by now; nothing is painted before the event loop runs, so the labels
     // sized to their text take their sizes before anyone sees them.
     m_measures.finish();
-    paintMainWindowWhenUncovered();
 }
 
 Program::~Program() = default;
-
-namespace {
-
-// Keeps the main window from painting while the question dialog lies wholly over it, as it does
-// at start-up: nobody could see that paint, and it would cost the window's whole backing store.
-// The first time the dialog is hidden or moves off it, the window paints as ever.
-class CoveredWindowGuard final : public QObject
-{
-public:
-    CoveredWindowGuard(QWidget &window, QWidget &cover)
-        : QObject(&cover)
-        , m_window(window)
-        , m_cover(cover)
-    {
-        cover.installEventFilter(this);
-        window.installEventFilter(this);
-        if (covered())
-            m_window.setUpdatesEnabled(false);
-        else
-            release();
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::Hide:
-        case QEvent::Move:
-        case QEvent::Resize:
-            if (!covered())
-                release();
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    bool covered() const
-    {
-        return m_cover.isVisible() && m_window.isVisible()
-            && m_cover.frameGeometry().contains(m_window.frameGeometry());
-    }
-
-    void release()
-    {
-        m_cover.removeEventFilter(this);
-        m_window.removeEventFilter(this);
-        m_window.setUpdatesEnabled(true);
-        deleteLater();
-    }
-
-    QWidget &m_window;
-    QWidget &m_cover;
-};
-
-} // namespace
-
-void Program::paintMainWindowWhenUncovered()
-{
-    new CoveredWindowGuard(m_form, *m_dialog);
-}
 
 void Program::connectWindows()
 {

@@ -48,7 +48,6 @@ public:
 
 private:
     void connectWindows();
-    void paintMainWindowWhenUncovered();
 
     ClockRandomSource m_systemRandom;
     SystemClock m_systemClock;
