@@ -66,9 +66,9 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), rig.dlg.Vragen);
     }
 
-    // Start-up measures text only once the windows are mapped and keeps the covered main
-    // window from painting; what comes out must be the windows as they are built alone. (Only
-    // the controls the windows place: the spin buttons place their own parts when shown.)
+    // Start-up measures text only once the windows are mapped; what comes out must be the
+    // windows as they are built alone. (Only the controls the windows place: the spin buttons
+    // place their own parts when shown.)
     void startUpBuildsTheWindowsAsAlone()
     {
         ProgramRig rig;
@@ -87,11 +87,7 @@ private Q_SLOTS:
                 QVERIFY2(twin->font() == child->font(), name.constData());
             }
         }
-        QCOMPARE(rig.dialog.Hexanr->text(), u"0"_s);
-        QVERIFY(!rig.form.updatesEnabled());
-        QTest::keyClick(rig.dialog.Vragen, Qt::Key_Escape);
-        QVERIFY(!rig.dialog.isVisible());
-        QVERIFY(rig.form.updatesEnabled());
+        QCOMPARE(rig.dlg.Hexanr->text(), u"0"_s);
     }
 
     void questionAnsweredInTheMainWindow_data()
