@@ -108,18 +108,15 @@ void Session::resetView()
 // own and may differ from the cast date each showing puts there.
 void Session::toggleIntermediateView()
 {
-    if (!hasCast())
-        return;
-    if (m_state.secondaryViewActive) {
-        leaveDerivedView();
-        return;
-    }
-    const QString date = m_dateText;
-    openIntermediateView();
-    setDateText(date);
+    toggleView(&Session::openIntermediateView);
 }
 
 void Session::toggleNuclearView()
+{
+    toggleView(&Session::openNuclearView);
+}
+
+void Session::toggleView(void (Session::*openView)())
 {
     if (!hasCast())
         return;
@@ -128,7 +125,7 @@ void Session::toggleNuclearView()
         return;
     }
     const QString date = m_dateText;
-    openNuclearView();
+    (this->*openView)();
     setDateText(date);
 }
 

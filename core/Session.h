@@ -112,6 +112,8 @@ private:
     void setView(ConsultationViewKind view);
     void setDateText(const QString &dateText);
     void setListNumber(const ListNumber &listNumber);
+    // A view button: back to the cast from a derived view, or into the view `openView` opens.
+    void toggleView(void (Session::*openView)());
     void openIntermediateView();
     void openNuclearView();
 

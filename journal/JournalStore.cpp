@@ -69,6 +69,20 @@ private:
     bool m_busy = false;
 };
 
+std::optional<JournalResult> JournalStore::beginChange(const Lock &lock, bool missingIsEmpty, Sync *synced)
+{
+    if (!lock.held())
+        return lock.refusal();
+    removeLeftovers();
+    QString problem;
+    const Sync result = sync(problem, missingIsEmpty);
+    if (result == Sync::Failed)
+        return failed(problem);
+    if (synced)
+        *synced = result;
+    return std::nullopt;
+}
+
 JournalStore::JournalStore(const QString &folder, QObject *parent)
     : QObject(parent)
     , m_folder(folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/')
@@ -186,13 +200,9 @@ FileProblem JournalStore::writeBackup()
 
 JournalResult JournalStore::append(const QString &line)
 {
-    Lock lock(journalPath(), m_lockWait);
-    if (!lock.held())
-        return lock.refusal();
-    removeLeftovers();
-    QString problem;
-    if (sync(problem, true) == Sync::Failed)
-        return failed(problem);
+    const Lock lock(journalPath(), m_lockWait);
+    if (const auto stop = beginChange(lock, true))
+        return *stop;
     const int row = int(m_lines.size());
     if (const auto encoded = m_lines.encodedLine(line)) {
         // The list as it stands and the new line after it: a million entries are not copied.
@@ -221,19 +231,13 @@ void JournalStore::removeRange(qsizetype first, qsizetype last)
 
 JournalResult JournalStore::removeRows(const QList<int> &rows)
 {
-    Lock lock(journalPath(), m_lockWait);
-    if (!lock.held())
-        return lock.refusal();
-    removeLeftovers();
-    QString problem;
-    switch (sync(problem, false)) {
-    case Sync::Failed:
-        return failed(problem);
-    case Sync::Reset:
+    const Lock lock(journalPath(), m_lockWait);
+    Sync synced = Sync::Same;
+    if (const auto stop = beginChange(lock, false, &synced))
+        return *stop;
+    // The list the user chose from is not the file any more: nothing is deleted.
+    if (synced == Sync::Reset)
         return { JournalOutcome::Moved, {} };
-    default:
-        break;
-    }
     if (rows.isEmpty())
         return { JournalOutcome::Unchanged, {} };
     if (FileProblem failed = writeBackup())
@@ -270,13 +274,9 @@ JournalResult JournalStore::removeRows(const QList<int> &rows)
 
 JournalResult JournalStore::clear()
 {
-    Lock lock(journalPath(), m_lockWait);
-    if (!lock.held())
-        return lock.refusal();
-    removeLeftovers();
-    QString problem;
-    if (sync(problem, false) == Sync::Failed)
-        return failed(problem);
+    const Lock lock(journalPath(), m_lockWait);
+    if (const auto stop = beginChange(lock, false))
+        return *stop;
     if (m_lines.isEmpty())
         return { JournalOutcome::Unchanged, {} };
     const JournalLines empty(QStringList(), m_lines.encoding());
@@ -312,13 +312,9 @@ qsizetype savedSince(const JournalLines &backup, const JournalLines &journal)
 
 JournalResult JournalStore::restore()
 {
-    Lock lock(journalPath(), m_lockWait);
-    if (!lock.held())
-        return lock.refusal();
-    removeLeftovers();
-    QString problem;
-    if (sync(problem, false) == Sync::Failed)
-        return failed(problem);
+    const Lock lock(journalPath(), m_lockWait);
+    if (const auto stop = beginChange(lock, false))
+        return *stop;
     if (!QFileInfo::exists(backupPath()))
         return { JournalOutcome::NoBackup, {} };
     JournalLines restored;
@@ -346,13 +342,9 @@ JournalResult JournalStore::restore()
 
 JournalResult JournalStore::editQuestion(int row, const QString &entry, const QString &question)
 {
-    Lock lock(journalPath(), m_lockWait);
-    if (!lock.held())
-        return lock.refusal();
-    removeLeftovers();
-    QString problem;
-    if (sync(problem, false) == Sync::Failed)
-        return failed(problem);
+    const Lock lock(journalPath(), m_lockWait);
+    if (const auto stop = beginChange(lock, false))
+        return *stop;
     if (row < 0 || row >= m_lines.size() || m_lines.at(row) != entry || !holdsQuestion(entry))
         return { JournalOutcome::Moved, {} };
     const QString edited = entry.left(18) + question + entry.right(13);

@@ -86,6 +86,9 @@ private:
     class Lock;
     enum class Sync { Same, Appended, Reset, NoFile, Failed };
     Sync sync(QString &problem, bool missingIsEmpty);
+    // Under the lock: clears a killed save's leftovers and reads the file afresh. A result when
+    // the change must stop there (lock refused, file unreadable); `synced` says what the read found.
+    std::optional<JournalResult> beginChange(const Lock &lock, bool missingIsEmpty, Sync *synced = nullptr);
     bool adopt(JournalLines fresh);
     void replaceLines(JournalLines lines);
     void removeLeftovers() const;
