@@ -5,6 +5,7 @@
 // that the first keystroke after a change makes is shown beside the file's read, and the
 // keystroke without matches beside a memchr pass, the fastest scan of those bytes there is.
 #include "History.h"
+#include "JournalBytes.h"
 #include "JournalFind.h"
 #include "Program.h"
 #include "Report.h"
@@ -39,27 +40,17 @@ template <class Step> double timed(Step &&step)
 // Eight questions in turn, one of them with the name that the figure of one in eight types.
 QByteArray journalOf(int n)
 {
-    const QByteArray questions[] = {
-        "Wat brengt de komende week voor mijn werk en mijn gezin?",
-        "Hoe ga ik om met de ruzie met mijn broer over het huis?",
-        "Is dit het goede moment om te verhuizen naar de stad, of niet?",
-        "Wat vraagt de vriendschap met Ren\xE9 nu van mij?",
-        "Moet ik het aanbod voor de nieuwe baan aannemen?",
-        "Hoe vind ik rust in een drukke tijd?",
-        "Wat leert deze ziekte mij over geduld?",
-        "Waar ligt mijn taak in de vereniging dit jaar?",
-    };
-    QByteArray bytes;
-    bytes.reserve(qsizetype(n) * 90);
-    for (int i = 0; i < n; ++i) {
-        char date[32];
-        std::snprintf(date, sizeof date, "%02d/%02d/%02d %02d:%02d:%02d,", i % 28 + 1, i % 12 + 1,
-            i / 1000 % 100, i % 24, i % 60, (i * 7) % 60);
-        bytes += date;
-        bytes += questions[i % 8];
-        bytes += ",43,44,977776\r\n";
-    }
-    return bytes;
+    return ::journalOf(n,
+        {
+            "Wat brengt de komende week voor mijn werk en mijn gezin?",
+            "Hoe ga ik om met de ruzie met mijn broer over het huis?",
+            "Is dit het goede moment om te verhuizen naar de stad, of niet?",
+            "Wat vraagt de vriendschap met Ren\xE9 nu van mij?",
+            "Moet ik het aanbod voor de nieuwe baan aannemen?",
+            "Hoe vind ik rust in een drukke tijd?",
+            "Wat leert deze ziekte mij over geduld?",
+            "Waar ligt mijn taak in de vereniging dit jaar?",
+        });
 }
 
 struct FindRig

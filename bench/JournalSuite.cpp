@@ -5,6 +5,7 @@
 // they need. Then the growth from 100,000 to 1,000,000 entries of everything that reads the
 // whole file, and the memory the open window takes on a million entries against the file.
 #include "History.h"
+#include "JournalBytes.h"
 #include "Program.h"
 #include "Report.h"
 #include "ScriptedServices.h"
@@ -52,23 +53,13 @@ double residentMB()
 // A journal of n entries of everyday length, some with the accents of Dutch.
 QByteArray journalOf(int n)
 {
-    const QByteArray questions[] = {
-        "Wat brengt de komende week voor mijn werk en mijn gezin?",
-        "Hoe ga ik om met de ruzie met mijn broer over het huis?",
-        "Is dit het goede moment om te verhuizen naar de stad, of niet?",
-        "Wat vraagt de vriendschap met Ren\xE9 nu van mij?",
-    };
-    QByteArray bytes;
-    bytes.reserve(qsizetype(n) * 90);
-    for (int i = 0; i < n; ++i) {
-        char date[32];
-        std::snprintf(date, sizeof date, "%02d/%02d/%02d %02d:%02d:%02d,", i % 28 + 1, i % 12 + 1,
-            i / 1000 % 100, i % 24, i % 60, (i * 7) % 60);
-        bytes += date;
-        bytes += questions[i % 4];
-        bytes += ",43,44,977776\r\n";
-    }
-    return bytes;
+    return ::journalOf(n,
+        {
+            "Wat brengt de komende week voor mijn werk en mijn gezin?",
+            "Hoe ga ik om met de ruzie met mijn broer over het huis?",
+            "Is dit het goede moment om te verhuizen naar de stad, of niet?",
+            "Wat vraagt de vriendschap met Ren\xE9 nu van mij?",
+        });
 }
 
 void writeFile(const QString &name, const QByteArray &bytes)
