@@ -62,7 +62,7 @@ private:
 // The list scrolls sideways over this width, however long its lines.
 constexpr int ScrollWidth = 800;
 
-// Every row as wide as the scroll range; with uniform item sizes only the first row is measured.
+// Every row as wide as the scroll range; with uniform item sizes only one row is measured.
 class WideRowDelegate final : public QStyledItemDelegate
 {
 public:
@@ -120,7 +120,7 @@ QVariant JournalListModel::data(const QModelIndex &index, int role) const
 
 void JournalListView::mouseReleaseEvent(QMouseEvent *event)
 {
-    QListView::mouseReleaseEvent(event);
+    UniformRowList::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
         Q_EMIT chosenByUser();
 }
@@ -139,7 +139,7 @@ void JournalListView::keyPressEvent(QKeyEvent *event)
     }
     const QModelIndex before = currentIndex();
     const QItemSelection selectedBefore = selectionModel()->selection();
-    QListView::keyPressEvent(event);
+    UniformRowList::keyPressEvent(event);
     if (currentIndex() != before || selectionModel()->selection() != selectedBefore)
         Q_EMIT chosenByUser();
 }
@@ -177,7 +177,6 @@ void TVerleden::createControls()
     lbxLijst->setGeometry(9, 9, 544, 326);
     lbxLijst->setModel(&m_model);
     lbxLijst->setItemDelegate(new WideRowDelegate(lbxLijst));
-    lbxLijst->setUniformItemSizes(true);
     lbxLijst->setTextElideMode(Qt::ElideNone);
     lbxLijst->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lbxLijst->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Journal.h"
+#include "UniformRowList.h"
 
 #include <QAbstractListModel>
 #include <QDialog>
-#include <QListView>
 
 // The journal window's rows: the journal store's lines, each row as wide as the list's
 // horizontal scroll range. A model rather than an item widget a line, so that a journal of a
@@ -27,11 +27,11 @@ private:
 
 // The list box: it tells when the user, not the program, chose an entry with the mouse or the
 // keys.
-class JournalListView final : public QListView
+class JournalListView final : public UniformRowList
 {
     Q_OBJECT
 public:
-    using QListView::QListView;
+    using UniformRowList::UniformRowList;
 
 Q_SIGNALS:
     void chosenByUser();
