@@ -66,20 +66,42 @@ FileStamp stampOfOpen(QFile &file)
     return stampOf(file.fileName());
 }
 
-FileProblem readBytes(const QString &path, QByteArray &bytes, FileStamp *stamp)
+// Reads the file a piece at a time, and hands every piece to `lines` as soon as it is in.
+FileProblem readBytes(
+    const QString &path, QByteArray &bytes, FileStamp *stamp, JournalLines::ByteLines *lines)
 {
     if (QFileInfo(path).isDir())
         return problem(path, false, reasonFor(EISDIR, {}));
     QFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return problem(path, false, reasonFor(errno, file.errorString()));
     // The stamp of the file that is read, even when a save replaces it meanwhile.
     if (stamp)
         *stamp = stampOfOpen(file);
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return problem(path, false, reasonFor(errno, file.errorString()));
+    // Small enough to stay in the processor's cache until it is searched.
+    constexpr qint64 Piece = 256 * 1024;
+    // A byte more than the file holds, so that the read that finds its end needs no more room.
+    bytes.resize(qMax<qint64>(file.size(), 0) + 1);
+    if (lines)
+        lines->expect(bytes.size());
+    qint64 got = 0;
+    for (;;) {
+        // A file that grows while it is read is read to its end.
+        if (got == bytes.size())
+            bytes.resize(qMax<qint64>(got * 2, Piece));
+        const qint64 read = file.read(bytes.data() + got, qMin(Piece, bytes.size() - got));
+        if (read < 0) {
+            bytes.clear();
+            return problem(path, false, reasonFor(errno, file.errorString()));
+        }
+        if (read == 0)
+            break;
+        got += read;
+        if (lines)
+            lines->readTo(bytes.constData(), got);
+    }
+    bytes.resize(got);
     return std::nullopt;
 }
 
@@ -134,11 +156,14 @@ FileProblem writeJournalBytes(const QString &path, const QList<QByteArrayView> &
 FileProblem loadJournalList(const QString &path, JournalLines &list, FileStamp *stamp)
 {
     QByteArray bytes;
-    if (auto failed = readBytes(path, bytes, stamp))
+    JournalLines::ByteLines found;
+    if (auto failed = readBytes(path, bytes, stamp, &found))
         return failed;
     const JournalReading reading = readingOf(bytes);
-    list = JournalLines(
-        reading.encoding, reading.bodyStart ? bytes.sliced(reading.bodyStart) : std::move(bytes));
+    const qsizetype size = bytes.size();
+    list = JournalLines(reading.encoding,
+        reading.bodyStart ? bytes.sliced(reading.bodyStart) : std::move(bytes), std::move(found),
+        reading.bodyStart, size);
     return std::nullopt;
 }
 

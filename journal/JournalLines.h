@@ -7,6 +7,13 @@
 
 #include <optional>
 
+// Where every line of a text starts, and whether every line ends in CR LF.
+struct LineScan
+{
+    QList<qsizetype> starts;
+    bool whole = true;
+};
+
 // The lines of a journal file, kept as the file's own bytes with the place of every line, so
 // that a journal of a million entries is read, shown and written back without a string a line:
 // a line is decoded when it is asked for and encoded when it is put in. Lines that the 8-bit
@@ -14,10 +21,37 @@
 class JournalLines
 {
 public:
+    // Where the lines of a text in one-byte units start, found a piece at a time as the file
+    // is read, so that each piece is searched while the processor still holds it in its cache.
+    class ByteLines
+    {
+    public:
+        // Room for the lines of a text of about this size.
+        void expect(qsizetype size);
+        // The text read so far ends at `end`: the bytes read since the last call are searched.
+        void readTo(const char *text, qsizetype end);
+        LineScan finish(qsizetype size, qsizetype bodyStart = 0);
+
+    private:
+        friend class JournalLines;
+        void add(qsizetype at);
+        // Written into room made ahead: appending a million starts one by one costs more than
+        // finding them.
+        QList<qsizetype> m_starts;
+        qsizetype m_count = 0;
+        qsizetype m_next = 0; // where the line being read starts
+        qsizetype m_searched = 0;
+        bool m_whole = true;
+    };
+
     JournalLines() = default;
     explicit JournalLines(const QStringList &lines, JournalEncoding encoding = JournalEncoding::Ansi);
     // The lines of a file's text after its mark.
     JournalLines(JournalEncoding encoding, QByteArray body);
+    // The same with the lines found while the file's `size` bytes were read; the text starts at
+    // `bodyStart`, after its mark. They are looked for again when the encoding's units are wider.
+    JournalLines(
+        JournalEncoding encoding, QByteArray body, ByteLines found, qsizetype bodyStart, qsizetype size);
 
     JournalEncoding encoding() const { return m_encoding; }
     qsizetype size() const { return m_starts.size(); }

@@ -150,6 +150,13 @@ private Q_SLOTS:
         // end is whole; it settles from then on.
         QTest::newRow("odd UTF-16 made even")
             << QByteArray("\xFE\xFF\0A\n", 5) << QByteArray("\xFE\xFF\0A\r\n", 6);
+        // A big file is read, and its lines found, a quarter megabyte at a time.
+        const QByteArray piece(256 * 1024, 'a');
+        QTest::newRow("CR and LF in two pieces") << piece.first(piece.size() - 1) + "\r\nb\r\n"
+                                                 << piece.first(piece.size() - 1) + "\r\nb\r\n";
+        QTest::newRow("LF alone opens a piece") << piece + "\nb" << piece + "\r\nb\r\n";
+        QTest::newRow("UTF-8 mark over pieces") << "\xEF\xBB\xBF" + piece + "\r\n\xC3\xA9\n"
+                                                << "\xEF\xBB\xBF" + piece + "\r\n\xC3\xA9\r\n";
     }
 
     void lineEnds()
