@@ -1,20 +1,28 @@
 #include "JournalStore.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QLockFile>
 #include <QSet>
+#include <QThread>
 #include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#else
+#include <QLockFile>
+#endif
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A lock older than this belongs to a program that hangs; one of a program that died is taken
-// over at once.
-constexpr std::chrono::seconds StaleLock { 30 };
 
 QString folderOf(const QString &path)
 {
@@ -38,35 +46,97 @@ QString folderText(const QString &path)
 
 } // namespace
 
-// The lock beside the journal, for the length of one change of the journal or its backup.
+// The lock beside the journal, for the length of one change of the journal or its backup. On
+// Unix it is the system's own lock on a file that exists while it is held: a program that dies
+// loses it at once, and taking it writes nothing to the disk.
 class JournalStore::Lock
 {
 public:
     Lock(const QString &journal, std::chrono::milliseconds wait)
-        : m_file(journal + u".lock"_s)
+        : m_journal(journal)
+        , m_wait(wait)
     {
-        m_file.setStaleLockTime(StaleLock);
-        if (m_file.tryLock(wait))
-            return;
-        m_busy = m_file.error() == QLockFile::LockFailedError;
-        if (m_busy)
-            m_problem = busyText(journal, wait);
-        else if (!QFileInfo(folderOf(journal)).isWritable())
-            m_problem = folderText(journal);
-        else
-            m_problem = u"Het bestand %1 kon niet worden gemaakt.\n\nEr is niets veranderd."_s.arg(
-                QDir::toNativeSeparators(QFileInfo(journal).absoluteFilePath() + u".lock"_s));
+#ifdef Q_OS_UNIX
+        const QByteArray name = QFile::encodeName(journal + u".lock"_s);
+        QDeadlineTimer deadline(wait);
+        for (;;) {
+            const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            if (fd < 0) {
+                refuse(false);
+                return;
+            }
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                // The program that held it may have removed the file just before: a lock on
+                // that one guards nothing, so the file now at the name is taken instead.
+                struct stat held, named;
+                if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0
+                    && held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+                    m_fd = fd;
+                    m_name = name;
+                    return;
+                }
+                ::close(fd);
+                continue;
+            }
+            const int error = errno;
+            ::close(fd);
+            if (error != EWOULDBLOCK || deadline.hasExpired()) {
+                refuse(error == EWOULDBLOCK);
+                return;
+            }
+            QThread::msleep(10);
+        }
+#else
+        m_file.setStaleLockTime(std::chrono::seconds(30));
+        if (!m_file.tryLock(wait))
+            refuse(m_file.error() == QLockFile::LockFailedError);
+#endif
     }
-    bool held() const { return m_problem.isEmpty(); }
+    ~Lock()
+    {
+#ifdef Q_OS_UNIX
+        // Removed while still held, so that whoever takes it next finds the file gone.
+        if (m_fd >= 0) {
+            ::unlink(m_name.constData());
+            ::close(m_fd);
+        }
+#endif
+    }
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+    bool held() const
+    {
+        return m_problem.isEmpty();
+    }
     JournalResult refusal() const
     {
         return { m_busy ? JournalOutcome::Busy : JournalOutcome::Failed, m_problem };
     }
 
 private:
-    QLockFile m_file;
+    void refuse(bool busy)
+    {
+        m_busy = busy;
+        if (busy)
+            m_problem = busyText(m_journal, m_wait);
+        else if (!QFileInfo(folderOf(m_journal)).isWritable())
+            m_problem = folderText(m_journal);
+        else
+            m_problem = u"Het bestand %1 kon niet worden gemaakt.\n\nEr is niets veranderd."_s.arg(
+                QDir::toNativeSeparators(QFileInfo(m_journal).absoluteFilePath() + u".lock"_s));
+    }
+
+    QString m_journal;
+    std::chrono::milliseconds m_wait;
     QString m_problem;
     bool m_busy = false;
+#ifdef Q_OS_UNIX
+    int m_fd = -1;
+    QByteArray m_name;
+#else
+    QLockFile m_file { m_journal + u".lock"_s };
+#endif
 };
 
 std::optional<JournalResult> JournalStore::beginChange(const Lock &lock, bool missingIsEmpty, Sync *synced)

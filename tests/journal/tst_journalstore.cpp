@@ -80,8 +80,8 @@ private Q_SLOTS:
 
     void aSaveRemovesWhatAKilledSaveLeft()
     {
-        for (const QString &name :
-            { u"QuivarLijst.txt.Ab12Cd"_s, u"QuivarLijst.bak.x9Y8z7"_s, u"QuivarLijst.txt.mijn"_s })
+        for (const QString &name : { u"QuivarLijst.txt.Ab12Cd"_s, u"QuivarLijst.bak.x9Y8z7"_s,
+                 u"QuivarLijst.txt.mijn"_s, u"QuivarLijst.txt.lock"_s })
             replaceFile(path(name), "half");
         JournalStore store(m_dir.path());
         QVERIFY(store.append(u"d"_s).done());
