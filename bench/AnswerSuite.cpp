@@ -4,6 +4,7 @@
 #include "Program.h"
 #include "Report.h"
 #include "Suites.h"
+#include "Timed.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,11 +31,6 @@ protected:
         return false;
     }
 };
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // Runs the event loop until nothing has been painted for 100 ms (at most two seconds), so that
 // a round starts from a quiet window.

@@ -11,6 +11,7 @@
 #include "Report.h"
 #include "ScriptedServices.h"
 #include "Suites.h"
+#include "Timed.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,19 +24,6 @@
 #include <cstring>
 
 namespace {
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-template <class Step> double timed(Step &&step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return elapsedMs(timer);
-}
 
 // Eight questions in turn, one of them with the name that the figure of one in eight types.
 QByteArray journalOf(int n)

@@ -10,6 +10,7 @@
 #include "Report.h"
 #include "ScriptedServices.h"
 #include "Suites.h"
+#include "Timed.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,19 +26,6 @@
 #include <string>
 
 namespace {
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-template <class Step> double timed(Step &&step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return elapsedMs(timer);
-}
 
 double residentMB()
 {

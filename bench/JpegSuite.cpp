@@ -4,6 +4,7 @@
 #include "JpegMaker.h"
 #include "Report.h"
 #include "Suites.h"
+#include "Timed.h"
 
 #include <QElapsedTimer>
 
@@ -13,11 +14,10 @@ namespace {
 
 double decodeMs(const QByteArray &bytes)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const QImage image = decodeJpeg(bytes);
-    Q_UNUSED(image);
-    return double(timer.nsecsElapsed()) / 1e6;
+    return timed([&] {
+        const QImage image = decodeJpeg(bytes);
+        Q_UNUSED(image);
+    });
 }
 
 // A file grown by repeating one scan until it is just under the size limit.
