@@ -3,6 +3,7 @@
 // The whole program on journal files in a temporary directory, with scripted services.
 
 #include "AppSetup.h"
+#include "FileBytes.h"
 #include "MainWindowRig.h"
 #include "Program.h"
 #include "QuietRaise.h"
@@ -62,17 +63,8 @@ struct JournalRig : WindowServices
         QVERIFY(program.questionDialog().isVisible());
         QVERIFY(program.questionDialog().confirmQuestion(question, digits, QString()));
     }
-    static void write(const QByteArray &bytes)
-    {
-        QFile file(JournalFileName);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray file(const QString &name = JournalFileName)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
+    static void write(const QByteArray &bytes) { putBytes(JournalFileName, bytes); }
+    static QByteArray file(const QString &name = JournalFileName) { return bytesOf(name); }
     void back(int times = 1)
     {
         for (int i = 0; i < times; ++i)

@@ -1,6 +1,7 @@
 // The journal file on disk: entries by position, the four encodings written back byte for byte,
 // the move to UTF-8 for characters the code page lacks, line ends, and failures that change
 // nothing.
+#include "FileBytes.h"
 #include "JournalStore.h"
 
 #include <QDir>
@@ -11,19 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray utf16(const QString &text, bool bigEndian)
 {
@@ -119,7 +107,7 @@ private Q_SLOTS:
     void writtenBackByteForByte()
     {
         QFETCH(QByteArray, bytes);
-        writeAll(path(u"in.txt"_s), bytes);
+        putBytes(path(u"in.txt"_s), bytes);
         JournalLines list;
         QCOMPARE(loadJournalList(path(u"in.txt"_s), list), FileProblem());
         QFETCH(JournalEncoding, encoding);
@@ -127,9 +115,9 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         QCOMPARE(list.toStringList(), lines);
         QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
-        QCOMPARE(readAll(path(u"out.txt"_s)), bytes);
+        QCOMPARE(bytesOf(path(u"out.txt"_s)), bytes);
         // The store finds the same lines one at a time.
-        writeAll(path(JournalFileName), bytes);
+        putBytes(path(JournalFileName), bytes);
         JournalStore store(m_dir.path());
         for (qsizetype n = 1; n <= list.size() + 1; ++n) {
             JournalStore::Entry read;
@@ -162,19 +150,19 @@ private Q_SLOTS:
     void lineEnds()
     {
         QFETCH(QByteArray, bytes);
-        writeAll(path(u"in.txt"_s), bytes);
+        putBytes(path(u"in.txt"_s), bytes);
         JournalLines list;
         QCOMPARE(loadJournalList(path(u"in.txt"_s), list), FileProblem());
         QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
         QFETCH(QByteArray, written);
-        QCOMPARE(readAll(path(u"out.txt"_s)), written);
+        QCOMPARE(bytesOf(path(u"out.txt"_s)), written);
         QByteArray previous;
         for (int round = 0; round < 2; ++round) {
-            previous = readAll(path(u"out.txt"_s));
+            previous = bytesOf(path(u"out.txt"_s));
             QCOMPARE(loadJournalList(path(u"out.txt"_s), list), FileProblem());
             QCOMPARE(saveJournalList(path(u"out.txt"_s), list), FileProblem());
         }
-        QCOMPARE(readAll(path(u"out.txt"_s)), previous);
+        QCOMPARE(bytesOf(path(u"out.txt"_s)), previous);
     }
 
     // windows-1252 would write "?" for these without a word; the file turns UTF-8 instead.
@@ -184,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(saveJournalList(path(u"j.txt"_s), list), FileProblem());
         QCOMPARE(list.encoding(), JournalEncoding::Utf8);
         QCOMPARE(
-            readAll(path(u"j.txt"_s)), "\xEF\xBB\xBF" + u"Café\r\nWat zegt 易經? 🙂\r\n"_s.toUtf8());
+            bytesOf(path(u"j.txt"_s)), "\xEF\xBB\xBF" + u"Café\r\nWat zegt 易經? 🙂\r\n"_s.toUtf8());
         JournalLines again;
         QCOMPARE(loadJournalList(path(u"j.txt"_s), again), FileProblem());
         QCOMPARE(again.toStringList(), list.toStringList());

@@ -1,6 +1,7 @@
 // The journal store's own rules: a change waits for another program's lock and gives up with a
 // message, changing nothing; a save clears what a killed save left; a file replaced behind the
 // store's back is seen even with the same size and time.
+#include "FileBytes.h"
 #include "JournalStore.h"
 
 #include <QDir>
@@ -14,12 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
 
 void replaceFile(const QString &path, const QByteArray &bytes)
 {
@@ -71,8 +66,8 @@ private Q_SLOTS:
                                                  : store.editQuestion(0, u"a"_s, u"x"_s);
         QCOMPARE(result.outcome, JournalOutcome::Busy);
         QVERIFY2(result.problem.contains(u"ander programma"_s), qPrintable(result.problem));
-        QCOMPARE(readAll(path(JournalFileName)), QByteArray("a\r\nb\r\nc\r\n"));
-        QCOMPARE(readAll(path(JournalBackupName)), QByteArray("a\r\n"));
+        QCOMPARE(bytesOf(path(JournalFileName)), QByteArray("a\r\nb\r\nc\r\n"));
+        QCOMPARE(bytesOf(path(JournalBackupName)), QByteArray("a\r\n"));
         QCOMPARE(store.lines().size(), 3);
         other.unlock();
         QVERIFY(store.append(u"d"_s).done());

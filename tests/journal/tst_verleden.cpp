@@ -332,10 +332,6 @@ private Q_SLOTS:
         const QByteArray head = entry(2).left(18).toLatin1(), tail = entry(2).right(13).toLatin1();
         QTest::newRow("emptied: three dots")
             << std::optional(QString()) << head + "..." + tail << journalOf(3);
-        QTest::newRow("Cancel: no backup either")
-            << std::optional<QString>() << entry(2).toLatin1() << QByteArray("<none>");
-        QTest::newRow("unchanged: nothing written")
-            << std::optional(u"Vraag 02, of niet?"_s) << entry(2).toLatin1() << QByteArray("<none>");
         QTest::newRow("a line break becomes a space")
             << std::optional(u"Nieuw,\r\nnu"_s) << head + "Nieuw, nu" + tail << journalOf(3);
     }
