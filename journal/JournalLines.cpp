@@ -2,6 +2,7 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -122,6 +123,52 @@ void JournalLines::ByteLines::readTo(const char *text, qsizetype end)
     m_next = next;
     m_whole = whole;
     m_searched = end;
+}
+
+JournalLines::ByteLines::Piece JournalLines::ByteLines::search(const char *text, qsizetype from, qsizetype to)
+{
+    Piece piece;
+    piece.from = from;
+    piece.to = to;
+    piece.afterBreaks.resize(qMax<qsizetype>(64, (to - from) / 64));
+    qsizetype *out = piece.afterBreaks.data();
+    qsizetype count = 0;
+    qsizetype room = piece.afterBreaks.size();
+    bool whole = true;
+    forEachLineFeed(text + from, to - from, [&](qsizetype found) {
+        if (count == room) {
+            piece.afterBreaks.resize(count * 2);
+            out = piece.afterBreaks.data();
+            room = piece.afterBreaks.size();
+        }
+        const qsizetype at = from + found;
+        if (found == 0)
+            piece.breakFirst = true;
+        else
+            whole = whole && text[at - 1] == '\r';
+        out[count++] = at + 1;
+    });
+    piece.afterBreaks.resize(count);
+    piece.whole = whole;
+    return piece;
+}
+
+void JournalLines::ByteLines::take(const char *text, const Piece &piece)
+{
+    Q_ASSERT(piece.from == m_searched);
+    m_whole = m_whole && piece.whole
+        && (!piece.breakFirst || (piece.from > m_next && text[piece.from - 1] == '\r'));
+    const qsizetype found = piece.afterBreaks.size();
+    if (found > 0) {
+        if (m_count + found > m_starts.size())
+            m_starts.resize(qMax(m_count + found, m_count * 2));
+        // Each break ends the line that began after the one before it.
+        m_starts[m_count] = m_next;
+        std::copy_n(piece.afterBreaks.constData(), found - 1, m_starts.data() + m_count + 1);
+        m_count += found;
+        m_next = piece.afterBreaks.last();
+    }
+    m_searched = piece.to;
 }
 
 LineScan JournalLines::ByteLines::finish(qsizetype size, qsizetype bodyStart)

@@ -32,6 +32,19 @@ public:
         void readTo(const char *text, qsizetype end);
         LineScan finish(qsizetype size, qsizetype bodyStart = 0);
 
+        // The lines of one piece of a text, found by whichever thread read it; the pieces are
+        // then taken in order, one right after the other, from the start of the text.
+        struct Piece
+        {
+            qsizetype from = 0;
+            qsizetype to = 0;
+            QList<qsizetype> afterBreaks; // where the byte after each LF lies
+            bool whole = true; // every LF but one on `from` follows a CR
+            bool breakFirst = false; // an LF on `from`, for the piece before to judge
+        };
+        static Piece search(const char *text, qsizetype from, qsizetype to);
+        void take(const char *text, const Piece &piece);
+
     private:
         friend class JournalLines;
         void add(qsizetype at);

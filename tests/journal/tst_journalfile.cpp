@@ -165,6 +165,34 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(path(u"out.txt"_s)), previous);
     }
 
+    // A big file is read by two threads at once, a piece each; its lines come out as from one
+    // search of its bytes, whatever lies where two pieces meet.
+    void bigFileReadInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("middle"); // the bytes from two before the middle on, where pieces meet
+        QTest::newRow("CR LF across the middle") << QByteArray("a\r\nb");
+        QTest::newRow("CR LF just after it") << QByteArray("ab\r\n");
+        QTest::newRow("a blank line after it") << QByteArray("\r\n\r\n");
+        QTest::newRow("LF alone on the middle") << QByteArray("a\n\nb");
+        QTest::newRow("no break after the middle") << QByteArray(1024 * 1024 + 2, 'b');
+    }
+
+    void bigFileReadInPieces()
+    {
+        QByteArray bytes;
+        while (bytes.size() < 2 * 1024 * 1024)
+            bytes += QByteArray(98, 'a') + "\r\n";
+        bytes.truncate(2 * 1024 * 1024);
+        QFETCH(QByteArray, middle);
+        bytes.replace(bytes.size() / 2 - 2, middle.size(), middle);
+        putBytes(path(u"big.txt"_s), bytes);
+        JournalLines list;
+        QCOMPARE(loadJournalList(path(u"big.txt"_s), list), FileProblem());
+        const JournalLines once(JournalEncoding::Ansi, bytes);
+        QCOMPARE(list.lineStarts(), once.lineStarts());
+        QCOMPARE(list.isWhole(), once.isWhole());
+    }
+
     // windows-1252 would write "?" for these without a word; the file turns UTF-8 instead.
     void charactersOutsideTheCodePageMakeItUtf8()
     {
