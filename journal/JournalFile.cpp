@@ -12,6 +12,7 @@
 #include <vector>
 
 #ifdef Q_OS_UNIX
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -69,6 +70,21 @@ FileStamp stampOfOpen(QFile &file)
         return stampFrom(info);
 #endif
     return stampOf(file.fileName());
+}
+
+// Tens of megabytes of fresh memory cost more to hand out a page at a time than to fill; in
+// pages of two megabytes they come at half the cost.
+void offerHugePages([[maybe_unused]] QByteArray &bytes)
+{
+#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+    constexpr quintptr Huge = 2 * 1024 * 1024;
+    if (bytes.size() < 16 * qsizetype(Huge))
+        return;
+    const quintptr from = (quintptr(bytes.data()) + Huge - 1) & ~(Huge - 1);
+    const quintptr to = (quintptr(bytes.data()) + quintptr(bytes.size())) & ~(Huge - 1);
+    if (to > from)
+        ::madvise(reinterpret_cast<void *>(from), to - from, MADV_HUGEPAGE);
+#endif
 }
 
 // Small enough to stay in the processor's cache until it is searched.
@@ -136,6 +152,7 @@ FileProblem readBytes(
     // A byte more than the file holds, so that the read that finds its end needs no more room.
     const qint64 size = qMax<qint64>(file.size(), 0);
     bytes.resize(size + 1);
+    offerHugePages(bytes);
     qint64 got = 0;
 #ifdef Q_OS_UNIX
     if (size >= 8 * Piece) {
