@@ -124,12 +124,13 @@ int readInPieces(int fd, char *bytes, qint64 size, JournalLines::ByteLines &line
     } catch (const std::system_error &) {
         // No thread to be had: this one reads every piece.
     }
+    // Room for the lines is made while the helper reads: fresh memory takes time to hand out.
+    lines.expect(size);
     readPieces();
     if (helper)
         helper->join();
     if (error != 0)
         return error;
-    lines.expect(size);
     for (const auto &piece : pieces)
         lines.take(bytes, piece);
     return 0;
