@@ -89,6 +89,10 @@ void offerHugePages([[maybe_unused]] QByteArray &bytes)
 
 // Small enough to stay in the processor's cache until it is searched.
 constexpr qint64 Piece = 256 * 1024;
+// From here on a read waits on memory more than on the processor, and a second thread halves
+// it; a smaller file is in the cache, and a second thread there only takes a core from the
+// display server that is drawing the window.
+constexpr qint64 ReadByTwo = 32 * 1024 * 1024;
 
 #ifdef Q_OS_UNIX
 // A big file is read by two threads at once, each taking the next piece not yet taken, and
@@ -156,7 +160,7 @@ FileProblem readBytes(
     offerHugePages(bytes);
     qint64 got = 0;
 #ifdef Q_OS_UNIX
-    if (size >= 8 * Piece) {
+    if (size >= ReadByTwo) {
         const int error = readInPieces(file.handle(), bytes.data(), size, lines);
         if (error > 0)
             return problem(path, false, reasonFor(error, file.errorString()));
