@@ -72,14 +72,20 @@ FileStamp stampOfOpen(QFile &file)
     return stampOf(file.fileName());
 }
 
+// Small enough to stay in the processor's cache until it is searched.
+constexpr qint64 Piece = 256 * 1024;
+// From here on a read waits on memory more than on the processor: a second thread halves it,
+// and so do bigger pages. A smaller file is in the cache, and a second thread there only takes
+// a core from the display server that is drawing the window.
+constexpr qint64 ReadByTwo = 32 * 1024 * 1024;
+
+#ifdef Q_OS_UNIX
 // Tens of megabytes of fresh memory cost more to hand out a page at a time than to fill; in
 // pages of two megabytes they come at half the cost.
 void offerHugePages([[maybe_unused]] QByteArray &bytes)
 {
 #if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
     constexpr quintptr Huge = 2 * 1024 * 1024;
-    if (bytes.size() < 16 * qsizetype(Huge))
-        return;
     const quintptr from = (quintptr(bytes.data()) + Huge - 1) & ~(Huge - 1);
     const quintptr to = (quintptr(bytes.data()) + quintptr(bytes.size())) & ~(Huge - 1);
     if (to > from)
@@ -87,14 +93,6 @@ void offerHugePages([[maybe_unused]] QByteArray &bytes)
 #endif
 }
 
-// Small enough to stay in the processor's cache until it is searched.
-constexpr qint64 Piece = 256 * 1024;
-// From here on a read waits on memory more than on the processor, and a second thread halves
-// it; a smaller file is in the cache, and a second thread there only takes a core from the
-// display server that is drawing the window.
-constexpr qint64 ReadByTwo = 32 * 1024 * 1024;
-
-#ifdef Q_OS_UNIX
 // A big file is read by two threads at once, each taking the next piece not yet taken, and
 // each piece is searched for lines by the thread that read it: copying the bytes and searching
 // them take a core's full speed, and a thread that starts late simply takes fewer pieces. An
@@ -157,10 +155,10 @@ FileProblem readBytes(
     // A byte more than the file holds, so that the read that finds its end needs no more room.
     const qint64 size = qMax<qint64>(file.size(), 0);
     bytes.resize(size + 1);
-    offerHugePages(bytes);
     qint64 got = 0;
 #ifdef Q_OS_UNIX
     if (size >= ReadByTwo) {
+        offerHugePages(bytes);
         const int error = readInPieces(file.handle(), bytes.data(), size, lines);
         if (error > 0)
             return problem(path, false, reasonFor(error, file.errorString()));
